@@ -1,0 +1,112 @@
+// orvane-calc: the calculate button without a display, for scripts, batch runs and tests.
+
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/headless_person.h"
+#include "app/result_labels.h"
+#include "app/session.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: orvane-calc [--folder DIR] [--user NAME] [--week TEXT] [--2x] [--no-save] [--json] [--] "
+    "A0 A1 A2 A3 A4 A5 A6 A7\n"
+    "  A0..A7 go into the eight entry boxes: straight time 1, straight time 2, overtime (1x or 2x),\n"
+    "  overtime at time and a half, holiday hours, vacation/sick hours, pay in dollars, tips hours.\n";
+
+int usage(const std::string& problem) {
+    std::cerr << "orvane-calc: " << problem << '\n' << kUsage;
+    return 2;
+}
+
+std::string jsonString(const std::string& s) {
+    std::string out = "\"";
+    for (unsigned char c : s) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", c);
+            out += buf;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::filesystem::path folder = std::filesystem::current_path();
+    std::optional<std::string> user, week;
+    bool twoX = false, save = true, json = false;
+    std::vector<std::string> amounts;
+    bool optionsDone = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        auto value = [&](const char* name) -> std::optional<std::string> {
+            if (i + 1 >= argc) return std::nullopt;
+            (void)name;
+            return std::string(argv[++i]);
+        };
+        if (optionsDone || arg.empty() || arg[0] != '-' || arg == "-") {
+            amounts.push_back(arg);
+        } else if (arg == "--") {
+            optionsDone = true;
+        } else if (arg == "--folder") {
+            auto v = value("--folder");
+            if (!v) return usage("--folder needs a folder");
+            folder = *v;
+        } else if (arg == "--user") {
+            user = value("--user");
+            if (!user) return usage("--user needs a name");
+        } else if (arg == "--week") {
+            week = value("--week");
+            if (!week) return usage("--week needs a text");
+        } else if (arg == "--2x") {
+            twoX = true;
+        } else if (arg == "--no-save") {
+            save = false;
+        } else if (arg == "--json") {
+            json = true;
+        } else if (arg == "--help" || arg == "-h") {
+            std::cout << kUsage;
+            return 0;
+        } else {
+            return usage("unknown option " + arg + " (use -- before an amount that starts with a minus sign)");
+        }
+    }
+    if (amounts.size() > 8) return usage("at most eight amounts");
+    std::error_code ec;
+    if (!std::filesystem::is_directory(folder, ec)) return usage("no such folder: " + folder.string());
+    if (user) return usage("--user needs user management, which this build does not have yet");
+    (void)save;
+
+    orvane::HeadlessPerson person(std::cerr);
+    orvane::SystemClock clock;
+    orvane::Session session(person, clock, folder);
+    session.startUp();
+    auto& form = session.form1();
+    for (size_t i = 0; i < amounts.size(); ++i) form.txtAmount[i].text = amounts[i];
+    if (week) form.txtWeek.text = *week;
+    form.opt1x.value = !twoX;
+    form.opt2x.value = twoX;
+    if (!session.cmdCal_Click()) return 1;
+
+    const auto labels = orvane::resultLabels(form);
+    if (json) {
+        std::cout << "{";
+        for (size_t i = 0; i < labels.size(); ++i)
+            std::cout << (i ? ", " : "") << jsonString(labels[i].first) << ": " << jsonString(labels[i].second);
+        std::cout << "}\n";
+    } else {
+        for (const auto& [name, shown] : labels) std::cout << name << '\t' << shown << '\n';
+    }
+    return 0;
+}

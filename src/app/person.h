@@ -1,0 +1,42 @@
+#pragma once
+// How the program reaches the person: message boxes, a one-line prompt, file choosers and the
+// printer chooser. The Qt program answers with real dialogs; tests and orvane-calc script them.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orvane {
+
+enum class MessageIcon { None, Information, Exclamation, Critical, Question };
+enum class MessageButtons { Ok, YesNo, YesNoCancel, OkCancel };
+enum class Answer { Ok, Yes, No, Cancel };
+
+struct Message {
+    std::vector<std::string> lines;
+    std::string title = "Orvane";
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButtons::Ok;
+};
+
+class Person {
+public:
+    virtual ~Person() = default;
+    virtual Answer ask(const Message& message) = 0;
+    // A one-line input prompt; nothing when the person cancels.
+    virtual std::optional<std::string> prompt(const std::string& text, const std::string& title,
+                                              const std::string& initial) = 0;
+    // The file-open chooser with a filter such as "User Files (*.use)|*.use"; nothing on cancel.
+    virtual std::optional<std::filesystem::path> chooseFileToOpen(const std::string& title,
+                                                                  const std::string& filter) = 0;
+    // The printer chooser; false when the person cancels.
+    virtual bool choosePrinter() = 0;
+
+    void tell(std::vector<std::string> lines, std::string title = "Orvane",
+              MessageIcon icon = MessageIcon::Exclamation) {
+        ask(Message{std::move(lines), std::move(title), icon, MessageButtons::Ok});
+    }
+};
+
+}  // namespace orvane

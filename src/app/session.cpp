@@ -1,0 +1,81 @@
+#include "app/session.h"
+
+namespace orvane {
+
+Session::Session(Person& person, const Clock& clock, std::filesystem::path folder_)
+    : folder(std::move(folder_)), m_person(person), m_clock(clock), m_form1(std::make_unique<Form1>()) {}
+
+Session::~Session() = default;
+
+std::optional<FederalTables> Session::LoadFedTables() {
+    FedLoad load = readFederalTables(folder);
+    if (!load.tables) {
+        m_person.tell(load.message, "Federal Tables", MessageIcon::Critical);
+        return std::nullopt;
+    }
+    form1().lbTaxVer.caption = load.tables->TableVersion;
+    return std::move(load.tables);
+}
+
+void Session::startUp() {
+    LoadFedTables();
+    Form1& f = form1();
+    f.txtWeek.text = shortDate(m_clock.today());
+    pay = PayResult{};
+    f.clearResultCaptions();
+    f.setDeductionCaptions({profile.txtTax5, profile.txtTax6, profile.txtTax7, profile.txtTax8, profile.txtTax9});
+    f.setTableNotice(profile.biWeekly());
+}
+
+PayInputs Session::gatherInputs(const PayPeriodEntry& entry, std::optional<FederalTables> federal) {
+    PayInputs in;
+    in.entry = entry;
+    in.profile = profile;
+    in.federal = std::move(federal);
+    in.ytd = ytd;
+    return in;
+}
+
+bool Session::Calcu_late() {
+    Form1& f = form1();
+    // The entries are checked before anything changes, so a refused entry leaves the last
+    // results on the window.
+    for (int i = 0; i < 8; ++i) {
+        if (!isWholeNumber(f.txtAmount[i].text)) {
+            m_person.tell({"The entry \"" + f.txtAmount[i].text + "\" in " + f.entryName(i) + " is not a number.",
+                           "Correct it and calculate again."},
+                          "Entry", MessageIcon::Exclamation);
+            return false;
+        }
+    }
+    pay = PayResult{};
+    f.clearResultCaptions();
+    auto federal = LoadFedTables();
+    auto entry = std::get<PayPeriodEntry>(f.readEntries());
+    pay = calculatePay(gatherInputs(entry, std::move(federal)));
+    // The four per-period deductions leave every calculation rounded to cents.
+    profile.txtMuni = pay.Muni;
+    profile.txtBond = pay.Bond;
+    profile.txtDues = pay.Dues;
+    profile.txtMisc = pay.Misc;
+    f.showResults(pay);
+    f.clearZeroEntries();
+    return true;
+}
+
+bool Session::cmdCal_Click() { return Calcu_late(); }
+
+void Session::Clear_All() {
+    form1().Clear_All(m_clock.today());
+    // Social Security and Medicare are not reset here; the next calculation sets them.
+    pay.GrossLessKplan = pay.GrossPay = pay.NetPay = pay.FedTax = 0;
+    pay.SdiTax = pay.SuiTax = pay.SdiYtdWages = pay.SuiYtdWages = pay.StateAdj = 0;
+    pay.TaxDeduct = pay.TotDeduct = pay.StateTax = pay.CityTax = AmountVariant{};
+}
+
+void Session::askToSaveOnExit() {
+    m_person.ask(Message{{"     SAVE USER'S SETTINGS?"}, "Save?", MessageIcon::None, MessageButtons::YesNo});
+    // The Save User window comes with user management; until then both answers end the program.
+}
+
+}  // namespace orvane

@@ -1,0 +1,67 @@
+#pragma once
+// One run of the program: the current folder and user, the shared pay values, the ledger totals,
+// which windows exist, and the flows that cross windows. It reaches the person only through
+// Person, so the whole program runs headless in tests and in orvane-calc.
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/person.h"
+#include "core/calculation.h"
+#include "core/date.h"
+#include "core/employee_profile.h"
+#include "core/federal_tables.h"
+#include "core/form1.h"
+#include "core/pay_records.h"
+#include "ledger/ytd_totals.h"
+
+namespace orvane {
+
+class Session {
+public:
+    Session(Person& person, const Clock& clock, std::filesystem::path folder);
+    ~Session();
+
+    Person& person() { return m_person; }
+    const Clock& clock() const { return m_clock; }
+
+    // The current folder: where Federal.dtt and the user files are read and written.
+    std::filesystem::path folder;
+    // The current user, empty until a user is opened or created (the default file set).
+    std::string UserName;
+    EmployeeProfile profile;
+    PayResult pay;   // the shared values of the last calculation
+    YtdTotals ytd;   // the ledger totals
+
+    // The main window exists for the whole run.
+    Form1& form1() { return *m_form1; }
+
+    // Form1's Form_Load: tables, today's date, cleared results, deduction captions.
+    void startUp();
+
+    // cmdCal_Click: the calculation, then the focus to the first entry box. False when the
+    // entries were refused and nothing was calculated.
+    bool cmdCal_Click();
+    bool Calcu_late();
+
+    // cmdClear_Click and mnuClearIitem_Click.
+    void Clear_All();
+
+    // Form_Unload and mnuExitItem_Click: the save question before the program ends.
+    void askToSaveOnExit();
+
+    // LoadFedTables: reads Federal.dtt; shows its message when it cannot. The tables stay in
+    // memory only while a calculation runs.
+    std::optional<FederalTables> LoadFedTables();
+
+private:
+    PayInputs gatherInputs(const PayPeriodEntry& entry, std::optional<FederalTables> federal);
+
+    Person& m_person;
+    const Clock& m_clock;
+    std::unique_ptr<Form1> m_form1;
+};
+
+}  // namespace orvane

@@ -1,0 +1,202 @@
+#include "core/money.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace orvane {
+
+Currency Currency::fromDouble(double dollars) {
+    return {static_cast<std::int64_t>(std::nearbyint(dollars * 10000.0))};
+}
+
+namespace {
+
+template <typename T>
+std::string shortestFixed(T value) {
+    char buf[400];
+    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+    return std::string(buf, res.ptr);
+}
+
+// Rounds the decimal text "[-]digits[.digits]" to `decimals` places, halves away from zero.
+// Returns sign and the digits of the integer and fraction parts.
+struct Decimal {
+    bool negative = false;
+    std::string whole;     // no leading zeros; empty for zero
+    std::string fraction;  // exactly `decimals` digits
+};
+
+Decimal roundText(const std::string& text, int decimals) {
+    Decimal d;
+    std::string s = text;
+    if (!s.empty() && s[0] == '-') {
+        d.negative = true;
+        s.erase(0, 1);
+    }
+    auto point = s.find('.');
+    std::string whole = point == std::string::npos ? s : s.substr(0, point);
+    std::string frac = point == std::string::npos ? std::string() : s.substr(point + 1);
+    bool roundUp = static_cast<int>(frac.size()) > decimals && frac[decimals] >= '5';
+    frac.resize(decimals, '0');
+    std::string digits = whole + frac;
+    if (roundUp) {
+        int i = static_cast<int>(digits.size()) - 1;
+        while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+        if (i >= 0) digits[i]++;
+        else digits.insert(digits.begin(), '1');
+    }
+    d.whole = digits.substr(0, digits.size() - decimals);
+    d.fraction = digits.substr(digits.size() - decimals);
+    auto firstNonZero = d.whole.find_first_not_of('0');
+    d.whole = firstNonZero == std::string::npos ? std::string() : d.whole.substr(firstNonZero);
+    if (d.whole.empty() && d.fraction.find_first_not_of('0') == std::string::npos) d.negative = false;
+    return d;
+}
+
+std::string withThousands(const std::string& whole) {
+    std::string out;
+    int n = static_cast<int>(whole.size());
+    for (int i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0) out += ',';
+        out += whole[i];
+    }
+    return out;
+}
+
+std::string assemble(const Decimal& d, bool thousands, const char* prefix, const char* suffix) {
+    std::string body = (thousands ? withThousands(d.whole) : d.whole) + (d.fraction.empty() ? "" : "." + d.fraction);
+    return std::string(d.negative ? "-" : "") + prefix + body + suffix;
+}
+
+std::string formatFromText(const std::string& text, AmountFormat format) {
+    switch (format) {
+    case AmountFormat::Dollars: return assemble(roundText(text, 2), true, "$", "");
+    case AmountFormat::Thousands: return assemble(roundText(text, 2), true, "", "");
+    case AmountFormat::Plain:
+    case AmountFormat::Short: return assemble(roundText(text, 2), false, "", "");
+    case AmountFormat::Percent: {
+        // Two optional decimals: trailing zeros of the fraction are dropped, the point stays.
+        Decimal d = roundText(text, 2);
+        while (!d.fraction.empty() && d.fraction.back() == '0') d.fraction.pop_back();
+        return std::string(d.negative ? "-" : "") + d.whole + "." + d.fraction + "%";
+    }
+    case AmountFormat::DollarsOptional: {
+        // "#0": the second decimal always shows, the first only when needed for it; in
+        // practice two decimals as "$#,###.00".
+        return assemble(roundText(text, 2), true, "$", "");
+    }
+    }
+    return text;
+}
+
+// Shifts the decimal point of a plain decimal text two places right (a fraction to percent).
+std::string timesHundred(const std::string& text) {
+    std::string s = text;
+    bool negative = !s.empty() && s[0] == '-';
+    if (negative) s.erase(0, 1);
+    auto point = s.find('.');
+    std::string whole = point == std::string::npos ? s : s.substr(0, point);
+    std::string frac = point == std::string::npos ? std::string() : s.substr(point + 1);
+    frac.resize(std::max<size_t>(frac.size(), 2), '0');
+    whole += frac.substr(0, 2);
+    frac = frac.substr(2);
+    return (negative ? "-" : "") + whole + (frac.empty() ? "" : "." + frac);
+}
+
+}  // namespace
+
+std::string shortestText(float value) {
+    if (value == 0.0f) return "0";
+    return shortestFixed(value);
+}
+std::string shortestText(double value) {
+    if (value == 0.0) return "0";
+    return shortestFixed(value);
+}
+
+std::string roundedDecimal(float value, int decimals) {
+    Decimal d = roundText(shortestText(value), decimals);
+    return (d.negative ? "-" : "") + (d.whole.empty() ? "0" : d.whole) + (decimals > 0 ? "." + d.fraction : "");
+}
+std::string roundedDecimal(double value, int decimals) {
+    Decimal d = roundText(shortestText(value), decimals);
+    return (d.negative ? "-" : "") + (d.whole.empty() ? "0" : d.whole) + (decimals > 0 ? "." + d.fraction : "");
+}
+
+std::string formatAmount(float value, AmountFormat format) {
+    if (!std::isfinite(value)) return "";
+    std::string text = shortestText(value);
+    if (format == AmountFormat::Percent) text = timesHundred(text);
+    return formatFromText(text, format);
+}
+std::string formatAmount(double value, AmountFormat format) {
+    if (!std::isfinite(value)) return "";
+    std::string text = shortestText(value);
+    if (format == AmountFormat::Percent) text = timesHundred(text);
+    return formatFromText(text, format);
+}
+
+float roundCents(float value) { return static_cast<float>(readFormatted(formatAmount(value, AmountFormat::Thousands))); }
+double roundCents(double value) { return readFormatted(formatAmount(value, AmountFormat::Thousands)); }
+
+double readNumber(std::string_view text) {
+    std::string s;
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') s += c;
+    // The leading number: sign, digits, one point, digits.
+    size_t i = 0;
+    std::string num;
+    if (i < s.size() && (s[i] == '-' || s[i] == '+')) num += s[i++];
+    bool digit = false, point = false;
+    for (; i < s.size(); ++i) {
+        if (s[i] >= '0' && s[i] <= '9') {
+            num += s[i];
+            digit = true;
+        } else if (s[i] == '.' && !point) {
+            num += s[i];
+            point = true;
+        } else {
+            break;
+        }
+    }
+    // An exponent belongs to the number only when digits follow it.
+    if (digit && i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        size_t j = i + 1;
+        std::string exp = "e";
+        if (j < s.size() && (s[j] == '-' || s[j] == '+')) exp += s[j++];
+        size_t start = j;
+        while (j < s.size() && s[j] >= '0' && s[j] <= '9') exp += s[j++];
+        if (j > start) num += exp;
+    }
+    if (!digit) return 0.0;
+    if (num[0] == '+') num.erase(0, 1);
+    double v = std::strtod(num.c_str(), nullptr);
+    return std::isfinite(v) ? v : 0.0;
+}
+
+bool isWholeNumber(std::string_view text) {
+    auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return true;
+    auto last = text.find_last_not_of(" \t");
+    std::string_view s = text.substr(first, last - first + 1);
+    size_t i = 0;
+    if (s[0] == '-') i = 1;
+    bool digit = false, point = false;
+    for (; i < s.size(); ++i) {
+        if (s[i] >= '0' && s[i] <= '9') digit = true;
+        else if (s[i] == '.' && !point) point = true;
+        else return false;
+    }
+    return digit;
+}
+
+double readFormatted(std::string_view text) {
+    std::string s;
+    for (char c : text)
+        if (c != ',' && c != '$' && c != ' ') s += c;
+    return readNumber(s);
+}
+
+}  // namespace orvane

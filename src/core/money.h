@@ -1,0 +1,63 @@
+#pragma once
+// Amounts as the program keeps them: single-precision dollars, a four-decimal fixed-point
+// currency, and the handful of display formats the windows and printouts use.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+// A fixed-point amount with four decimals: a 64-bit count of ten-thousandths of a dollar.
+struct Currency {
+    std::int64_t units = 0;  // ten-thousandths
+
+    static Currency fromDouble(double dollars);  // rounds to four decimals, half to even
+    double toDouble() const { return static_cast<double>(units) / 10000.0; }
+    float toFloat() const { return static_cast<float>(toDouble()); }
+
+    friend Currency operator+(Currency a, Currency b) { return {a.units + b.units}; }
+    friend Currency operator-(Currency a, Currency b) { return {a.units - b.units}; }
+    friend auto operator<=>(Currency, Currency) = default;
+};
+
+// The display formats, by the pattern the program names them with.
+enum class AmountFormat {
+    Dollars,          // "$#,###.00"
+    Thousands,        // "#,###.00"
+    Plain,            // "#####.00"
+    Short,            // "###.00"
+    Percent,          // "##.##%"  (the value is a fraction: 0.0625 shows 6.25%)
+    DollarsOptional,  // "$#,###.#0"
+};
+
+// The decimal text of a value rounded to `decimals` places, halves away from zero. The rounding
+// starts from the shortest text that reads back as the same value, so 2.675f gives 2.68 and
+// 1.005f gives 1.01, as a person reading the number expects.
+std::string roundedDecimal(float value, int decimals);
+std::string roundedDecimal(double value, int decimals);
+
+// The value shown in one of the program's formats. No digit stands before the point below one
+// dollar (zero shows ".00"), and a minus sign leads a negative amount ("-$1,234.50").
+std::string formatAmount(double value, AmountFormat format);
+std::string formatAmount(float value, AmountFormat format);
+
+// Rounding to cents: formatting with "#,###.00" and reading the text back.
+float roundCents(float value);
+double roundCents(double value);
+
+// The shortest decimal text that reads back as the same value, with no exponent ("7.5", "0", "-1").
+std::string shortestText(float value);
+std::string shortestText(double value);
+
+// Reading a box or cell as a number: its leading number, blanks ignored, 0 when it has none.
+double readNumber(std::string_view text);
+
+// True when the text, blanks around it aside, is a number in whole: an optional minus sign, digits
+// and at most one decimal point with a digit somewhere. An empty text counts as a number (zero).
+bool isWholeNumber(std::string_view text);
+
+// Reading a formatted amount back: thousands separators, a leading "$" and blanks are ignored.
+double readFormatted(std::string_view text);
+
+}  // namespace orvane
