@@ -23,8 +23,7 @@ void Session::startUp() {
     f.txtWeek.text = shortDate(m_clock.today());
     pay = PayResult{};
     f.clearResultCaptions();
-    f.setDeductionCaptions({profile.txtTax5, profile.txtTax6, profile.txtTax7, profile.txtTax8, profile.txtTax9});
-    f.setTableNotice(profile.biWeekly());
+    startUpUsers();
 }
 
 PayInputs Session::gatherInputs(const PayPeriodEntry& entry, std::optional<FederalTables> federal) {
@@ -33,6 +32,8 @@ PayInputs Session::gatherInputs(const PayPeriodEntry& entry, std::optional<Feder
     in.profile = profile;
     in.federal = std::move(federal);
     in.ytd = ytd;
+    in.city = cityInputs();
+    in.state = stateInputs();
     return in;
 }
 
@@ -60,6 +61,7 @@ bool Session::Calcu_late() {
     profile.txtMisc = pay.Misc;
     f.showResults(pay);
     f.clearZeroEntries();
+    saveUserAfterCalculation();
     return true;
 }
 

@@ -56,6 +56,20 @@ public:
     // memory only while a calculation runs.
     std::optional<FederalTables> LoadFedTables();
 
+    // ---- users and profiles (session_users.cpp) ----
+    // Start-up's part of the user windows: the deduction captions and the table notice.
+    void startUpUsers();
+    // Step 40 of the calculation: the Save User window's save command.
+    void saveUserAfterCalculation();
+
+    // ---- state tax (session_state.cpp) ----
+    // Step 3: the state settings brought into memory for one calculation.
+    StateInputs stateInputs();
+
+    // ---- local taxes and leave (session_local.cpp) ----
+    // Step 3: the city and non-city settings brought into memory for one calculation.
+    CityInputs cityInputs();
+
 private:
     PayInputs gatherInputs(const PayPeriodEntry& entry, std::optional<FederalTables> federal);
 
