@@ -52,6 +52,7 @@ int picture(int argc, char** argv) {
         return 2;
     }
     QApplication app(argc, argv);
+    const QString out = QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[2]));
     QApplication::setFont(QFont("Liberation Sans", 10));
     QTemporaryDir folder;
     if (!folder.isValid() ||
@@ -70,7 +71,7 @@ int picture(int argc, char** argv) {
     window.cmdCal_Click();
     window.adjustSize();
     QApplication::processEvents();
-    if (!window.grab().save(QString::fromLocal8Bit(argv[2]))) {
+    if (!window.grab().save(out)) {
         std::cerr << "orvane-ui-probe: cannot write " << argv[2] << '\n';
         return 1;
     }

@@ -87,8 +87,13 @@ std::optional<std::filesystem::path> QtPerson::chooseFileToOpen(const std::strin
     return std::filesystem::path(file.toStdU16String());
 }
 
+QPrinter& QtPerson::printer() {
+    if (!m_printer) m_printer = std::make_unique<QPrinter>();
+    return *m_printer;
+}
+
 bool QtPerson::choosePrinter() {
-    QPrintDialog dialog(&m_printer, dialogParent());
+    QPrintDialog dialog(&printer(), dialogParent());
     return dialog.exec() == QDialog::Accepted;
 }
 

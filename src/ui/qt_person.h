@@ -3,6 +3,7 @@
 // printer chooser as Qt dialogs.
 
 #include <QPrinter>
+#include <memory>
 #include <string>
 
 #include "app/person.h"
@@ -21,11 +22,12 @@ public:
     std::optional<std::filesystem::path> chooseFileToOpen(const std::string& title, const std::string& filter) override;
     bool choosePrinter() override;
 
-    // The printer the person chose last, for the print commands.
-    QPrinter& printer() { return m_printer; }
+    // The printer the person chose last, for the print commands. Made on first use: setting up
+    // the printing system takes time the start-up should not spend.
+    QPrinter& printer();
 
 private:
-    QPrinter m_printer;
+    std::unique_ptr<QPrinter> m_printer;
 };
 
 }  // namespace orvane::ui
