@@ -91,6 +91,7 @@ Form1::Form1(Session& session, QWidget* parent) : QMainWindow(parent), m_session
     setCentralWidget(central);
     buildMenus();
     refresh();
+    txtAmount(0)->setFocus();  // ready for the hours of the period
 }
 
 orvane::Form1& Form1::model() { return m_session.form1(); }
@@ -362,9 +363,12 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         // A typed character outside the filter is dropped without a sound; keys that type
-        // nothing (arrows, Delete, shortcuts) go on as usual.
+        // nothing (arrows, Delete) and command keys (Ctrl+C copies) go on as usual. Ctrl+Alt is
+        // AltGr on some keyboards, which types characters.
+        const auto mods = key->modifiers();
+        const bool command = (mods & (Qt::ControlModifier | Qt::MetaModifier)) && !(mods & Qt::AltModifier);
         const QString text = key->text();
-        bool typesText = !text.isEmpty();
+        bool typesText = !command && !text.isEmpty();
         for (QChar c : text)
             if (!c.isPrint()) typesText = false;
         if (typesText && !keptByEntryFilter(text)) return true;
