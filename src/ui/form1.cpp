@@ -21,7 +21,6 @@
 
 #include "app/session.h"
 #include "core/form1.h"
-#include "ui/button_icons.h"
 
 #ifndef ORVANE_VERSION
 #define ORVANE_VERSION "0"
@@ -105,10 +104,10 @@ QLabel* Form1::bindLabel(const Label& label, const QString& objectName) {
     return w;
 }
 
-QAbstractButton* Form1::bindPictureButton(orvane::Control& button, const QString& objectName, int picture) {
+QAbstractButton* Form1::bindPictureButton(orvane::Control& button, const QString& objectName, ButtonPicture picture) {
     auto* b = new QToolButton;
     b->setObjectName(objectName);
-    b->setIcon(buttonIcon(static_cast<ButtonPicture>(picture)));
+    b->setIcon(buttonIcon(picture));
     b->setIconSize(QSize(32, 32));
     b->setAutoRaise(false);
     b->setAccessibleName(qs(button.tip));
@@ -209,8 +208,8 @@ QGroupBox* Form1::buildClearAdd() {
     auto* box = new QGroupBox(qs(f.frameClearAdd));
     box->setObjectName("frameClearAdd");
     auto* row = new QHBoxLayout(box);
-    QAbstractButton* clear = bindPictureButton(f.cmdClear, "cmdClear", static_cast<int>(ButtonPicture::Clear));
-    QAbstractButton* cal = bindPictureButton(f.cmdCal, "cmdCal", static_cast<int>(ButtonPicture::Calculate));
+    QAbstractButton* clear = bindPictureButton(f.cmdClear, "cmdClear", ButtonPicture::Clear);
+    QAbstractButton* cal = bindPictureButton(f.cmdCal, "cmdCal", ButtonPicture::Calculate);
     connect(clear, &QAbstractButton::clicked, this, &Form1::cmdClear_Click);
     connect(cal, &QAbstractButton::clicked, this, &Form1::cmdCal_Click);
     row->addWidget(clear);
@@ -273,10 +272,10 @@ QGroupBox* Form1::buildTools() {
     auto* box = new QGroupBox(qs(f.frameTools));
     box->setObjectName("frameTools");
     auto* row = new QHBoxLayout(box);
-    row->addWidget(bindPictureButton(f.cmdYear, "cmdYear", static_cast<int>(ButtonPicture::YearToDate)));
-    row->addWidget(bindPictureButton(f.cmdOT, "cmdOT", static_cast<int>(ButtonPicture::Overtime)));
-    row->addWidget(bindPictureButton(f.Command1, "Command1", static_cast<int>(ButtonPicture::Vacation)));
-    row->addWidget(bindPictureButton(f.cmdPrint, "cmdPrint", static_cast<int>(ButtonPicture::Print)));
+    row->addWidget(bindPictureButton(f.cmdYear, "cmdYear", ButtonPicture::YearToDate));
+    row->addWidget(bindPictureButton(f.cmdOT, "cmdOT", ButtonPicture::Overtime));
+    row->addWidget(bindPictureButton(f.Command1, "Command1", ButtonPicture::Vacation));
+    row->addWidget(bindPictureButton(f.cmdPrint, "cmdPrint", ButtonPicture::Print));
     return box;
 }
 

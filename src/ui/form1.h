@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "ui/button_icons.h"
+
 class QAbstractButton;
 class QAction;
 class QGroupBox;
@@ -52,7 +54,7 @@ protected:
 private:
     orvane::Form1& model();
     QLabel* bindLabel(const Label& label, const QString& objectName);
-    QAbstractButton* bindPictureButton(orvane::Control& button, const QString& objectName, int picture);
+    QAbstractButton* bindPictureButton(orvane::Control& button, const QString& objectName, ButtonPicture picture);
     QWidget* buildPayPeriodBar();
     QGroupBox* buildHours();
     QGroupBox* buildOvertimeAndTips();
