@@ -78,6 +78,14 @@ Form1::Form1() {
           item("mnuNonCity", "Non City Tax")}},
         {"mnuHelp", "Help", {item("mnuHelpItem", "He&lp", "Ctrl+L", true), item("mnuAboutItem", "&About", "Ctrl+A")}},
     };
+
+    // Commands whose windows this build does not have yet: shown, but disabled. Each is enabled
+    // here when its window arrives.
+    for (CommandButton* b : {&cmdYear, &cmdOT, &Command1, &cmdPrint, &cmdPeriod, &cmdSavePrev}) b->enabled = false;
+    for (const char* name : {"mnuNew", "mnuOpen", "mnuSave", "mnuChecks", "mnuPrintSheetItem", "mnuPrintItem", "mnuVac",
+                             "mnuOtItem", "mnuYear", "mnuHeader", "mnuTaxInfoItem", "mnuState", "mnuCity",
+                             "mnuNonCity", "mnuHelpItem"})
+        menu(name)->enabled = false;
 }
 
 MenuItem* Form1::menu(const std::string& name) {

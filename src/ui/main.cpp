@@ -1,5 +1,5 @@
-#include <QApplication>
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return 0;
-}
+// orvane: the payroll calculator's main window. Usage: orvane [FOLDER]
+
+#include "ui/program.h"
+
+int main(int argc, char** argv) { return orvane::ui::runProgram(argc, argv); }

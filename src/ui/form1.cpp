@@ -1,0 +1,413 @@
+#include "ui/form1.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QValidator>
+#include <QVBoxLayout>
+
+#include "app/session.h"
+#include "core/form1.h"
+
+#ifndef ORVANE_VERSION
+#define ORVANE_VERSION "0"
+#endif
+
+namespace orvane::ui {
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+bool keptByEntryFilter(const QString& text) {
+    for (char32_t c : text.toUcs4())
+        if (!orvane::Form1::txtAmount_KeyPress(c)) return false;
+    return true;
+}
+
+// Refuses pasted or dropped text that holds a character the entry boxes do not take, so that
+// the boxes only ever hold what could have been typed.
+class EntryValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override { return keptByEntryFilter(input) ? Acceptable : Invalid; }
+};
+
+// Amount labels: right-aligned, so that the figures line up like a pay slip's column.
+void styleAmount(QLabel* label, bool large = false) {
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setMinimumWidth(large ? 110 : 90);
+    if (large) {
+        QFont f = label->font();
+        f.setBold(true);
+        f.setPointSizeF(f.pointSizeF() * 1.15);
+        label->setFont(f);
+    }
+}
+
+}  // namespace
+
+Form1::Form1(Session& session, QWidget* parent) : QMainWindow(parent), m_session(session) {
+    auto* central = new QWidget(this);
+    auto* page = new QVBoxLayout(central);
+    page->addWidget(buildPayPeriodBar());
+
+    auto* columns = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildHours());
+    left->addWidget(buildOvertimeAndTips());
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(buildClearAdd());
+    buttons->addWidget(buildTools(), 1);
+    left->addLayout(buttons);
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildResults());
+    right->addWidget(buildTaxes());
+    right->addStretch();
+    columns->addLayout(left, 3);
+    columns->addLayout(right, 2);
+    page->addLayout(columns);
+
+    auto* line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    page->addWidget(line);
+    page->addWidget(buildTableNotice());
+    setCentralWidget(central);
+    buildMenus();
+    refresh();
+    txtAmount(0)->setFocus();  // ready for the hours of the period
+}
+
+orvane::Form1& Form1::model() { return m_session.form1(); }
+
+QLabel* Form1::bindLabel(const Label& label, const QString& objectName) {
+    auto* w = new QLabel;
+    w->setObjectName(objectName);
+    w->setTextFormat(Qt::PlainText);
+    m_labels.emplace_back(w, &label);
+    m_controls.emplace_back(w, &label);
+    return w;
+}
+
+QAbstractButton* Form1::bindPictureButton(orvane::Control& button, const QString& objectName, ButtonPicture picture) {
+    auto* b = new QToolButton;
+    b->setObjectName(objectName);
+    b->setIcon(buttonIcon(picture));
+    b->setIconSize(QSize(32, 32));
+    b->setAutoRaise(false);
+    b->setAccessibleName(qs(button.tip));
+    m_controls.emplace_back(b, &button);
+    return b;
+}
+
+QWidget* Form1::buildPayPeriodBar() {
+    auto& f = model();
+    auto* bar = new QWidget;
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(bindLabel(f.Label12, "Label12"));
+    m_txtWeek = new QLineEdit;
+    m_txtWeek->setObjectName("txtWeek");
+    m_txtWeek->setFixedWidth(110);
+    m_controls.emplace_back(m_txtWeek, &f.txtWeek);
+    connect(m_txtWeek, &QLineEdit::textEdited, this, [this](const QString& t) { model().txtWeek.text = t.toStdString(); });
+    row->addWidget(m_txtWeek);
+    row->addSpacing(16);
+    QLabel* user = bindLabel(f.lbUser, "lbUser");
+    QFont bold = user->font();
+    bold.setBold(true);
+    user->setFont(bold);
+    row->addWidget(user);
+    row->addStretch();
+    for (auto [button, name] : {std::pair{&f.cmdPeriod, "cmdPeriod"}, std::pair{&f.cmdSavePrev, "cmdSavePrev"}}) {
+        auto* b = new QPushButton(qs(button->caption));
+        b->setObjectName(name);
+        m_controls.emplace_back(b, button);
+        row->addWidget(b);
+    }
+    return bar;
+}
+
+QGroupBox* Form1::buildHours() {
+    auto& f = model();
+    auto* box = new QGroupBox(qs(f.frameHours));
+    box->setObjectName("frameHours");
+    auto* grid = new QGridLayout(box);
+    static const char* const kLabelNames[8] = {"Label1", "Label11", "Label3", "Label2",
+                                               "Label5", "Label9",  "Label10", "Label8"};
+    for (int i = 0; i < 8; ++i) {
+        grid->addWidget(bindLabel(f.entryLabels[static_cast<size_t>(i)], kLabelNames[i]), i, 0);
+        auto* edit = new QLineEdit;
+        edit->setObjectName(QString("txtAmount(%1)").arg(i));
+        edit->setAlignment(Qt::AlignRight);
+        edit->setFixedWidth(90);
+        edit->setValidator(new EntryValidator(edit));
+        edit->installEventFilter(this);
+        m_txtAmount[static_cast<size_t>(i)] = edit;
+        m_controls.emplace_back(edit, &f.txtAmount[static_cast<size_t>(i)]);
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, i](const QString& t) { model().txtAmount[static_cast<size_t>(i)].text = t.toStdString(); });
+        grid->addWidget(edit, i, 2);
+    }
+    // The overtime multiplier sits in the row of the overtime box.
+    m_opt1x = new QRadioButton(qs(f.opt1x.caption));
+    m_opt1x->setObjectName("opt1x");
+    m_opt2x = new QRadioButton(qs(f.opt2x.caption));
+    m_opt2x->setObjectName("opt2x");
+    auto* group = new QButtonGroup(box);
+    group->addButton(m_opt1x);
+    group->addButton(m_opt2x);
+    m_controls.emplace_back(m_opt1x, &f.opt1x);
+    m_controls.emplace_back(m_opt2x, &f.opt2x);
+    for (QRadioButton* r : {m_opt1x, m_opt2x})
+        connect(r, &QRadioButton::toggled, this, [this] {
+            model().opt1x.value = m_opt1x->isChecked();
+            model().opt2x.value = m_opt2x->isChecked();
+        });
+    auto* multiplier = new QHBoxLayout;
+    multiplier->addWidget(m_opt1x);
+    multiplier->addWidget(m_opt2x);
+    grid->addLayout(multiplier, 2, 1);
+    grid->setColumnStretch(0, 1);
+    return box;
+}
+
+QGroupBox* Form1::buildOvertimeAndTips() {
+    auto& f = model();
+    auto* box = new QGroupBox;
+    auto* grid = new QGridLayout(box);
+    grid->addWidget(bindLabel(f.lbTaxTag[11], "lbTaxTag(11)"), 0, 0);
+    QLabel* ot = bindLabel(f.lbOverT, "lbOverT");
+    styleAmount(ot);
+    grid->addWidget(ot, 0, 1);
+    grid->addWidget(bindLabel(f.lbTaxTag[17], "lbTaxTag(17)"), 1, 0);
+    QLabel* tips = bindLabel(f.lbTips, "lbTips");
+    styleAmount(tips);
+    grid->addWidget(tips, 1, 1);
+    grid->setColumnStretch(0, 1);
+    return box;
+}
+
+QGroupBox* Form1::buildClearAdd() {
+    auto& f = model();
+    auto* box = new QGroupBox(qs(f.frameClearAdd));
+    box->setObjectName("frameClearAdd");
+    auto* row = new QHBoxLayout(box);
+    QAbstractButton* clear = bindPictureButton(f.cmdClear, "cmdClear", ButtonPicture::Clear);
+    QAbstractButton* cal = bindPictureButton(f.cmdCal, "cmdCal", ButtonPicture::Calculate);
+    connect(clear, &QAbstractButton::clicked, this, &Form1::cmdClear_Click);
+    connect(cal, &QAbstractButton::clicked, this, &Form1::cmdCal_Click);
+    row->addWidget(clear);
+    row->addWidget(cal);
+    return box;
+}
+
+QGroupBox* Form1::buildResults() {
+    auto& f = model();
+    auto* box = new QGroupBox(qs(f.frameResults));
+    box->setObjectName("frameResults");
+    auto* grid = new QGridLayout(box);
+    const std::pair<const Label*, const char*> tags[4] = {
+        {&f.lbTaxTag[12], "lbTaxTag(12)"}, {&f.Label4, "Label4"}, {&f.Label6, "Label6"}, {&f.lbTaxTag[13], "lbTaxTag(13)"}};
+    const std::pair<const Label*, const char*> amounts[4] = {
+        {&f.Label13, "Label13"}, {&f.lbTaxes, "lbTaxes"}, {&f.lbDeduct, "lbDeduct"}, {&f.lbNet, "lbNet"}};
+    for (int i = 0; i < 4; ++i) {
+        const bool headline = i == 0 || i == 3;  // gross and net pay stand out
+        QLabel* tag = bindLabel(*tags[i].first, tags[i].second);
+        QLabel* amount = bindLabel(*amounts[i].first, amounts[i].second);
+        styleAmount(amount, headline);
+        if (headline) {
+            QFont bold = tag->font();
+            bold.setBold(true);
+            tag->setFont(bold);
+        }
+        grid->addWidget(tag, i, 0);
+        grid->addWidget(amount, i, 1);
+    }
+    grid->setColumnStretch(0, 1);
+    return box;
+}
+
+QGroupBox* Form1::buildTaxes() {
+    auto& f = model();
+    auto* box = new QGroupBox(qs(f.frameTaxes));
+    box->setObjectName("frameTaxes");
+    auto* grid = new QGridLayout(box);
+    grid->setVerticalSpacing(2);
+    int row = 0;
+    auto addRow = [&](const Label& tag, const QString& tagName, const Label& amount, const QString& amountName) {
+        grid->addWidget(bindLabel(tag, tagName), row, 0);
+        QLabel* a = bindLabel(amount, amountName);
+        styleAmount(a);
+        grid->addWidget(a, row, 1);
+        ++row;
+    };
+    for (int i = 0; i < 11; ++i)
+        addRow(f.lbTaxTag[static_cast<size_t>(i)], QString("lbTaxTag(%1)").arg(i), f.lbTaxDed[static_cast<size_t>(i)],
+               QString("lbTaxDed(%1)").arg(i));
+    addRow(f.lbTaxTag[14], "lbTaxTag(14)", f.lbSDI, "lbSDI");
+    addRow(f.lbTaxTag[15], "lbTaxTag(15)", f.lbSUI, "lbSUI");
+    addRow(f.lbTaxTag[16], "lbTaxTag(16)", f.lbCafe, "lbCafe");
+    grid->setColumnStretch(0, 1);
+    return box;
+}
+
+QGroupBox* Form1::buildTools() {
+    auto& f = model();
+    auto* box = new QGroupBox(qs(f.frameTools));
+    box->setObjectName("frameTools");
+    auto* row = new QHBoxLayout(box);
+    row->addWidget(bindPictureButton(f.cmdYear, "cmdYear", ButtonPicture::YearToDate));
+    row->addWidget(bindPictureButton(f.cmdOT, "cmdOT", ButtonPicture::Overtime));
+    row->addWidget(bindPictureButton(f.Command1, "Command1", ButtonPicture::Vacation));
+    row->addWidget(bindPictureButton(f.cmdPrint, "cmdPrint", ButtonPicture::Print));
+    return box;
+}
+
+QWidget* Form1::buildTableNotice() {
+    auto& f = model();
+    auto* bar = new QWidget;
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(bindLabel(f.Label7, "Label7"));
+    row->addWidget(bindLabel(f.lbTaxVer, "lbTaxVer"));
+    row->addStretch();
+    row->addWidget(bindLabel(f.lbTableNotice, "lbTableNotice"));
+    return bar;
+}
+
+void Form1::buildMenus() {
+    for (auto& title : model().menus) {
+        QMenu* menu = menuBar()->addMenu(qs(title.caption));
+        menu->setObjectName(qs(title.name));
+        for (auto& entry : title.items) {
+            QAction* action = menu->addAction(qs(entry.item.caption));
+            action->setObjectName(qs(entry.name));
+            if (!entry.item.shortcut.empty()) action->setShortcut(QKeySequence(qs(entry.item.shortcut)));
+            m_actions.emplace_back(action, &entry.item);
+            if (entry.separatorAfter) menu->addSeparator();
+        }
+    }
+    connect(menuAction("mnuClearIitem"), &QAction::triggered, this, &Form1::cmdClear_Click);
+    connect(menuAction("mnuExitItem"), &QAction::triggered, this, &Form1::mnuExitItem_Click);
+    connect(menuAction("mnuAboutItem"), &QAction::triggered, this, &Form1::mnuAboutItem_Click);
+}
+
+QAction* Form1::menuAction(const std::string& name) const {
+    for (const auto& [action, item] : m_actions)
+        if (action->objectName() == qs(name)) return action;
+    return nullptr;
+}
+
+void Form1::refresh() {
+    auto& f = model();
+    setWindowTitle(qs(f.Caption));
+    for (auto& [widget, label] : m_labels) widget->setText(qs(label->caption));
+    for (auto& [widget, control] : m_controls) {
+        widget->setEnabled(control->enabled);
+        widget->setVisible(control->visible);
+        widget->setToolTip(qs(control->tip));
+    }
+    for (auto& [action, item] : m_actions) {
+        action->setEnabled(item->enabled);
+        action->setVisible(item->visible);
+    }
+    for (size_t i = 0; i < m_txtAmount.size(); ++i)
+        if (m_txtAmount[i]->text() != qs(f.txtAmount[i].text)) m_txtAmount[i]->setText(qs(f.txtAmount[i].text));
+    if (m_txtWeek->text() != qs(f.txtWeek.text)) m_txtWeek->setText(qs(f.txtWeek.text));
+    const QSignalBlocker block1(m_opt1x), block2(m_opt2x);
+    (f.opt1x.value ? m_opt1x : m_opt2x)->setChecked(true);  // the calculation reads opt1x
+}
+
+int Form1::entryIndex(QObject* watched) const {
+    for (size_t i = 0; i < m_txtAmount.size(); ++i)
+        if (m_txtAmount[i] == watched) return static_cast<int>(i);
+    return -1;
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    const int index = entryIndex(watched);
+    if (index < 0) return QMainWindow::eventFilter(watched, event);
+    auto* edit = m_txtAmount[static_cast<size_t>(index)];
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        // Entering a box selects its whole text; after a mouse click the press would place the
+        // cursor, so the selection is made again once the click has been handled.
+        edit->selectAll();
+        QTimer::singleShot(0, edit, &QLineEdit::selectAll);
+        break;
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        std::optional<NavKey> nav;
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) nav = NavKey::Enter;
+        if (key->key() == Qt::Key_Up) nav = NavKey::Up;
+        if (key->key() == Qt::Key_Down) nav = NavKey::Down;
+        if (nav) {
+            if (auto next = orvane::Form1::txtAmount_KeyDown(index, *nav)) txtAmount(*next)->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+        // A typed character outside the filter is dropped without a sound; keys that type
+        // nothing (arrows, Delete) and command keys (Ctrl+C copies) go on as usual. Ctrl+Alt is
+        // AltGr on some keyboards, which types characters.
+        const auto mods = key->modifiers();
+        const bool command = (mods & (Qt::ControlModifier | Qt::MetaModifier)) && !(mods & Qt::AltModifier);
+        const QString text = key->text();
+        bool typesText = !command && !text.isEmpty();
+        for (QChar c : text)
+            if (!c.isPrint()) typesText = false;
+        if (typesText && !keptByEntryFilter(text)) return true;
+        break;
+    }
+    default: break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::cmdCal_Click() {
+    m_session.cmdCal_Click();
+    refresh();
+    txtAmount(0)->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::cmdClear_Click() {
+    m_session.Clear_All();
+    refresh();
+}
+
+void Form1::mnuExitItem_Click() {
+    m_session.askToSaveOnExit();
+    m_saveQuestionAsked = true;
+    close();  // the last window closed ends the program
+}
+
+void Form1::mnuAboutItem_Click() {
+    QMessageBox::about(this, tr("About Orvane"),
+                       tr("Orvane %1\n\nPayroll calculator for one employee at a time:\n"
+                          "pay stubs, checks and the year-to-date ledger.")
+                           .arg(QStringLiteral(ORVANE_VERSION)));
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (!m_saveQuestionAsked) {
+        m_saveQuestionAsked = true;
+        m_session.askToSaveOnExit();
+    }
+    event->accept();
+}
+
+}  // namespace orvane::ui

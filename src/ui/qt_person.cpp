@@ -1,0 +1,100 @@
+#include "ui/qt_person.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QStringList>
+
+namespace orvane::ui {
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// The window a dialog belongs to: the one the person is working in.
+QWidget* dialogParent() {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return QApplication::activeWindow();
+}
+
+QMessageBox::Icon qtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::None: return QMessageBox::NoIcon;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+QString qtFileFilter(const std::string& filter) {
+    const QStringList parts = qs(filter).split('|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString name = parts[i].trimmed();
+        const QString patterns = parts[i + 1].split(';', Qt::SkipEmptyParts).join(' ');
+        // Qt reads the patterns from the parentheses at the end of the name.
+        if (!name.endsWith('(' + patterns + ')')) name += " (" + patterns + ')';
+        filters << name;
+    }
+    if (parts.size() % 2 == 1 && !parts.back().trimmed().isEmpty()) filters << parts.back().trimmed();
+    return filters.join(";;");
+}
+
+Answer QtPerson::ask(const Message& message) {
+    QStringList lines;
+    for (const auto& line : message.lines) lines << qs(line);
+    QMessageBox box(qtIcon(message.icon), qs(message.title), lines.join('\n'), QMessageBox::NoButton, dialogParent());
+    box.setTextFormat(Qt::PlainText);
+    switch (message.buttons) {
+    case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MessageButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    case MessageButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Cancel: return Answer::Cancel;
+    case QMessageBox::Ok: return Answer::Ok;
+    default: break;
+    }
+    // Closed without a button (Escape on a Yes/No box): the safe answer.
+    return message.buttons == MessageButtons::YesNo ? Answer::No
+           : message.buttons == MessageButtons::Ok  ? Answer::Ok
+                                                    : Answer::Cancel;
+}
+
+std::optional<std::string> QtPerson::prompt(const std::string& text, const std::string& title,
+                                            const std::string& initial) {
+    bool ok = false;
+    const QString answer = QInputDialog::getText(dialogParent(), qs(title), qs(text), QLineEdit::Normal, qs(initial), &ok);
+    if (!ok) return std::nullopt;
+    return answer.toStdString();
+}
+
+std::optional<std::filesystem::path> QtPerson::chooseFileToOpen(const std::string& title, const std::string& filter) {
+    const QString file = QFileDialog::getOpenFileName(dialogParent(), qs(title), QDir::currentPath(), qtFileFilter(filter));
+    if (file.isEmpty()) return std::nullopt;
+    return std::filesystem::path(file.toStdU16String());
+}
+
+QPrinter& QtPerson::printer() {
+    if (!m_printer) m_printer = std::make_unique<QPrinter>();
+    return *m_printer;
+}
+
+bool QtPerson::choosePrinter() {
+    QPrintDialog dialog(&printer(), dialogParent());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace orvane::ui

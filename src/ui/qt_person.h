@@ -1,0 +1,33 @@
+#pragma once
+// The person at the screen: message boxes, the one-line prompt, the file-open chooser and the
+// printer chooser as Qt dialogs.
+
+#include <QPrinter>
+#include <memory>
+#include <string>
+
+#include "app/person.h"
+
+namespace orvane::ui {
+
+// "User Files (*.use)|*.use" (names and patterns between bars, patterns split by ';') in Qt's
+// form "User Files (*.use)"; several filters are joined by ";;".
+QString qtFileFilter(const std::string& filter);
+
+class QtPerson : public Person {
+public:
+    Answer ask(const Message& message) override;
+    std::optional<std::string> prompt(const std::string& text, const std::string& title,
+                                      const std::string& initial) override;
+    std::optional<std::filesystem::path> chooseFileToOpen(const std::string& title, const std::string& filter) override;
+    bool choosePrinter() override;
+
+    // The printer the person chose last, for the print commands. Made on first use: setting up
+    // the printing system takes time the start-up should not spend.
+    QPrinter& printer();
+
+private:
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+}  // namespace orvane::ui

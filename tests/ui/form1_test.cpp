@@ -1,0 +1,308 @@
+#include "ui/form1.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "app/session.h"
+#include "support/scripted_person.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using orvane::Session;
+using orvane::test::FixedClock;
+using orvane::test::ScriptedPerson;
+using orvane::test::TempFolder;
+
+class Form1View : public ::testing::Test {
+protected:
+    void SetUp() override {
+        session.startUp();
+        window = std::make_unique<orvane::ui::Form1>(session);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    template <class T = QWidget>
+    T* widget(const char* name) {
+        T* w = window->findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QString shown(const char* label) {
+        QLabel* l = widget<QLabel>(label);
+        return l ? l->text() : QString("<missing>");
+    }
+    QLineEdit* box(int i) { return window->txtAmount(i); }
+    void type(int i, const QString& text) {
+        box(i)->setFocus();
+        box(i)->selectAll();
+        QTest::keyClick(box(i), Qt::Key_Backspace);
+        QTest::keyClicks(box(i), text);
+    }
+    void calculate() { QTest::mouseClick(widget<QAbstractButton>("cmdCal"), Qt::LeftButton); }
+
+    TempFolder folder;
+    ScriptedPerson person;
+    FixedClock clock;
+    Session session{person, clock, folder.path};
+    std::unique_ptr<orvane::ui::Form1> window;
+};
+
+TEST_F(Form1View, ShowsTheModelsCaptions) {
+    EXPECT_EQ(window->windowTitle(), "KESTRAVO SOFTWARE");
+    EXPECT_EQ(widget<QLineEdit>("txtWeek")->text(), "1/5/2007");
+    EXPECT_FALSE(shown("lbTaxVer").isEmpty());
+    EXPECT_EQ(QApplication::focusWidget(), box(0));
+    struct Caption { const char* widget; const char* text; };
+    const Caption captions[] = {
+        {"Label1", "STRAIGHT TIME HOURS 1"}, {"Label8", "TIPS (Hours)"}, {"lbTaxTag(12)", "GROSS PAY"},
+        {"lbTaxTag(16)", "Cafeteria Plan"}, {"Label7", "Federal Table: Cir E - Pub15"},
+        {"lbTableNotice", "Weekly Tax Tables"},
+    };
+    for (const auto& c : captions) {
+        SCOPED_TRACE(c.widget);
+        EXPECT_EQ(shown(c.widget), c.text);
+    }
+    const Caption frames[] = {{"frameHours", "Hours"}, {"frameResults", "Results"}, {"frameTaxes", "Taxes/Deductions"}};
+    for (const auto& c : frames) {
+        SCOPED_TRACE(c.widget);
+        auto* frame = widget<QGroupBox>(c.widget);
+        if (frame) {
+            EXPECT_EQ(frame->title(), c.text);
+        }
+    }
+    const Caption tips[] = {{"txtAmount(3)", "Enter"}, {"cmdCal", "Results"}, {"cmdClear", "Clear"},
+                            {"cmdPrint", "Print"}, {"Label10", "Use Dollar amount"}, {"txtWeek", "Click for Date change"}};
+    for (const auto& c : tips) {
+        SCOPED_TRACE(c.widget);
+        if (QWidget* w = widget(c.widget)) {
+            EXPECT_EQ(w->toolTip(), c.text);
+        }
+    }
+}
+
+TEST_F(Form1View, EntryBoxesDropCharactersOutsideTheFilter) {
+    struct Case { const char* typed; const char* kept; };
+    const Case cases[] = {{"12a", "12"}, {"$1,250.50", "1250.50"}, {"-3 .5", "-3 .5"}, {"abc", ""}, {"4e2", "42"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        type(4, c.typed);
+        EXPECT_EQ(box(4)->text(), c.kept);
+        EXPECT_EQ(session.form1().txtAmount[4].text, c.kept);  // each edit reaches the model
+    }
+    QTest::keyClick(box(4), Qt::Key_Backspace);
+    EXPECT_EQ(session.form1().txtAmount[4].text, "4");
+}
+
+TEST_F(Form1View, PastedTextWithOtherCharactersIsRefused) {
+    type(6, "5");
+    QApplication::clipboard()->setText("7b");
+    box(6)->paste();
+    EXPECT_EQ(box(6)->text(), "5");
+    QApplication::clipboard()->setText("70");
+    box(6)->paste();
+    EXPECT_EQ(box(6)->text(), "570");
+    EXPECT_EQ(session.form1().txtAmount[6].text, "570");
+}
+
+TEST_F(Form1View, EnterUpAndDownMoveBetweenBoxes) {
+    struct Case { int from; Qt::Key key; int to; };
+    const Case cases[] = {{7, Qt::Key_Return, 0}, {0, Qt::Key_Return, 1}, {3, Qt::Key_Enter, 4}, {7, Qt::Key_Down, 7},
+                          {2, Qt::Key_Down, 3}, {0, Qt::Key_Up, 0},     {5, Qt::Key_Up, 4}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "box " << c.from << " key " << c.key);
+        box(c.from)->setFocus();
+        QTest::keyClick(box(c.from), c.key);
+        EXPECT_EQ(QApplication::focusWidget(), box(c.to));
+    }
+}
+
+TEST_F(Form1View, EnteringABoxSelectsItsText) {
+    type(3, "12.5");
+    type(2, "8");
+    QTest::keyClick(box(2), Qt::Key_Down);
+    EXPECT_EQ(box(3)->selectedText(), "12.5");
+
+    box(0)->setFocus();
+    QTest::mouseClick(box(3), Qt::LeftButton, {}, QPoint(5, box(3)->height() / 2));
+    // The selection is made again once the click has been handled.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return box(3)->selectedText() == "12.5"; }, 1000)) << box(3)->selectedText().toStdString();
+}
+
+TEST_F(Form1View, CalculationShowsResultsAndEmptiesZeroBoxes) {
+    type(0, "40");
+    type(1, "0");
+    type(5, "0.00");
+    calculate();
+    EXPECT_TRUE(person.messages.empty());
+    EXPECT_EQ(shown("Label13"), "$300.00");
+    EXPECT_EQ(shown("lbTaxDed(0)"), "30.15");
+    EXPECT_EQ(shown("lbOverT"), "$.00");
+    EXPECT_EQ(box(0)->text(), "40");
+    for (int i = 1; i < 8; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(box(i)->text(), "");
+    }
+    EXPECT_EQ(QApplication::focusWidget(), box(0));
+}
+
+TEST_F(Form1View, DoubleOvertimeOptionReachesTheCalculation) {
+    type(2, "10");
+    QTest::mouseClick(widget<QRadioButton>("opt2x"), Qt::LeftButton);
+    EXPECT_FALSE(session.form1().opt1x.value);
+    calculate();
+    EXPECT_EQ(shown("lbOverT"), "$150.00");  // 10 hours x 2 x 7.50
+}
+
+TEST_F(Form1View, RefusedEntryShowsAMessageAndCalculatesNothing) {
+    for (const char* bad : {"1.2.3", "-", "1 2"}) {
+        SCOPED_TRACE(bad);
+        person.messages.clear();
+        type(0, "40");
+        type(1, "");
+        calculate();
+        ASSERT_EQ(shown("Label13"), "$300.00");
+        type(1, bad);
+        calculate();
+        ASSERT_EQ(person.messages.size(), 1u);
+        EXPECT_NE(person.allText().find(bad), std::string::npos);
+        EXPECT_NE(person.allText().find("STRAIGHT TIME HOURS 2"), std::string::npos);
+        EXPECT_EQ(box(1)->text(), bad);
+        EXPECT_EQ(shown("Label13"), "$300.00");  // the last results stay
+    }
+}
+
+TEST_F(Form1View, ClearEmptiesEntriesAndResultsAndResetsTheDate) {
+    type(0, "40");
+    calculate();
+    widget<QLineEdit>("txtWeek")->setText("12/28/2007");
+    session.form1().txtWeek.text = "12/28/2007";
+    for (const char* clear : {"button", "menu"}) {
+        SCOPED_TRACE(clear);
+        type(3, "2");
+        if (std::string(clear) == "button")
+            QTest::mouseClick(widget<QAbstractButton>("cmdClear"), Qt::LeftButton);
+        else
+            window->menuAction("mnuClearIitem")->trigger();
+        for (int i = 0; i < 8; ++i) EXPECT_EQ(box(i)->text(), "");
+        for (const char* label : {"Label13", "lbNet", "lbTaxes", "lbDeduct", "lbTaxDed(0)", "lbSDI", "lbCafe"})
+            EXPECT_EQ(shown(label), "") << label;
+        EXPECT_EQ(widget<QLineEdit>("txtWeek")->text(), "1/5/2007");
+    }
+}
+
+TEST_F(Form1View, EditingKeysInABoxEditAndElsewhereRunTheMenu) {
+    type(0, "40");
+    box(0)->selectAll();
+    QTest::keyClick(box(0), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "40");
+    EXPECT_EQ(box(0)->text(), "40");
+    QTest::keyClick(box(0), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(box(0)->text(), "");
+    EXPECT_TRUE(person.messages.empty());  // no save question: the program goes on
+    EXPECT_TRUE(window->isVisible());
+
+    type(0, "40");
+    widget<QRadioButton>("opt1x")->setFocus();
+    QTest::keyClick(widget<QRadioButton>("opt1x"), Qt::Key_C, Qt::ControlModifier);  // "&Clear"
+    EXPECT_EQ(box(0)->text(), "");
+}
+
+TEST_F(Form1View, LaterCommandsAreDisabled) {
+    for (const char* name : {"mnuNew", "mnuOpen", "mnuSave", "mnuChecks", "mnuPrintSheetItem", "mnuPrintItem", "mnuVac",
+                             "mnuOtItem", "mnuYear", "mnuHeader", "mnuTaxInfoItem", "mnuState", "mnuCity",
+                             "mnuNonCity", "mnuHelpItem"}) {
+        SCOPED_TRACE(name);
+        ASSERT_NE(window->menuAction(name), nullptr);
+        EXPECT_FALSE(window->menuAction(name)->isEnabled());
+    }
+    for (const char* name : {"cmdYear", "cmdOT", "Command1", "cmdPrint", "cmdPeriod", "cmdSavePrev"}) {
+        SCOPED_TRACE(name);
+        if (auto* b = widget<QAbstractButton>(name)) {
+            EXPECT_FALSE(b->isEnabled());
+        }
+    }
+    for (const char* name : {"mnuClearIitem", "mnuExitItem", "mnuAboutItem"}) {
+        SCOPED_TRACE(name);
+        ASSERT_NE(window->menuAction(name), nullptr);
+        EXPECT_TRUE(window->menuAction(name)->isEnabled());
+    }
+    for (const char* name : {"cmdCal", "cmdClear"}) {
+        SCOPED_TRACE(name);
+        if (auto* b = widget<QAbstractButton>(name)) {
+            EXPECT_TRUE(b->isEnabled());
+        }
+    }
+}
+
+TEST_F(Form1View, MenusCarryCaptionsShortcutsAndSeparators) {
+    struct Item { const char* name; const char* caption; const char* shortcut; bool separatorAfter; };
+    const Item items[] = {
+        {"mnuNew", "&New", "Ctrl+N", false},         {"mnuSave", "&Save", "Ctrl+S", true},
+        {"mnuChecks", "C&hecks", "Ctrl+H", true},     {"mnuPrintSheetItem", "Print Sheet", "", false},
+        {"mnuPrintItem", "&Print Image", "Ctrl+P", true}, {"mnuExitItem", "E&xit", "Ctrl+X", false},
+        {"mnuOtItem", "OT %", "", false},             {"mnuHeader", "H&eader", "Ctrl+E", true},
+        {"mnuTaxInfoItem", "&User Info", "Ctrl+U", true}, {"mnuNonCity", "Non City Tax", "", false},
+        {"mnuHelpItem", "He&lp", "Ctrl+L", true},     {"mnuAboutItem", "&About", "Ctrl+A", false},
+    };
+    for (const auto& c : items) {
+        SCOPED_TRACE(c.name);
+        QAction* action = window->menuAction(c.name);
+        ASSERT_NE(action, nullptr);
+        EXPECT_EQ(action->text(), c.caption);
+        EXPECT_EQ(action->shortcut(), QKeySequence(c.shortcut));
+        // The menu's next entry is a separator exactly where the menu has a line.
+        auto* menu = qobject_cast<QMenu*>(action->parent());
+        ASSERT_NE(menu, nullptr);
+        const auto actions = menu->actions();
+        const auto at = actions.indexOf(action);
+        const bool separator = at + 1 < actions.size() && actions[at + 1]->isSeparator();
+        EXPECT_EQ(separator, c.separatorAfter);
+    }
+}
+
+TEST_F(Form1View, ClosingAsksToSaveOnce) {
+    for (const char* how : {"window", "menu"}) {
+        SCOPED_TRACE(how);
+        person.messages.clear();
+        window = std::make_unique<orvane::ui::Form1>(session);
+        window->show();
+        if (std::string(how) == "window")
+            window->close();
+        else
+            window->menuAction("mnuExitItem")->trigger();
+        ASSERT_EQ(person.messages.size(), 1u);
+        EXPECT_EQ(person.messages[0].lines, std::vector<std::string>{"     SAVE USER'S SETTINGS?"});
+        EXPECT_EQ(person.messages[0].title, "Save?");
+        EXPECT_EQ(person.messages[0].buttons, orvane::MessageButtons::YesNo);
+        EXPECT_FALSE(window->isVisible());
+    }
+}
+
+TEST_F(Form1View, AboutNamesTheProgramAndVersion) {
+    QString text;
+    QTimer::singleShot(0, [&text] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->accept();
+        }
+    });
+    window->menuAction("mnuAboutItem")->trigger();
+    EXPECT_TRUE(text.startsWith("Orvane " ORVANE_VERSION)) << text.toStdString();
+}
+
+}  // namespace

@@ -1,0 +1,107 @@
+#include "ui/qt_person.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct FilterCase {
+    const char* name;
+    const char* filter;
+    const char* qt;
+};
+
+const FilterCase kFilterCases[] = {
+    {"name already shows its pattern", "User Files (*.use)|*.use", "User Files (*.use)"},
+    {"pattern added to a bare name", "Pay Periods|*.prv", "Pay Periods (*.prv)"},
+    {"several patterns and filters", "Text|*.txt;*.doc|All Files (*.*)|*.*", "Text (*.txt *.doc);;All Files (*.*)"},
+    {"a lone pattern", "*.use", "*.use"},
+    {"nothing", "", ""},
+};
+
+TEST(QtFileFilter, ConvertsBarSeparatedFilters) {
+    for (const auto& c : kFilterCases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(orvane::ui::qtFileFilter(c.filter).toStdString(), c.qt);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+using orvane::Answer;
+using orvane::MessageButtons;
+using orvane::MessageIcon;
+
+// Answers the next modal dialog as soon as it is shown, and remembers what it showed.
+template <class Dialog, class Reply>
+void whenShown(Reply reply) {
+    QTimer::singleShot(0, [reply] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        reply(*dialog);
+    });
+}
+
+struct AskCase {
+    const char* name;
+    MessageButtons buttons;
+    QMessageBox::StandardButton pressed;  // NoButton: the box is closed with Escape
+    Answer answer;
+};
+
+const AskCase kAskCases[] = {
+    {"yes", MessageButtons::YesNo, QMessageBox::Yes, Answer::Yes},
+    {"no", MessageButtons::YesNo, QMessageBox::No, Answer::No},
+    {"escape on yes/no is no", MessageButtons::YesNo, QMessageBox::NoButton, Answer::No},
+    {"cancel of three", MessageButtons::YesNoCancel, QMessageBox::Cancel, Answer::Cancel},
+    {"ok", MessageButtons::Ok, QMessageBox::Ok, Answer::Ok},
+    {"ok of ok/cancel", MessageButtons::OkCancel, QMessageBox::Ok, Answer::Ok},
+};
+
+TEST(QtPerson, MessageBoxShowsLinesTitleIconAndReturnsTheButton) {
+    orvane::ui::QtPerson person;
+    for (const auto& c : kAskCases) {
+        SCOPED_TRACE(c.name);
+        QString text, title;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        whenShown<QMessageBox>([&, c](QMessageBox& box) {
+            text = box.text();
+            title = box.windowTitle();
+            icon = box.icon();
+            if (c.pressed == QMessageBox::NoButton)
+                QTest::keyClick(&box, Qt::Key_Escape);
+            else
+                box.button(c.pressed)->click();
+        });
+        const Answer answer = person.ask({{"You have corupted a file.", "Find file,"}, "Damaged", MessageIcon::Critical, c.buttons});
+        EXPECT_EQ(answer, c.answer);
+        EXPECT_EQ(text, "You have corupted a file.\nFind file,");
+        EXPECT_EQ(title, "Damaged");
+        EXPECT_EQ(icon, QMessageBox::Critical);
+    }
+}
+
+TEST(QtPerson, PromptReturnsTheTextOrNothingOnCancel) {
+    orvane::ui::QtPerson person;
+    for (bool accept : {true, false}) {
+        SCOPED_TRACE(accept ? "accepted" : "cancelled");
+        QString shownInitial;
+        whenShown<QInputDialog>([&, accept](QInputDialog& dialog) {
+            shownInitial = dialog.textValue();
+            dialog.setTextValue("Mary Smith");
+            accept ? dialog.accept() : dialog.reject();
+        });
+        const auto answer = person.prompt("Enter the user's name", "New User", "Joe");
+        EXPECT_EQ(shownInitial, "Joe");
+        EXPECT_EQ(answer, accept ? std::optional<std::string>("Mary Smith") : std::nullopt);
+    }
+}
+
+}  // namespace

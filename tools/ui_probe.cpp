@@ -1,0 +1,88 @@
+// orvane-ui-probe: a developer's look at the main window without a display.
+//
+//   orvane-ui-probe startup [FOLDER]   runs the real program and, once its window is shown and the
+//                                      event loop turns, prints "shown-at-ns <wall clock ns>" and quits
+//   orvane-ui-probe picture OUT.png    calculates 40 hours in a fresh folder with the shipped
+//                                      Federal.dtt and saves a picture of the window
+//
+// Run it with QT_QPA_PLATFORM=offscreen. tools/ui_probe.sh turns the start-up figure into
+// milliseconds from process start.
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <chrono>
+#include <cstring>
+#include <iostream>
+#include <vector>
+
+#include "app/headless_person.h"
+#include "app/session.h"
+#include "core/form1.h"
+#include "ui/form1.h"
+#include "ui/program.h"
+
+namespace {
+
+class FixedClock : public orvane::Clock {
+public:
+    orvane::Date today() const override { return {2007, 1, 5}; }
+};
+
+int startup(int argc, char** argv) {
+    // The program sees its own name and the folder, as when started by hand.
+    std::vector<char*> args{argv[0]};
+    for (int i = 2; i < argc; ++i) args.push_back(argv[i]);
+    int count = static_cast<int>(args.size());
+    args.push_back(nullptr);
+    return orvane::ui::runProgram(count, args.data(), [](orvane::ui::Form1& window) {
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        std::cout << "shown-at-ns " << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() << '\n';
+        window.hide();
+        QApplication::quit();
+    });
+}
+
+int picture(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: orvane-ui-probe picture OUT.png\n";
+        return 2;
+    }
+    QApplication app(argc, argv);
+    const QString out = QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[2]));
+    QApplication::setFont(QFont("Liberation Sans", 10));
+    QTemporaryDir folder;
+    if (!folder.isValid() ||
+        !QFile::copy(QStringLiteral(ORVANE_DATA "/Federal.dtt"), folder.filePath("Federal.dtt"))) {
+        std::cerr << "orvane-ui-probe: cannot prepare a folder with Federal.dtt\n";
+        return 1;
+    }
+    QDir::setCurrent(folder.path());
+    orvane::HeadlessPerson person(std::cerr);
+    FixedClock clock;
+    orvane::Session session(person, clock, folder.path().toStdString());
+    session.startUp();
+    orvane::ui::Form1 window(session);
+    window.show();
+    session.form1().txtAmount[0].text = "40";
+    window.cmdCal_Click();
+    window.adjustSize();
+    QApplication::processEvents();
+    if (!window.grab().save(out)) {
+        std::cerr << "orvane-ui-probe: cannot write " << argv[2] << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 2 && std::strcmp(argv[1], "startup") == 0) return startup(argc, argv);
+    if (argc >= 2 && std::strcmp(argv[1], "picture") == 0) return picture(argc, argv);
+    std::cerr << "usage: orvane-ui-probe startup [FOLDER] | picture OUT.png\n";
+    return 2;
+}
