@@ -1,5 +1,6 @@
 #include "state/state_tax_settings.h"
 
+#include "core/file_io.h"
 #include "core/record_text_format.h"
 
 namespace orvane {
@@ -73,6 +74,14 @@ bool readStateFile(std::string_view bytes, StateTaxSettings& settings, EmployeeP
     profile.ckFedExemp = p.ckFedExemp;
     profile.txtFedAddL = p.txtFedAddL;
     return true;
+}
+
+std::optional<std::vector<std::string>> saveStateFile(const std::filesystem::path& file,
+                                                      const StateTaxSettings& settings,
+                                                      const EmployeeProfile& profile) {
+    auto bytes = writeStateFile(settings, profile);
+    if (!bytes || writeFileAtomically(file, *bytes)) return failedWriteMessage();
+    return std::nullopt;
 }
 
 std::filesystem::path stateFilePath(const std::filesystem::path& folder, const std::string& userName) {

@@ -57,6 +57,11 @@ std::optional<std::string> writeStateFile(const StateTaxSettings& settings, cons
 // fields are replaced; on any failure nothing changes and the result is false.
 bool readStateFile(std::string_view bytes, StateTaxSettings& settings, EmployeeProfile& profile);
 
+// Writes the state file whole; on failure the lines of the message to show, the old file whole.
+std::optional<std::vector<std::string>> saveStateFile(const std::filesystem::path& file,
+                                                      const StateTaxSettings& settings,
+                                                      const EmployeeProfile& profile);
+
 // The state file of a user, in the folder: the name followed by ".sta" (".sta" alone for the
 // default file set).
 std::filesystem::path stateFilePath(const std::filesystem::path& folder, const std::string& userName);
