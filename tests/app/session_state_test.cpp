@@ -196,3 +196,18 @@ TEST(SessionState, CalculatorUsesTheDefaultStateFile) {
     // Weekly, 40 hours at 7.50: Kentucky's weekly rows on 300.00 less 39.42 give 11.58, less 2.25.
     EXPECT_NE(out.find("lbTaxDed(3)\t9.33\n"), std::string::npos) << out;
 }
+
+TEST(SessionState, WisconsinDeductsTheAllowanceOfTheLastCopy) {
+    StateSession s;
+    DialogState& d = s.session.mnuStateTax_Click();
+    d.pressSpecialState(SpecialState::Wisconsin);
+    ASSERT_TRUE(s.session.DialogState_OKButton_Click());
+    // The window is open again and the allowance box edited, without SAVE.
+    DialogState& open = s.session.mnuStateTax_Click();
+    open.txtCalAllow.text = "50";
+    // Gross 1000.00, single: 1000.00 in row 4 before the edit reaches the record ...
+    EXPECT_EQ(s.stateTaxShown(), formatAmount((1000 - 716.5) * 0.0728 + 32.15, AmountFormat::Thousands));
+    EXPECT_EQ(s.session.stateSettings.txtCalAllow, 50.0f);
+    // ... and 950.00 from the next calculation on, once the SDI and SUI step has copied it.
+    EXPECT_EQ(s.stateTaxShown(), "49.15");
+}
