@@ -92,7 +92,7 @@ public:
     bool DialogState_cmdMkDefault_Click();
 
 private:
-    void tellAll(const DialogMessages& messages);
+    void tellStateMessages(const DialogMessages& messages);
     std::unique_ptr<DialogState> m_dialogState;
 
 public:

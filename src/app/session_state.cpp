@@ -2,7 +2,7 @@
 
 namespace orvane {
 
-void Session::tellAll(const DialogMessages& messages) {
+void Session::tellStateMessages(const DialogMessages& messages) {
     for (const auto& lines : messages) m_person.tell(lines, "State Tax", MessageIcon::Exclamation);
 }
 
@@ -14,7 +14,7 @@ DialogState& Session::dialogState() {
         // The start-up reads the state file into the record, prepares the checked special state
         // and copies the window into the record. (The window's start-up also reads the profile
         // files again; that step belongs to the profile files' reader.)
-        tellAll(m_dialogState->startUp(stateFile()));
+        tellStateMessages(m_dialogState->startUp(stateFile()));
     }
     return *m_dialogState;
 }
@@ -75,14 +75,14 @@ void Session::LoadState() {
         return;
     }
     DialogState& d = *m_dialogState;
-    tellAll(d.LoadState(stateFile()));
+    tellStateMessages(d.LoadState(stateFile()));
     d.CheckFor();
-    tellAll(d.fillVari());
+    tellStateMessages(d.fillVari());
 }
 
 bool Session::SaveState() {
     if (auto message = saveStateFile(stateFile(), stateSettings, profile)) {
-        tellAll({*message});
+        tellStateMessages({*message});
         return false;
     }
     return true;
@@ -92,7 +92,7 @@ void Session::LoadDefaultStateForNewUser() {
     DialogState& d = dialogState();
     d.cmdDefault_Click();
     // Taken into the record, so that the new user does not inherit the previous user's state.
-    tellAll(d.fillVari());
+    tellStateMessages(d.fillVari());
     discardDialogState();
 }
 
@@ -106,7 +106,7 @@ bool Session::DialogState_OKButton_Click() {
     DialogState& d = dialogState();
     DialogMessages problems = d.fillVari();
     if (!problems.empty()) {
-        tellAll(problems);
+        tellStateMessages(problems);
         return false;
     }
     if (!SaveState()) return false;  // the window stays open to try again
@@ -117,18 +117,18 @@ bool Session::DialogState_OKButton_Click() {
 
 void Session::DialogState_CancelButton_Click() { discardDialogState(); }
 
-void Session::DialogState_cmdGetDefault_Click() { tellAll(dialogState().LoadDefaultState(folder)); }
+void Session::DialogState_cmdGetDefault_Click() { tellStateMessages(dialogState().LoadDefaultState(folder)); }
 
 bool Session::DialogState_cmdMkDefault_Click() {
     DialogState& d = dialogState();
     DialogMessages problems = d.fillVari();
     if (!problems.empty()) {
-        tellAll(problems);
+        tellStateMessages(problems);
         return false;
     }
     // The current user's file, then the same settings as the default file set.
     SaveState();
-    if (auto message = saveStateFile(stateFilePath(folder, ""), stateSettings, profile)) tellAll({*message});
+    if (auto message = saveStateFile(stateFilePath(folder, ""), stateSettings, profile)) tellStateMessages({*message});
     discardDialogState();
     return true;
 }
