@@ -29,11 +29,12 @@ void Session::startUp() {
 PayInputs Session::gatherInputs(const PayPeriodEntry& entry, std::optional<FederalTables> federal) {
     PayInputs in;
     in.entry = entry;
-    in.profile = profile;
     in.federal = std::move(federal);
     in.ytd = ytd;
     in.city = cityInputs();
     in.state = stateInputs();
+    // Bringing in the state settings reads the state file, which carries profile fields.
+    in.profile = profile;
     return in;
 }
 

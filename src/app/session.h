@@ -16,6 +16,8 @@
 #include "core/form1.h"
 #include "core/pay_records.h"
 #include "ledger/ytd_totals.h"
+#include "state/dialog_state.h"
+#include "state/state_tax_settings.h"
 
 namespace orvane {
 
@@ -63,8 +65,37 @@ public:
     void saveUserAfterCalculation();
 
     // ---- state tax (session_state.cpp) ----
-    // Step 3: the state settings brought into memory for one calculation.
+    // Step 3: the state settings brought into memory for one calculation (creating the state
+    // window when it is not open), and the state window's part of the SDI and SUI step.
     StateInputs stateInputs();
+    // The state settings of the current user; the state window copies its boxes into it.
+    StateTaxSettings stateSettings;
+    // The state window, created on first use: its start-up reads the user's .sta file.
+    DialogState& dialogState();
+    bool dialogStateOpen() const { return m_dialogState != nullptr; }
+    // Closes the state window without copying anything (CANCEL, and the flows that switch users).
+    void discardDialogState();
+    // The user's .sta file (".sta" for the default file set).
+    std::filesystem::path stateFile() const;
+    // Opening a user: LoadState, CheckFor, fillVari.
+    void LoadState();
+    // Saving a user: the record into <user>.sta. False when the write failed (the person was told).
+    bool SaveState();
+    // Creating a user: the state window's "New York" button, taken into the record, and closed.
+    void LoadDefaultStateForNewUser();
+    // The menu item "S&tate Tax": the window shown, its set procedures run again.
+    DialogState& mnuStateTax_Click();
+    // The window's buttons that reach beyond it. False when the window stays open.
+    bool DialogState_OKButton_Click();
+    void DialogState_CancelButton_Click();
+    void DialogState_cmdGetDefault_Click();
+    bool DialogState_cmdMkDefault_Click();
+
+private:
+    void tellStateMessages(const DialogMessages& messages);
+    std::unique_ptr<DialogState> m_dialogState;
+
+public:
 
     // ---- local taxes and leave (session_local.cpp) ----
     // Step 3: the city and non-city settings brought into memory for one calculation.

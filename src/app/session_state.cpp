@@ -2,9 +2,135 @@
 
 namespace orvane {
 
+void Session::tellStateMessages(const DialogMessages& messages) {
+    for (const auto& lines : messages) m_person.tell(lines, "State Tax", MessageIcon::Exclamation);
+}
+
+std::filesystem::path Session::stateFile() const { return stateFilePath(folder, UserName); }
+
+DialogState& Session::dialogState() {
+    if (!m_dialogState) {
+        m_dialogState = std::make_unique<DialogState>(stateSettings, profile);
+        // The start-up reads the state file into the record, prepares the checked special state
+        // and copies the window into the record. (The window's start-up also reads the profile
+        // files again; that step belongs to the profile files' reader.)
+        tellStateMessages(m_dialogState->startUp(stateFile()));
+    }
+    return *m_dialogState;
+}
+
+void Session::discardDialogState() { m_dialogState.reset(); }
+
 StateInputs Session::stateInputs() {
-    // No state settings yet: no state tax, SDI or SUI.
-    return StateInputs{};
+    DialogState& d = dialogState();
+    // The state computations read the record as the window's start-up or SAVE left it. The SDI
+    // and SUI step copies txtStateAdj and txtCalAllow into the record only after the state step,
+    // so Wisconsin and North Carolina deduct the txtCalAllow of the last fillVari: an edit of
+    // that box not yet taken by SAVE counts from the next calculation on.
+    const StateTaxSettings record = stateSettings;
+    const SpecialStateChecks checks = d.checks();
+    const bool spouse = d.ckSpouse.value() == 1;
+    const float ytdSS = ytd.YtdSS, ytdMedi = ytd.YtdMedi;
+    // Missouri checks "Round State" when it computes, so its tax is rounded to whole dollars.
+    if (checks.ckMissouri && d.ckRoundOff.value() != 1) d.ckRoundOff.setValue(1);
+    d.ZeroBlankStateBoxes();
+
+    StateInputs in;
+    in.singleExemption = record.txtStateSgExp;
+    in.marriedExemption = record.txtStateMarExp;
+    // SDI and SUI: "Use Base" from the window's boxes, rates and bases from the record.
+    in.sdi = InsuranceSettings{record.txtSDIpercent, record.txtSDIwageBase, d.ckSDI.value() == 1};
+    in.sui = InsuranceSettings{record.txtSUIpercent, record.txtSUIwageBase, d.ckSUI.value() == 1};
+    in.txtStateAdj = static_cast<float>(readNumber(d.txtStateAdj.text));
+    in.txtCalAllow = static_cast<float>(readNumber(d.txtCalAllow.text));
+    stateSettings.txtStateAdj = in.txtStateAdj;
+    stateSettings.txtCalAllow = in.txtCalAllow;
+    in.roundOff = d.ckRoundOff.value() == 1;
+    in.computeStateTax = [record, checks, spouse, ytdSS, ytdMedi](const PayResult& r, const EmployeeProfile& p) {
+        StateTaxInputs s;
+        s.GrossPay = r.GrossPay;
+        s.GrossLessKplan = r.GrossLessKplan;
+        s.FedTax = r.FedTax;
+        s.StateExemption = r.StateExemption;
+        s.StateCafeAmt = r.StateCafeAmt;
+        s.SocSecTax = r.SocSecTax;
+        s.MediTax = r.MediTax;
+        s.cboStatus = p.cboStatus;
+        s.cboStatus2 = p.cboStatus2;
+        s.cboDepend2 = p.cboDepend2;
+        s.optWeek = p.optWeek;
+        s.optBiWeek = p.optBiWeek;
+        s.YtdSS = ytdSS;
+        s.YtdMedi = ytdMedi;
+        s.ckSpouse = spouse;
+        s.settings = record;
+        return stateTaxFor(s, checks);
+    };
+    return in;
+}
+
+void Session::LoadState() {
+    if (!m_dialogState) {
+        dialogState();  // the start-up reads the file, prepares the states and fills the record
+        return;
+    }
+    DialogState& d = *m_dialogState;
+    tellStateMessages(d.LoadState(stateFile()));
+    d.CheckFor();
+    tellStateMessages(d.fillVari());
+}
+
+bool Session::SaveState() {
+    if (auto message = saveStateFile(stateFile(), stateSettings, profile)) {
+        tellStateMessages({*message});
+        return false;
+    }
+    return true;
+}
+
+void Session::LoadDefaultStateForNewUser() {
+    DialogState& d = dialogState();
+    d.cmdDefault_Click();
+    // Taken into the record, so that the new user does not inherit the previous user's state.
+    tellStateMessages(d.fillVari());
+    discardDialogState();
+}
+
+DialogState& Session::mnuStateTax_Click() {
+    DialogState& d = dialogState();
+    d.afterShownFromMenu();
+    return d;
+}
+
+bool Session::DialogState_OKButton_Click() {
+    DialogState& d = dialogState();
+    DialogMessages problems = d.fillVari();
+    if (!problems.empty()) {
+        tellStateMessages(problems);
+        return false;
+    }
+    if (!SaveState()) return false;  // the window stays open to try again
+    // The profile files are saved here too (SaveOT), with the user files.
+    discardDialogState();
+    return true;
+}
+
+void Session::DialogState_CancelButton_Click() { discardDialogState(); }
+
+void Session::DialogState_cmdGetDefault_Click() { tellStateMessages(dialogState().LoadDefaultState(folder)); }
+
+bool Session::DialogState_cmdMkDefault_Click() {
+    DialogState& d = dialogState();
+    DialogMessages problems = d.fillVari();
+    if (!problems.empty()) {
+        tellStateMessages(problems);
+        return false;
+    }
+    // The current user's file, then the same settings as the default file set.
+    SaveState();
+    if (auto message = saveStateFile(stateFilePath(folder, ""), stateSettings, profile)) tellStateMessages({*message});
+    discardDialogState();
+    return true;
 }
 
 }  // namespace orvane

@@ -1,0 +1,681 @@
+#include "state/dialog_state.h"
+
+#include "core/file_io.h"
+#include "core/money.h"
+#include "state/state_tables.h"
+
+namespace orvane {
+
+namespace tables = state_tables;
+
+namespace {
+
+// The toolkit raises a check box's click reaction when its value changes, not when the program
+// sets the value it already has.
+void changeValue(CheckBox& box, int value) {
+    if (box.value() != value) box.setValue(value);
+}
+
+std::string text(float value) { return shortestText(value); }
+float number(const TextBox& box) { return static_cast<float>(readNumber(box.text)); }
+std::int16_t checked(const CheckBox& box) { return static_cast<std::int16_t>(box.value()); }
+
+}  // namespace
+
+DialogState::DialogState(StateTaxSettings& record, EmployeeProfile& profile) : m_record(record), m_profile(profile) {
+    Label1.caption = "Table for SINGLE Persons";
+    Label5.caption = "Table for MARRIED Persons";
+    for (Label* l : {&Label2, &Label8}) l->caption = "Minimum Range";
+    for (Label* l : {&Label3, &Label9}) l->caption = "Amount to Withhold";
+    for (Label* l : {&Label4, &Label10}) l->caption = "Multiply by Percentage in Decimal";
+    for (Label* l : {&Label6, &Label11}) l->caption = "Row";
+    for (Label* l : {&Label19, &Label20, &Label21}) l->caption = "BIWEEKLY ";
+    Label13.caption = "# of Exemp";
+    Label14.caption = "SINGLE";
+    Label15.caption = "MARRIED";
+    for (int k = 0; k < 10; ++k) {
+        Label27[k].caption = std::to_string(k);
+        singleRowCaptions[k].caption = marriedRowCaptions[k].caption = std::to_string(k + 1);
+    }
+
+    const std::pair<CheckBox*, const char*> states[] = {
+        {&ckAlabama, "Alabama"}, {&ckAriz, "Arizona"},   {&ckIdaho, "Idaho"},     {&ckIowa, "Iowa"},
+        {&ckKentucky, "Kentucky"}, {&ckLouis, "Louisiana"}, {&ckMass, "Mass"},   {&ckMissouri, "Missouri"},
+        {&ckNC, "N.C."},         {&ckOregon, "Oregon"},  {&ckWiscon, "Wisconsin"}};
+    for (auto [b, caption] : states) b->caption = caption;
+    ckIdaho.visible = false;  // Idaho is chosen only through the stored settings
+    ckNoStateTax.caption = "NO STATE TAX";
+    ckSpouse.caption = "Spouse Works";
+    ckSpouse.tip = "For Married Persons";
+    ckSpouse.visible = false;
+    ckRoundOff.caption = "Round State";
+
+    ckSDI.caption = ckSUI.caption = "Use Base";
+    Label26.caption = Label23.caption = "Flat Rate";
+    Label25.caption = Label22.caption = "% Rate";
+    lbAdjustNote.caption = "Enter figure to add to State Tax. Place a (-)Minus to subtract.";
+    lbCalAllow.caption = "California Exempt Allowance";
+
+    lbWarning.caption = "WARNING!";
+    lbUnusedNote.caption = "Enter 999999 in any Minum Range Box that is not used.";
+    lbBiweeklyNote.caption =
+        "You MUST enter biweekly figures. The WEEKLY tables will auto adjust by selecting weekly in \"User Info\".";
+    lbWhereTables.caption = "Each state's withholding tables are published by its department of revenue.";
+    OKButton.caption = "SAVE";
+    CancelButton.caption = "CANCEL";
+    cmdClearAll.caption = "CLEAR ALL";
+    cmdDefault.caption = "New York";
+    cmdGetDefault.caption = "Get Default";
+    cmdMkDefault.caption = "Make Default";
+}
+
+// ---------------------------------------------------------------- helpers
+
+std::array<std::array<TextBox, 10>*, 6> DialogState::bracketColumns() {
+    return {&txtStateMinBS, &txtStateAmtBS, &txtStatePerBS, &txtStateMinBM, &txtStateAmtBM, &txtStatePerBM};
+}
+
+std::array<TextBox*, 6> DialogState::amountBoxes() {
+    return {&txtSDIpercent, &txtSUIpercent, &txtSDIwageBase, &txtSUIwageBase, &txtStateAdj, &txtCalAllow};
+}
+
+CheckBox& DialogState::box(SpecialState s) {
+    switch (s) {
+        case SpecialState::Louisiana: return ckLouis;
+        case SpecialState::Arizona: return ckAriz;
+        case SpecialState::Iowa: return ckIowa;
+        case SpecialState::Missouri: return ckMissouri;
+        case SpecialState::Mass: return ckMass;
+        case SpecialState::Oregon: return ckOregon;
+        case SpecialState::Idaho: return ckIdaho;
+        case SpecialState::Alabama: return ckAlabama;
+        case SpecialState::Kentucky: return ckKentucky;
+        case SpecialState::Wisconsin: return ckWiscon;
+        case SpecialState::NC: return ckNC;
+    }
+    return ckNC;
+}
+
+SpecialStateChecks DialogState::checks() const {
+    SpecialStateChecks c;
+    c.ckAriz = ckAriz.value() == 1;
+    c.ckLouis = ckLouis.value() == 1;
+    c.ckIowa = ckIowa.value() == 1;
+    c.ckMissouri = ckMissouri.value() == 1;
+    c.ckMass = ckMass.value() == 1;
+    c.ckOregon = ckOregon.value() == 1;
+    c.ckIdaho = ckIdaho.value() == 1;
+    c.ckAlabama = ckAlabama.value() == 1;
+    c.ckKentucky = ckKentucky.value() == 1;
+    c.ckWiscon = ckWiscon.value() == 1;
+    c.ckNC = ckNC.value() == 1;
+    return c;
+}
+
+void DialogState::captionExemptionRows() {
+    for (int k = 0; k < 10; ++k) Label27[k].caption = std::to_string(k);
+}
+
+void DialogState::setRow(int row, const char* minS, const char* amtS, const char* perS, const char* minM,
+                         const char* amtM, const char* perM) {
+    txtStateMinBS[row].text = minS;
+    txtStateAmtBS[row].text = amtS;
+    txtStatePerBS[row].text = perS;
+    txtStateMinBM[row].text = minM;
+    txtStateAmtBM[row].text = amtM;
+    txtStatePerBM[row].text = perM;
+}
+
+void DialogState::setUnusedRow(int row) { setRow(row, "999999", "0", "0", "999999", "0", "0"); }
+
+void DialogState::enableBracketRow(int row, bool enabled) {
+    for (auto* column : bracketColumns()) (*column)[row].enabled = enabled;
+}
+
+void DialogState::enableAllowanceRow(int row, bool enabled) {
+    txtStateSgExp[row].enabled = enabled;
+    txtStateMarExp[row].enabled = enabled;
+}
+
+void DialogState::showRecordTableBoxes() {
+    const StateTaxSettings& r = m_record;
+    for (int i = 0; i < 10; ++i) {
+        txtStateMinBS[i].text = text(r.txtStateMinBS[i]);
+        txtStateAmtBS[i].text = text(r.txtStateAmtBS[i]);
+        txtStatePerBS[i].text = text(r.txtStatePerBS[i]);
+        txtStateMinBM[i].text = text(r.txtStateMinBM[i]);
+        txtStateAmtBM[i].text = text(r.txtStateAmtBM[i]);
+        txtStatePerBM[i].text = text(r.txtStatePerBM[i]);
+    }
+    for (int i = 0; i < 10; ++i) {
+        txtStateSgExp[i].text = text(r.txtStateSgExp[i]);
+        txtStateMarExp[i].text = text(r.txtStateMarExp[i]);
+    }
+}
+
+void DialogState::showRecordAmountBoxes() {
+    const StateTaxSettings& r = m_record;
+    txtSDIpercent.text = text(r.txtSDIpercent);
+    txtSUIpercent.text = text(r.txtSUIpercent);
+    txtSDIwageBase.text = text(r.txtSDIwageBase);
+    txtSUIwageBase.text = text(r.txtSUIwageBase);
+    txtStateAdj.text = text(r.txtStateAdj);
+    txtCalAllow.text = text(r.txtCalAllow);
+}
+
+void DialogState::showRecordBoxes() {
+    showRecordTableBoxes();
+    showRecordAmountBoxes();
+    changeValue(ckNoStateTax, m_record.ckNoStateTax);
+    changeValue(ckSDI, m_record.ckSDI);
+    changeValue(ckSUI, m_record.ckSUI);
+}
+
+void DialogState::setChecksFromRecord() {
+    const StateTaxSettings& r = m_record;
+    changeValue(ckAriz, r.ckAriz);
+    changeValue(ckLouis, r.ckLouis);
+    changeValue(ckIowa, r.ckIowa);
+    changeValue(ckMass, r.ckMass);
+    changeValue(ckOregon, r.ckOregon);
+    changeValue(ckIdaho, r.ckIdaho);
+    changeValue(ckAlabama, r.ckAlabama);
+    changeValue(ckWiscon, r.ckWiscon);
+    changeValue(ckNC, r.ckNC);
+    changeValue(ckKentucky, r.ckKentucky);
+    changeValue(ckMissouri, r.ckMissouri);
+    changeValue(ckSpouse, r.ckSpouse);
+    changeValue(ckRoundOff, r.ckRoundOff);
+    // The five profile fields were read into the profile itself, which the user information
+    // window shows.
+}
+
+// ---------------------------------------------------------------- file, blanks, record
+
+DialogMessages DialogState::LoadState(const std::filesystem::path& stateFile) {
+    if (FileExist(stateFile)) {
+        auto bytes = readWholeFile(stateFile);
+        if (!bytes || !readStateFile(*bytes, m_record, m_profile))
+            return {corruptedFileMessage(stateFile.filename().string())};
+        showRecordBoxes();
+    }
+    setChecksFromRecord();
+    return {};
+}
+
+DialogMessages DialogState::LoadDefaultState(const std::filesystem::path& folder) {
+    return LoadState(stateFilePath(folder, ""));
+}
+
+DialogMessages DialogState::SaveState(const std::filesystem::path& stateFile) const {
+    if (auto message = saveStateFile(stateFile, m_record, m_profile)) return {*message};
+    return {};
+}
+
+void DialogState::CheckFor() {
+    namespace ny = tables::NewYork;
+    auto fill = [](TextBox& box, float value) {
+        if (box.text.empty()) box.text = text(value);
+    };
+    for (int i = 0; i < 10; ++i) {
+        fill(txtStateMinBS[i], ny::Table[i].min);
+        fill(txtStateAmtBS[i], ny::Table[i].amt);
+        fill(txtStatePerBS[i], ny::Table[i].per);
+        fill(txtStateMinBM[i], ny::Table[i].min);
+        fill(txtStateAmtBM[i], ny::Table[i].amt);
+        fill(txtStatePerBM[i], ny::Table[i].per);
+        fill(txtStateSgExp[i], ny::SingleAllowance[i]);
+        fill(txtStateMarExp[i], ny::MarriedAllowance[i]);
+    }
+    for (TextBox* b : {&txtSDIpercent, &txtSDIwageBase, &txtStateAdj, &txtCalAllow, &txtSUIpercent, &txtSUIwageBase})
+        fill(*b, 0);
+}
+
+DialogMessages DialogState::fillVari() {
+    CheckFor();
+    // Every box is checked before anything is copied, so a box that is not a number leaves the
+    // record as it was.
+    std::vector<const TextBox*> boxes;
+    for (auto* column : bracketColumns())
+        for (const TextBox& b : *column) boxes.push_back(&b);
+    for (const TextBox& b : txtStateSgExp) boxes.push_back(&b);
+    for (const TextBox& b : txtStateMarExp) boxes.push_back(&b);
+    for (TextBox* b : amountBoxes()) boxes.push_back(b);
+    for (const TextBox* b : boxes)
+        if (!isWholeNumber(b->text)) return {{"You have entered a NON numerial."}};
+
+    StateTaxSettings& r = m_record;
+    r.ckNoStateTax = checked(ckNoStateTax);
+    for (int i = 0; i < 10; ++i) {
+        r.txtStateMinBS[i] = number(txtStateMinBS[i]);
+        r.txtStateAmtBS[i] = number(txtStateAmtBS[i]);
+        r.txtStatePerBS[i] = number(txtStatePerBS[i]);
+        r.txtStateMinBM[i] = number(txtStateMinBM[i]);
+        r.txtStateAmtBM[i] = number(txtStateAmtBM[i]);
+        r.txtStatePerBM[i] = number(txtStatePerBM[i]);
+    }
+    for (int i = 0; i < 10; ++i) {
+        r.txtStateSgExp[i] = number(txtStateSgExp[i]);
+        r.txtStateMarExp[i] = number(txtStateMarExp[i]);
+    }
+    r.txtSDIpercent = number(txtSDIpercent);
+    r.txtSDIwageBase = number(txtSDIwageBase);
+    r.txtStateAdj = number(txtStateAdj);
+    r.txtCalAllow = number(txtCalAllow);
+    r.txtSUIpercent = number(txtSUIpercent);
+    r.txtSUIwageBase = number(txtSUIwageBase);
+    r.ckSDI = checked(ckSDI);
+    r.ckSUI = checked(ckSUI);
+    r.ckAriz = checked(ckAriz);
+    r.ckLouis = checked(ckLouis);
+    r.ckIowa = checked(ckIowa);
+    r.ckMass = checked(ckMass);
+    r.ckOregon = checked(ckOregon);
+    r.ckIdaho = checked(ckIdaho);
+    r.ckAlabama = checked(ckAlabama);
+    r.ckWiscon = checked(ckWiscon);
+    r.ckNC = checked(ckNC);
+    r.ckKentucky = checked(ckKentucky);
+    r.ckMissouri = checked(ckMissouri);
+    r.ckSpouse = checked(ckSpouse);
+    r.ckRoundOff = checked(ckRoundOff);
+    return {};
+}
+
+void DialogState::ZeroBlankStateBoxes() {
+    for (TextBox* b : {&txtSDIpercent, &txtSDIwageBase, &txtStateAdj, &txtCalAllow, &txtSUIpercent, &txtSUIwageBase})
+        if (b->text.empty()) b->text = "0";
+}
+
+// ---------------------------------------------------------------- start-up
+
+DialogMessages DialogState::startUp(const std::filesystem::path& stateFile) {
+    DialogMessages messages = LoadState(stateFile);
+    for (SpecialState s : kSpecialStatesInSetOrder)
+        if (box(s).value() == 1) runSetProcedure(s);
+    for (auto& m : fillVari()) messages.push_back(std::move(m));
+    Label26.caption = ckSDI.value() == 1 ? "Wage Base" : "Flat Rate";
+    Label23.caption = ckSUI.value() == 1 ? "Wage Base" : "Flat Rate";
+    return messages;
+}
+
+void DialogState::afterShownFromMenu() {
+    for (SpecialState s : kSpecialStatesInSetOrder)
+        if (box(s).value() == 1) runSetProcedure(s);
+    if (ckMissouri.value() == 1) ckSpouse.visible = true;
+}
+
+// ---------------------------------------------------------------- check box reactions
+
+void DialogState::ckNoStateTax_Click(int value) {
+    if (value == 1) NoStateSet();
+    else showRecordTableBoxes();
+    showRecordAmountBoxes();
+    changeValue(ckSDI, m_record.ckSDI);
+    changeValue(ckSUI, m_record.ckSUI);
+}
+
+void DialogState::NoStateSet() {
+    m_record.ckNoStateTax = 1;
+    for (int i = 0; i < 10; ++i) {
+        setUnusedRow(i);
+        txtStateSgExp[i].text = txtStateMarExp[i].text = "0";
+    }
+    showRecordAmountBoxes();
+    changeValue(ckSDI, m_record.ckSDI);
+    changeValue(ckSUI, m_record.ckSUI);
+    changeValue(ckRoundOff, m_record.ckRoundOff);
+    for (SpecialState s : kSpecialStatesInSetOrder) changeValue(box(s), 0);
+    changeValue(ckSpouse, 0);
+    ckSpouse.visible = false;
+}
+
+void DialogState::ckSpouse_Click() {
+    if (ckMissouri.value() == 1) MissouriSet();
+}
+
+void DialogState::ckSDI_Click(int value) {
+    Label26.caption = value == 1 ? "Wage Base" : "Flat Rate";
+    if (value != 1) txtSDIpercent.text = "0";
+}
+
+void DialogState::ckSUI_Click(int value) {
+    Label23.caption = value == 1 ? "Wage Base" : "Flat Rate";
+    if (value != 1) txtSUIpercent.text = "0";
+}
+
+// ---------------------------------------------------------------- buttons
+
+void DialogState::cmdClearAll_Click() {
+    for (int i = 0; i < 10; ++i) {
+        setUnusedRow(i);
+        txtStateSgExp[i].text = txtStateMarExp[i].text = "0";
+    }
+    changeValue(ckRoundOff, 0);
+    changeValue(ckSpouse, 0);
+    ckSpouse.visible = false;
+}
+
+void DialogState::cmdDefault_Click() {
+    for (CheckBox* b : {&ckNoStateTax, &ckAlabama, &ckAriz, &ckLouis, &ckIowa, &ckMissouri, &ckMass, &ckOregon,
+                        &ckIdaho, &ckKentucky, &ckWiscon, &ckNC, &ckSpouse})
+        changeValue(*b, 0);
+    ckSpouse.visible = false;
+    changeValue(ckRoundOff, 0);
+    NewYorkSet();
+    Label14.caption = "Single";
+    Label15.caption = "Married";
+    Label21.caption = "BiWeekly";
+    Label13.caption = "# of Exemp";
+    captionExemptionRows();
+    for (int i = 0; i < 10; ++i) {
+        enableBracketRow(i, true);
+        enableAllowanceRow(i, true);
+    }
+}
+
+// ---------------------------------------------------------------- New York
+
+void DialogState::NewYorkSet() {
+    namespace ny = tables::NewYork;
+    for (int i = 0; i < 10; ++i) {
+        const auto& row = ny::Table[i];
+        txtStateMinBS[i].text = txtStateMinBM[i].text = text(row.min);
+        txtStateAmtBS[i].text = txtStateAmtBM[i].text = text(row.amt);
+        txtStatePerBS[i].text = txtStatePerBM[i].text = text(row.per);
+        txtStateSgExp[i].text = text(ny::SingleAllowance[i]);
+        txtStateMarExp[i].text = text(ny::MarriedAllowance[i]);
+    }
+    for (TextBox* b : amountBoxes())
+        if (b->text.empty()) b->text = "0";
+    for (Label* l : {&Label19, &Label20, &Label21}) l->visible = true;
+    Label14.caption = "Single";
+    Label15.caption = "Married";
+    Label21.caption = "BiWeekly";
+    Label13.caption = "# of Exemp";
+    Label5.caption = "Table for MARRIED Persons";
+    Frame1.enabled = true;
+    for (Label* l : {&Label1, &Label2, &Label3, &Label4, &Label6, &Label19, &Label5, &Label8, &Label9, &Label10,
+                     &Label11, &Label20, &Label21})
+        l->enabled = true;
+    for (int i = 0; i < 10; ++i) txtStateMinBS[i].enabled = txtStateAmtBS[i].enabled = txtStatePerBS[i].enabled = true;
+}
+
+// ---------------------------------------------------------------- pressing a special state
+
+void DialogState::pressSpecialState(SpecialState s) {
+    CheckBox& pressed = box(s);
+    const int before = pressed.value();
+    enum class Round { Clear, Keep, Set };
+    const bool clearsSpouse = s != SpecialState::Missouri && s != SpecialState::Idaho;
+    const Round round = s == SpecialState::Iowa || s == SpecialState::Missouri ? Round::Keep
+                        : s == SpecialState::NC                                ? Round::Set
+                                                                               : Round::Clear;
+    auto applyPress = [&] {
+        for (SpecialState other : kSpecialStatesInSetOrder)
+            if (other != s) changeValue(box(other), 0);
+        changeValue(ckNoStateTax, 0);
+        if (clearsSpouse) {
+            changeValue(ckSpouse, 0);
+            ckSpouse.visible = false;
+        }
+        if (round == Round::Clear) changeValue(ckRoundOff, 0);
+        if (round == Round::Set) changeValue(ckRoundOff, 1);
+    };
+    applyPress();
+    if (s == SpecialState::Missouri && before == 0) ckSpouse.visible = true;
+    const bool periodLabelsShown = s != SpecialState::Iowa;
+    for (Label* l : {&Label19, &Label20, &Label21}) l->visible = periodLabelsShown;
+
+    runSetProcedure(s);
+    if (s == SpecialState::Kentucky && before == 1) {
+        Frame3.visible = true;
+        Label13.visible = true;
+    }
+    // OregonSet shows the stored selection again; the state just chosen stands alone all the same.
+    applyPress();
+    pressed.setValue(before == 1 ? 0 : 1);
+}
+
+void DialogState::runSetProcedure(SpecialState s) {
+    switch (s) {
+        case SpecialState::Louisiana: LouisianaSet(); break;
+        case SpecialState::Arizona: ArizonaSet(); break;
+        case SpecialState::Iowa: IowaSet(); break;
+        case SpecialState::Missouri: MissouriSet(); break;
+        case SpecialState::Mass: MassSet(); break;
+        case SpecialState::Oregon: OregonSet(); break;
+        case SpecialState::Idaho: IdahoSet(); break;
+        case SpecialState::Alabama: AlabamaSet(); break;
+        case SpecialState::Kentucky: KentuckySet(); break;
+        case SpecialState::Wisconsin: WisconsinSet(); break;
+        case SpecialState::NC: NCSet(); break;
+    }
+}
+
+// ---------------------------------------------------------------- Iowa and Missouri
+
+void DialogState::IowaMissouriCommon() {
+    Label13.caption = "# of Exemp";
+    Label21.caption = "BiWeekly";
+    Frame1.enabled = false;
+    for (Label* l : {&Label1, &Label2, &Label3, &Label4, &Label6, &Label19, &Label5, &Label8, &Label9, &Label10,
+                     &Label11, &Label20})
+        l->enabled = false;
+    captionExemptionRows();
+    for (int i = 0; i < 10; ++i) {
+        enableBracketRow(i, false);
+        setUnusedRow(i);
+    }
+}
+
+void DialogState::IowaSet() {
+    namespace io = tables::Iowa;
+    for (Label* l : {&Label19, &Label20, &Label21}) l->visible = false;
+    Label14.caption = "Standard";
+    Label15.caption = "Credit";
+    IowaMissouriCommon();
+    const bool bi = biWeekly();
+    for (int k = 0; k < 10; ++k) {
+        txtStateSgExp[k].text = text(bi ? io::StandardBiWeekly[k] : io::StandardWeekly[k]);
+        txtStateMarExp[k].text = text(bi ? io::CreditBiWeekly[k] : io::CreditWeekly[k]);
+    }
+    changeValue(ckRoundOff, 1);
+}
+
+void DialogState::MissouriSet() {
+    namespace mo = tables::Missouri;
+    Label14.caption = "Standard";
+    Label15.caption = "W4 Allowance";
+    IowaMissouriCommon();
+    const bool bi = biWeekly();
+    std::optional<float> standard;
+    if (m_profile.cboStatus2 == "Single") standard = bi ? mo::StandardSingleBiWeekly : mo::StandardSingleWeekly;
+    else if (m_profile.cboStatus2 == "Married" && ckSpouse.value() == 1)
+        standard = bi ? mo::StandardSpouseBiWeekly : mo::StandardSpouseWeekly;
+    else if (m_profile.cboStatus2 == "Married") standard = bi ? mo::StandardMarriedBiWeekly : mo::StandardMarriedWeekly;
+    for (int k = 0; k < 10; ++k) {
+        if (standard) txtStateSgExp[k].text = text(*standard);
+        txtStateMarExp[k].text = text(bi ? mo::AllowanceBiWeekly[k] : mo::AllowanceWeekly[k]);
+    }
+}
+
+// ---------------------------------------------------------------- Kentucky, Oregon, Idaho, Wisconsin
+
+void DialogState::KentuckySet() {
+    namespace ky = tables::Kentucky;
+    captionExemptionRows();
+    const bool bi = biWeekly();
+    for (Label* l : {&Label19, &Label20, &Label21}) l->enabled = bi;
+    for (int i = 6; i < 10; ++i) {
+        enableBracketRow(i, false);
+        setUnusedRow(i);
+    }
+    const std::string standard = text(bi ? ky::StandardBiWeekly : ky::StandardWeekly);
+    for (int i = 0; i < 6; ++i) {
+        enableBracketRow(i, true);
+        const std::string top = text(bi ? ky::TopBiWeekly[i] : ky::TopWeekly[i]);
+        const std::string rate = text(ky::Rate[i]);
+        setRow(i, top.c_str(), standard.c_str(), rate.c_str(), top.c_str(), standard.c_str(), rate.c_str());
+    }
+    for (int k = 0; k < 10; ++k)
+        txtStateSgExp[k].text = txtStateMarExp[k].text = text(bi ? ky::CreditBiWeekly[k] : ky::CreditWeekly[k]);
+}
+
+void DialogState::OregonSet() {
+    namespace o = tables::Oregon;
+    // The whole record again, as LoadState shows it.
+    showRecordBoxes();
+    setChecksFromRecord();
+    changeValue(ckIdaho, 0);
+    captionExemptionRows();
+    for (int i = 3; i < 10; ++i) {
+        enableBracketRow(i, false);
+        setUnusedRow(i);
+    }
+    const bool weekly = m_profile.optWeek;
+    const auto& single = weekly ? o::SingleWeekly : o::SingleBiWeekly;
+    const auto& married = weekly ? o::MarriedWeekly : o::MarriedBiWeekly;
+    for (int i = 0; i < 3; ++i) {
+        enableBracketRow(i, true);
+        txtStateMinBS[i].text = text(single[i].min);
+        txtStateAmtBS[i].text = text(single[i].amt);
+        txtStatePerBS[i].text = text(single[i].per);
+        txtStateMinBM[i].text = text(married[i].min);
+        txtStateAmtBM[i].text = text(married[i].amt);
+        txtStatePerBM[i].text = text(married[i].per);
+    }
+    for (Label* l : {&Label19, &Label20, &Label21}) l->caption = weekly ? "WEEKLY" : "BIWEEKLY";
+    const float perExemption = weekly ? o::CreditPerExemptionWeekly : o::CreditPerExemptionBiWeekly;
+    for (int k = 0; k < 10; ++k) txtStateSgExp[k].text = txtStateMarExp[k].text = text(perExemption * k);
+}
+
+void DialogState::IdahoSet() {
+    namespace id = tables::Idaho;
+    for (int i = 0; i < 9; ++i) {
+        const auto& r = id::Table[i];
+        txtStateMinBS[i].text = txtStateMinBM[i].text = text(r.min);
+        txtStateAmtBS[i].text = txtStateAmtBM[i].text = text(r.amt);
+        txtStatePerBS[i].text = txtStatePerBM[i].text = text(r.per);
+    }
+    setUnusedRow(9);
+    for (int i = 0; i < 10; ++i) enableBracketRow(i, true);
+    captionExemptionRows();
+    for (int k = 0; k < 10; ++k)
+        txtStateSgExp[k].text = txtStateMarExp[k].text = text(k <= 1 ? id::AllowanceUpToOne : id::AllowanceFromTwo);
+}
+
+void DialogState::WisconsinSet() {
+    namespace wi = tables::Wisconsin;
+    for (int i = 0; i < 10; ++i) {
+        setUnusedRow(i);
+        enableBracketRow(i, true);
+    }
+    captionExemptionRows();
+    for (int i = 0; i < 7; ++i) {
+        txtStateMinBS[i].text = text(wi::Single[i].min);
+        txtStateAmtBS[i].text = text(wi::Single[i].amt);
+        txtStatePerBS[i].text = text(wi::Single[i].per);
+        txtStateMinBM[i].text = text(wi::Married[i].min);
+        txtStateAmtBM[i].text = text(wi::Married[i].amt);
+        txtStatePerBM[i].text = text(wi::Married[i].per);
+    }
+    for (int k = 0; k < 10; ++k) txtStateSgExp[k].text = txtStateMarExp[k].text = wi::Allowance[k];
+}
+
+// ---------------------------------------------------------------- Arizona, Louisiana, Mass, Alabama, N.C.
+
+void DialogState::ArizonaSet() {
+    for (int i = 0; i < 10; ++i) enableAllowanceRow(i, false);
+    ArizonaTable();
+    Label14.caption = "Single";
+    Label15.caption = "Married";
+    Label21.caption = "BiWeekly";
+    Label13.caption = "# of Exemp";
+    Label5.caption = "Table for MARRIED Persons";
+    captionExemptionRows();
+    txtStatePerBS[0].enabled = txtStatePerBM[0].enabled = true;
+}
+
+void DialogState::ArizonaTable() {
+    for (int i = 0; i < 10; ++i) {
+        txtStateMinBS[i].text = txtStateMinBM[i].text = "999999";
+        txtStateAmtBS[i].text = txtStateAmtBM[i].text = "0";
+        enableBracketRow(i, false);
+        if (i >= 1) txtStatePerBS[i].text = txtStatePerBM[i].text = "0";
+        txtStateSgExp[i].text = txtStateMarExp[i].text = "0";
+        enableAllowanceRow(i, false);
+    }
+    Label14.caption = "Single";
+    Label15.caption = "Married";
+    Label21.caption = "BiWeekly";
+    Label13.caption = "# of Exemp";
+    captionExemptionRows();
+    // The two factors are Arizona's inputs, kept from the record.
+    txtStatePerBS[0].enabled = txtStatePerBM[0].enabled = true;
+    txtStatePerBS[0].text = text(m_record.txtStatePerBS[0]);
+    txtStatePerBM[0].text = text(m_record.txtStatePerBM[0]);
+}
+
+void DialogState::LouisianaSet() {
+    namespace la = tables::Louisiana;
+    Label14.caption = "Personal";
+    Label15.caption = "Dependent";
+    Label21.caption = "Enter Number Of";
+    Label13.caption = "";
+    Label5.caption = "Table for MARRIED Persons";
+    for (Label& l : Label27) l.caption = "";
+    for (int i = 1; i < 10; ++i) enableAllowanceRow(i, false);
+    LouisianaTable();
+    // Counts above the limits show as 0; the record follows at the next fillVari.
+    if (m_record.txtStateSgExp[0] > la::MaxPersonal) txtStateSgExp[0].text = "0";
+    if (m_record.txtStateMarExp[0] > la::MaxDependents) txtStateMarExp[0].text = "0";
+    enableAllowanceRow(0, true);
+}
+
+void DialogState::LouisianaTable() {
+    txtStatePerBS[0].text = txtStatePerBM[0].text = "0";
+    for (int i = 1; i < 10; ++i) setUnusedRow(i);
+    for (int i = 0; i < 10; ++i) enableBracketRow(i, false);
+    for (int i = 1; i < 10; ++i) txtStateSgExp[i].text = txtStateMarExp[i].text = "0";
+    // Row 0: the number of personal exemptions and of dependents, kept from the record.
+    txtStateSgExp[0].text = text(m_record.txtStateSgExp[0]);
+    txtStateMarExp[0].text = text(m_record.txtStateMarExp[0]);
+    for (int i = 1; i < 10; ++i) enableAllowanceRow(i, false);
+}
+
+void DialogState::MassSet() {
+    captionExemptionRows();
+    for (int i = 1; i < 10; ++i) {
+        enableBracketRow(i, false);
+        setUnusedRow(i);
+    }
+    enableBracketRow(0, true);
+    setRow(0, "0", "0", tables::Mass::Rate, "0", "0", tables::Mass::Rate);
+    for (int k = 0; k < 10; ++k) txtStateSgExp[k].text = txtStateMarExp[k].text = tables::Mass::Allowance[k];
+}
+
+void DialogState::AlabamaSet() {
+    captionExemptionRows();
+    for (int i = 0; i < 10; ++i) {
+        enableBracketRow(i, false);
+        enableAllowanceRow(i, false);
+        setRow(i, "0", "0", "0", "0", "0", "0");
+        txtStateSgExp[i].text = txtStateMarExp[i].text = "0";
+    }
+}
+
+void DialogState::NCSet() {
+    namespace nc = tables::NorthCarolina;
+    captionExemptionRows();
+    for (int i = 5; i < 10; ++i) setUnusedRow(i);
+    for (int i = 0; i < 10; ++i) enableBracketRow(i, true);
+    for (int i = 0; i < 5; ++i) {
+        const auto& s = nc::Single[i];
+        const auto& m = nc::Married[i];
+        setRow(i, s.min, s.amt, s.per, m.min, m.amt, m.per);
+    }
+    for (int k = 0; k < 10; ++k) txtStateSgExp[k].text = txtStateMarExp[k].text = nc::Allowance[k];
+}
+
+}  // namespace orvane

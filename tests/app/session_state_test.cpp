@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "app/session.h"
+#include "core/file_io.h"
+#include "support/scripted_person.h"
+#include "support/temp_folder.h"
+
+using namespace orvane;
+
+namespace {
+
+const std::filesystem::path kFixtures = std::filesystem::path(ORVANE_FIXTURES) / "state";
+
+// A session in a fresh folder with the user Kay, paid 25.00 an hour for 40 hours (gross 1000.00).
+struct StateSession {
+    test::TempFolder folder;
+    test::ScriptedPerson person;
+    test::FixedClock clock;
+    Session session{person, clock, folder.path};
+
+    explicit StateSession(bool biWeekly = true) {
+        session.startUp();
+        session.UserName = "Kay";
+        session.profile.txtHourRate = 25;
+        session.profile.optBiWeek = biWeekly;
+        session.profile.optWeek = !biWeekly;
+    }
+    std::string stateTaxShown() {
+        session.form1().txtAmount[0].text = "40";
+        EXPECT_TRUE(session.cmdCal_Click());
+        return session.form1().lbTaxDed[3].caption;
+    }
+};
+
+}  // namespace
+
+TEST(SessionState, NewYorkTableByDefault) {
+    struct Case {
+        const char* name;
+        bool biWeekly;
+        const char* shown;
+    };
+    const Case cases[] = {{"bi-weekly", true, "32.94"}, {"weekly", false, "50.36"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        StateSession s(c.biWeekly);
+        s.session.profile.cboDepend2 = 1;
+        EXPECT_EQ(s.stateTaxShown(), c.shown);
+        EXPECT_TRUE(s.person.messages.empty());
+    }
+}
+
+TEST(SessionState, UserWhoseStateFileSelectsKentucky) {
+    StateSession s;
+    std::filesystem::copy_file(kFixtures / "kentucky_user.sta", s.folder.path / "Kay.sta");
+    s.session.profile.cboDepend2 = 3;  // the state file's 0 replaces it
+    // 46.35 by the Kentucky rows, less the stored adjustment of 2.25.
+    EXPECT_EQ(s.stateTaxShown(), "44.10");
+    EXPECT_EQ(s.session.profile.cboDepend2, 0);
+    EXPECT_EQ(s.session.profile.txtFedAddL, 10.5f);
+    EXPECT_EQ(s.session.form1().lbSDI.caption, "12.00");  // 1.2 percent up to a 7000 base
+    EXPECT_EQ(s.session.form1().lbSUI.caption, "3.50");   // flat
+}
+
+TEST(SessionState, DamagedStateFileIsReportedAndTheCalculationRuns) {
+    StateSession s;
+    std::filesystem::copy_file(kFixtures / "damaged.sta", s.folder.path / "Kay.sta");
+    s.session.profile.cboDepend2 = 1;
+    EXPECT_EQ(s.stateTaxShown(), "32.94");  // blank boxes filled with the New York table
+    ASSERT_EQ(s.person.messages.size(), 1u);
+    EXPECT_EQ(s.person.messages[0].lines,
+              (std::vector<std::string>{"You have corupted a file.", "Find file,", "Kay.sta", "and delete it."}));
+}
+
+TEST(SessionState, MissouriRoundsToWholeDollars) {
+    StateSession s;
+    s.session.mnuStateTax_Click().pressSpecialState(SpecialState::Missouri);
+    ASSERT_TRUE(s.session.DialogState_OKButton_Click());
+    EXPECT_FALSE(s.session.dialogStateOpen());
+    ASSERT_TRUE(FileExist(s.folder.path / "Kay.sta"));
+
+    StateSession next;  // a later run reads Kay.sta
+    std::filesystem::copy_file(s.folder.path / "Kay.sta", next.folder.path / "Kay.sta");
+    const std::string shown = next.stateTaxShown();
+    EXPECT_TRUE(next.session.dialogState().ckMissouri.value());
+    EXPECT_TRUE(next.session.dialogState().ckRoundOff.value());
+    EXPECT_EQ(shown.substr(shown.size() - 3), ".00");
+    EXPECT_GT(readFormatted(shown), 0);
+}
+
+TEST(SessionState, RoundStateHalvesToEvenAndAdjustmentAlone) {
+    struct Case {
+        const char* adjustment;
+        const char* shown;
+    };
+    const Case cases[] = {{"12.5", "12.00"}, {"13.5", "14.00"}, {"-5", ".00"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.adjustment);
+        StateSession s;
+        DialogState& d = s.session.mnuStateTax_Click();
+        d.ckNoStateTax.setValue(1);
+        d.txtStateAdj.text = c.adjustment;
+        d.ckRoundOff.setValue(1);
+        ASSERT_TRUE(s.session.DialogState_OKButton_Click());
+        EXPECT_EQ(s.stateTaxShown(), c.shown);
+    }
+}
+
+TEST(SessionState, MassachusettsReadsTheLedgerTotals) {
+    struct Case {
+        float ytdMedi;
+        const char* shown;
+    };
+    // Gross 1000.00 bi-weekly: Social Security 62.00 and Medicare 14.50.
+    const Case cases[] = {{500, "48.95"}, {500.01f, "53.00"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown);
+        StateSession s;
+        s.session.mnuStateTax_Click().pressSpecialState(SpecialState::Mass);
+        ASSERT_TRUE(s.session.DialogState_OKButton_Click());
+        s.session.ytd.YtdSS = 1500;
+        s.session.ytd.YtdMedi = c.ytdMedi;
+        EXPECT_EQ(s.stateTaxShown(), c.shown);
+    }
+}
+
+TEST(SessionState, SaveRefusesANonNumberAndStaysOpen) {
+    StateSession s;
+    DialogState& d = s.session.mnuStateTax_Click();
+    d.txtStateMinBS[2].text = "4-2";
+    EXPECT_FALSE(s.session.DialogState_OKButton_Click());
+    EXPECT_TRUE(s.session.dialogStateOpen());
+    EXPECT_FALSE(FileExist(s.folder.path / "Kay.sta"));
+    ASSERT_EQ(s.person.messages.size(), 1u);
+    EXPECT_EQ(s.person.messages[0].lines, std::vector<std::string>{"You have entered a NON numerial."});
+}
+
+TEST(SessionState, MakeDefaultWritesTheDefaultStateFile) {
+    StateSession s;
+    s.session.mnuStateTax_Click().pressSpecialState(SpecialState::Iowa);
+    ASSERT_TRUE(s.session.DialogState_cmdMkDefault_Click());
+    auto user = readWholeFile(s.folder.path / "Kay.sta");
+    auto defaults = readWholeFile(s.folder.path / ".sta");
+    ASSERT_TRUE(user && defaults);
+    EXPECT_EQ(*user, *defaults);
+    EXPECT_FALSE(s.session.dialogStateOpen());
+    EXPECT_EQ(s.session.UserName, "Kay");
+
+    // "Get Default" in another user's window reads it back.
+    StateSession other;
+    std::filesystem::copy_file(s.folder.path / ".sta", other.folder.path / ".sta");
+    other.session.DialogState_cmdGetDefault_Click();
+    EXPECT_EQ(other.session.dialogState().ckIowa.value(), 1);
+    EXPECT_EQ(other.session.dialogState().txtStateMinBS[0].text, "999999");
+}
+
+TEST(SessionState, NewUserStartsFromNewYork) {
+    StateSession s;
+    s.session.mnuStateTax_Click().pressSpecialState(SpecialState::Alabama);
+    ASSERT_TRUE(s.session.DialogState_OKButton_Click());
+    EXPECT_EQ(s.session.stateSettings.ckAlabama, 1);
+    s.session.UserName = "Newcomer";
+    s.session.LoadDefaultStateForNewUser();
+    EXPECT_EQ(s.session.stateSettings.ckAlabama, 0);
+    EXPECT_EQ(s.session.stateSettings.txtStateMinBS[1], 308.0f);
+    EXPECT_FALSE(s.session.dialogStateOpen());
+    s.session.profile.cboDepend2 = 1;
+    EXPECT_EQ(s.stateTaxShown(), "32.94");
+}
+
+TEST(SessionState, OpeningAUserReadsTheStateFileIntoAnOpenWindow) {
+    StateSession s;
+    DialogState& d = s.session.mnuStateTax_Click();
+    EXPECT_EQ(d.ckKentucky.value(), 0);
+    std::filesystem::copy_file(kFixtures / "kentucky_user.sta", s.folder.path / "Kay.sta");
+    s.session.LoadState();
+    EXPECT_EQ(d.ckKentucky.value(), 1);
+    EXPECT_EQ(s.session.stateSettings.txtStateAdj, -2.25f);
+    EXPECT_TRUE(s.session.SaveState());
+    EXPECT_EQ(readWholeFile(s.folder.path / "Kay.sta"), readWholeFile(kFixtures / "kentucky_user.sta"));
+}
+
+TEST(SessionState, CalculatorUsesTheDefaultStateFile) {
+    test::TempFolder folder;
+    std::filesystem::copy_file(kFixtures / "kentucky_user.sta", folder.path / ".sta");
+    const std::string command = std::string(ORVANE_CALC) + " --folder '" + folder.path.string() + "' 40";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_TRUE(pipe);
+    std::string out;
+    char buf[256];
+    while (fgets(buf, sizeof buf, pipe)) out += buf;
+    EXPECT_EQ(pclose(pipe), 0);
+    // Weekly, 40 hours at 7.50: Kentucky's weekly rows on 300.00 less 39.42 give 11.58, less 2.25.
+    EXPECT_NE(out.find("lbTaxDed(3)\t9.33\n"), std::string::npos) << out;
+}
+
+TEST(SessionState, WisconsinDeductsTheAllowanceOfTheLastCopy) {
+    StateSession s;
+    DialogState& d = s.session.mnuStateTax_Click();
+    d.pressSpecialState(SpecialState::Wisconsin);
+    ASSERT_TRUE(s.session.DialogState_OKButton_Click());
+    // The window is open again and the allowance box edited, without SAVE.
+    DialogState& open = s.session.mnuStateTax_Click();
+    open.txtCalAllow.text = "50";
+    // Gross 1000.00, single: 1000.00 in row 4 before the edit reaches the record ...
+    EXPECT_EQ(s.stateTaxShown(), formatAmount((1000 - 716.5) * 0.0728 + 32.15, AmountFormat::Thousands));
+    EXPECT_EQ(s.session.stateSettings.txtCalAllow, 50.0f);
+    // ... and 950.00 from the next calculation on, once the SDI and SUI step has copied it.
+    EXPECT_EQ(s.stateTaxShown(), "49.15");
+}
