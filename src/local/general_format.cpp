@@ -1,12 +1,12 @@
 #include "local/general_format.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
 
-#include "core/money.h"
 
 namespace orvane {
 
@@ -42,10 +42,20 @@ std::string general(double value, int significant) {
 std::string generalFormat(float value) { return general(value, 7); }
 std::string generalFormat(double value) { return general(value, 15); }
 
-bool isSingleNumber(const std::string& text) {
-    if (text.find_first_not_of(" \t") == std::string::npos) return false;
-    if (!isWholeNumber(text)) return false;
-    return std::fabs(readNumber(text)) <= std::numeric_limits<float>::max();
+std::optional<float> singleValue(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return std::nullopt;
+    const auto last = text.find_last_not_of(" \t");
+    const char* begin = text.data() + first;
+    const char* end = text.data() + last + 1;
+    // Only what a box can hold: digits, sign, point, and the exponent of the general format.
+    for (const char* c = begin; c != end; ++c)
+        if (!std::strchr("0123456789-+.eE", *c)) return std::nullopt;
+    double value = 0;
+    auto res = std::from_chars(begin, end, value);
+    if (res.ec != std::errc() || res.ptr != end || !std::isfinite(value)) return std::nullopt;
+    if (std::fabs(value) > std::numeric_limits<float>::max()) return std::nullopt;
+    return static_cast<float>(value);
 }
 
 }  // namespace orvane

@@ -4,6 +4,7 @@
 // fifteen for a double ("0.0265", "999999", "0.699999988079071"); very large or very small
 // values in exponent form ("1E+07", "1E-05").
 
+#include <optional>
 #include <string>
 
 namespace orvane {
@@ -11,8 +12,10 @@ namespace orvane {
 std::string generalFormat(float value);
 std::string generalFormat(double value);
 
-// The text read as a number in whole (an optional minus sign, digits, at most one point), blanks
-// around it allowed, and the value within the range of a single. An empty or blank text is not.
-bool isSingleNumber(const std::string& text);
+// The value of a box that holds a number in whole (blanks around it allowed, an exponent as the
+// general format shows large values), within the range of a single. Nothing for an empty or blank
+// text, a lone sign or point, or anything with other characters ("1.2.3", "1 2").
+std::optional<float> singleValue(const std::string& text);
+inline bool isSingleNumber(const std::string& text) { return singleValue(text).has_value(); }
 
 }  // namespace orvane
