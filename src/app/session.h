@@ -23,6 +23,7 @@ namespace orvane {
 class DialogCity;
 class DialogNonCity;
 class DialogVac;
+struct LeaveBalances;
 
 class Session {
 public:
@@ -121,7 +122,7 @@ private:
     std::filesystem::path userFile(const std::string& extension) const;
     bool createDialogCity();
     bool createDialogNonCity();
-    bool createDialogVac();
+    bool createDialogVac(const LeaveBalances* held);
     std::shared_ptr<LocalState> m_local;  // shared_ptr: complete only in session_local.cpp
 
 public:

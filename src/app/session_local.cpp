@@ -34,8 +34,10 @@ bool Session::createDialogCity() {
     l.dialogCity = std::make_unique<DialogCity>(l.city);
     DialogCity& d = *l.dialogCity;
     const ReadOutcome read = readCityFile(userFile(".cti"), l.city);
-    if (read == ReadOutcome::Read) d.showSettings();
     if (read == ReadOutcome::Damaged) m_person.tell(corruptedFileMessage(UserName + ".cti"), d.Caption, MessageIcon::None);
+    // A damaged file leaves the settings as they were: shown again, they are what is taken
+    // back. Settings never filled in the run are completed from the built-in tables instead.
+    if (read == ReadOutcome::Read || (read == ReadOutcome::Damaged && l.cityFilled)) d.showSettings();
     d.CheckFor();
     if (auto refusal = d.fillVar())
         m_person.tell({*refusal, "The city tax settings keep their values."}, d.Caption, MessageIcon::Exclamation);
@@ -108,8 +110,8 @@ bool Session::createDialogNonCity() {
     l.dialogNonCity = std::make_unique<DialogNonCity>(l.nonCity);
     DialogNonCity& d = *l.dialogNonCity;
     const ReadOutcome read = readNonCityFile(userFile(".nci"), l.nonCity);
-    if (read == ReadOutcome::Read) d.showSettings();
     if (read == ReadOutcome::Damaged) m_person.tell(corruptedFileMessage(UserName + ".nci"), d.Caption, MessageIcon::None);
+    if (read == ReadOutcome::Read || (read == ReadOutcome::Damaged && l.nonCityFilled)) d.showSettings();
     d.ChkFor();
     if (auto refusal = d.fillVarib())
         m_person.tell({*refusal, "The non-city settings keep their values."}, d.Caption, MessageIcon::Exclamation);
@@ -173,11 +175,13 @@ void Session::DialogNonCity_CancelButton_Click() {
 
 // ---- the leave window ------------------------------------------------------------------------
 
-// Form_Load of the leave window: GetVac, empty start balances "0", the three balances.
-bool Session::createDialogVac() {
+// Form_Load of the leave window: GetVac, empty start balances "0", the three balances. A damaged
+// file leaves the record that was held (none for a window that did not exist: zeros).
+bool Session::createDialogVac(const LeaveBalances* held) {
     LocalState& l = local();
     l.dialogVac = std::make_unique<DialogVac>();
     DialogVac& d = *l.dialogVac;
+    if (held) d.record = *held;
     const ReadOutcome read = readLeaveFile(userFile(".hol"), d.record);
     if (read == ReadOutcome::Damaged) m_person.tell(corruptedFileMessage(UserName + ".hol"), d.Caption, MessageIcon::None);
     d.showRecord();
@@ -186,7 +190,7 @@ bool Session::createDialogVac() {
 }
 
 DialogVac& Session::dialogVac() {
-    if (!local().dialogVac) createDialogVac();
+    if (!local().dialogVac) createDialogVac(nullptr);
     return *local().dialogVac;
 }
 
@@ -196,8 +200,10 @@ void Session::discardDialogVac() { local().dialogVac.reset(); }
 bool Session::GetVac() {
     // Made again from the user's file: the accounts of the previous user never stay on show.
     const bool wasShown = hasDialogVac() && local().dialogVac->shown;
+    std::optional<LeaveBalances> held;
+    if (hasDialogVac()) held = local().dialogVac->record;
     discardDialogVac();
-    const bool ok = createDialogVac();
+    const bool ok = createDialogVac(held ? &*held : nullptr);
     local().dialogVac->shown = wasShown;
     return ok;
 }
