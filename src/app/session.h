@@ -16,14 +16,8 @@
 #include "core/form1.h"
 #include "core/pay_records.h"
 #include "ledger/ytd_totals.h"
-#include "local/city_tax.h"
 
 namespace orvane {
-
-class DialogCity;
-class DialogNonCity;
-class DialogVac;
-struct LeaveBalances;
 
 class Session {
 public:
@@ -78,14 +72,16 @@ public:
 
     // The run's city and non-city settings. Before they are used or written they are filled
     // from the current user's files (or the built-in tables) by creating their window.
-    const CityTaxSettings& citySettings();
-    const NonCityTaxSettings& nonCitySettings();
+    // (The types are declared here and defined in local/ and users/, so that this header needs
+    // none of their includes.)
+    const struct CityTaxSettings& citySettings();
+    const struct NonCityTaxSettings& nonCitySettings();
 
     // The windows, created hidden on first use (creation reads the user's file and reports a
     // damaged one) and discarded again by the flows that save or switch users.
-    DialogCity& dialogCity();
-    DialogNonCity& dialogNonCity();
-    DialogVac& dialogVac();
+    class DialogCity& dialogCity();
+    class DialogNonCity& dialogNonCity();
+    class DialogVac& dialogVac();
     bool hasDialogCity() const;
     bool hasDialogNonCity() const;
     bool hasDialogVac() const;
@@ -106,9 +102,14 @@ public:
     void clearVac();      // New: the leave window emptied
     void resetCity();     // New: the city window discarded; the next use reads the new user's
                           // file, or takes the built-in tables when there is none
+    // For flows that read every file first and commit afterwards (readCityFile, readNonCityFile,
+    // readLeaveFile): the values read become current, the window made again from them.
+    void takeCitySettings(const struct CityTaxSettings& read);
+    void takeNonCitySettings(const struct NonCityTaxSettings& read);
+    void takeLeaveBalances(const struct LeaveBalances& read);
 
     // The buttons of the windows that reach files or lifetimes. False when a box was refused
-    // or the file could not be written; the window then stays.
+    // (the window stays) or the file could not be written.
     bool DialogCity_OKButton_Click();
     void DialogCity_CancelButton_Click();
     bool DialogNonCity_OKButton_Click();
@@ -120,12 +121,10 @@ private:
     struct LocalState;
     LocalState& local();
     std::filesystem::path userFile(const std::string& extension) const;
-    bool createDialogCity();
-    bool createDialogNonCity();
-    bool createDialogVac(const LeaveBalances* held);
+    bool createDialogCity(const struct CityTaxSettings* read = nullptr);
+    bool createDialogNonCity(const struct NonCityTaxSettings* read = nullptr);
+    bool createDialogVac(const struct LeaveBalances* held);
     std::shared_ptr<LocalState> m_local;  // shared_ptr: complete only in session_local.cpp
-
-public:
 
 private:
     PayInputs gatherInputs(const PayPeriodEntry& entry, std::optional<FederalTables> federal);

@@ -29,11 +29,14 @@ std::filesystem::path Session::userFile(const std::string& extension) const { re
 // ---- the city window and settings ------------------------------------------------------------
 
 // Form_Load of the city window: LoadCity, CheckFor, fillVar. False when the file was damaged.
-bool Session::createDialogCity() {
+// Given values already read, those take the place of the file.
+bool Session::createDialogCity(const CityTaxSettings* given) {
     LocalState& l = local();
     l.dialogCity = std::make_unique<DialogCity>(l.city);
     DialogCity& d = *l.dialogCity;
-    const ReadOutcome read = readCityFile(userFile(".cti"), l.city);
+    ReadOutcome read = ReadOutcome::Read;
+    if (given) l.city = *given;
+    else read = readCityFile(userFile(".cti"), l.city);
     if (read == ReadOutcome::Damaged) m_person.tell(corruptedFileMessage(UserName + ".cti"), d.Caption, MessageIcon::None);
     // A damaged file leaves the settings as they were: shown again, they are what is taken
     // back. Settings never filled in the run are completed from the built-in tables instead.
@@ -82,6 +85,31 @@ bool Session::SaveCity() {
     return true;
 }
 
+void Session::takeCitySettings(const CityTaxSettings& read) {
+    const bool wasShown = hasDialogCity() && local().dialogCity->shown;
+    discardDialogCity();
+    createDialogCity(&read);
+    local().dialogCity->shown = wasShown;
+}
+
+void Session::takeNonCitySettings(const NonCityTaxSettings& read) {
+    const bool wasShown = hasDialogNonCity() && local().dialogNonCity->shown;
+    discardDialogNonCity();
+    createDialogNonCity(&read);
+    local().dialogNonCity->shown = wasShown;
+}
+
+void Session::takeLeaveBalances(const LeaveBalances& read) {
+    const bool wasShown = hasDialogVac() && local().dialogVac->shown;
+    discardDialogVac();
+    LocalState& l = local();
+    l.dialogVac = std::make_unique<DialogVac>();
+    l.dialogVac->record = read;
+    l.dialogVac->showRecord();
+    l.dialogVac->finishLoad();
+    l.dialogVac->shown = wasShown;
+}
+
 void Session::resetCity() {
     discardDialogCity();
     local().cityFilled = false;
@@ -105,11 +133,13 @@ void Session::DialogCity_CancelButton_Click() { discardDialogCity(); }
 // ---- the non-city window and settings --------------------------------------------------------
 
 // Form_Load of the non-city window: LoadNonCity, ChkFor, fillVarib.
-bool Session::createDialogNonCity() {
+bool Session::createDialogNonCity(const NonCityTaxSettings* given) {
     LocalState& l = local();
     l.dialogNonCity = std::make_unique<DialogNonCity>(l.nonCity);
     DialogNonCity& d = *l.dialogNonCity;
-    const ReadOutcome read = readNonCityFile(userFile(".nci"), l.nonCity);
+    ReadOutcome read = ReadOutcome::Read;
+    if (given) l.nonCity = *given;
+    else read = readNonCityFile(userFile(".nci"), l.nonCity);
     if (read == ReadOutcome::Damaged) m_person.tell(corruptedFileMessage(UserName + ".nci"), d.Caption, MessageIcon::None);
     if (read == ReadOutcome::Read || (read == ReadOutcome::Damaged && l.nonCityFilled)) d.showSettings();
     d.ChkFor();

@@ -51,8 +51,8 @@ DialogVac::DialogVac(Session& session, QWidget* parent) : QDialog(parent), m_ses
     QAction* help = menuBar->addAction(qs(model().mnuHelp.caption));
     help->setObjectName("mnuHelp");
     connect(help, &QAction::triggered, this, [this] {
-        const std::string file = orvane::DialogVac::helpFile(m_session.folder.string());
-        QDesktopServices::openUrl(QUrl::fromLocalFile(qs(file)));
+        // The help file beside the user files; the platform's viewer opens it if it can.
+        QDesktopServices::openUrl(QUrl::fromLocalFile(qs((m_session.folder / "Orv2k.hlp").string())));
     });
 
     auto* title = new QLabel(QString::fromUtf8(orvane::DialogVac::Heading));

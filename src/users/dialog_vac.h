@@ -56,9 +56,6 @@ public:
     // "Clear All": every date empty, every count and start balance "0", the record zeroed.
     void clearVac();
     void cmdClear_Click() { clearVac(); }
-
-    // Help: the contents page of the help file in the given folder.
-    static std::string helpFile(const std::string& folder) { return folder + "\\Orv2k.hlp"; }
 };
 
 }  // namespace orvane

@@ -197,6 +197,24 @@ TEST_F(SessionLocal, OpenSwitchesTheLocalSettingsNewKeepsTheNonCityOnes) {
     EXPECT_EQ(stored("Newcomer.nci"), fixture("Own.nci"));
 }
 
+TEST_F(SessionLocal, ValuesReadElsewhereBecomeCurrentAsIfLoaded) {
+    session.UserName = "Read";
+    session.takeCitySettings(*parseCityFile(fixture("NoTax.cti")));
+    session.takeNonCitySettings(*parseNonCityFile(fixture("Own.nci")));
+    session.takeLeaveBalances(*parseLeaveFile(fixture("Jones.hol")));
+    EXPECT_EQ(session.dialogCity().ckNoLocalTax.value(), 1);
+    EXPECT_EQ(session.citySettings(), *parseCityFile(fixture("NoTax.cti")));
+    EXPECT_EQ(session.dialogNonCity().txtNonPer.text, "0.01");
+    EXPECT_EQ(session.dialogVac().lbHolBal.caption, "0.699999988079071");
+    EXPECT_TRUE(session.SaveCity());
+    EXPECT_TRUE(session.SaveNonCity());
+    EXPECT_TRUE(session.SaveVac());
+    EXPECT_EQ(stored("Read.cti"), fixture("NoTax.cti"));
+    EXPECT_EQ(stored("Read.nci"), fixture("Own.nci"));
+    EXPECT_EQ(stored("Read.hol"), fixture("Jones.hol"));
+    EXPECT_TRUE(person.messages.empty());
+}
+
 TEST_F(SessionLocal, LeaveClearAllThenSave) {
     place("Jones.hol", "Jones.hol");
     session.UserName = "Jones";
