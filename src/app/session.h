@@ -101,6 +101,62 @@ public:
     // Step 3: the city and non-city settings brought into memory for one calculation.
     CityInputs cityInputs();
 
+    // The run's city and non-city settings. Before they are used or written they are filled
+    // from the current user's files (or the built-in tables) by creating their window.
+    // (The types are declared here and defined in local/ and users/, so that this header needs
+    // none of their includes.)
+    const struct CityTaxSettings& citySettings();
+    const struct NonCityTaxSettings& nonCitySettings();
+
+    // The windows, created hidden on first use (creation reads the user's file and reports a
+    // damaged one) and discarded again by the flows that save or switch users.
+    class DialogCity& dialogCity();
+    class DialogNonCity& dialogNonCity();
+    class DialogVac& dialogVac();
+    bool hasDialogCity() const;
+    bool hasDialogNonCity() const;
+    bool hasDialogVac() const;
+    void discardDialogCity();
+    void discardDialogNonCity();
+    void discardDialogVac();
+    void discardLocalDialogs();  // all three
+
+    // File steps of the user flows. The readers return false when the file was damaged (the
+    // message has been shown and the settings keep what they held); Open stops there. The
+    // writers return false when nothing was written (the message has been shown).
+    bool LoadCity();      // Open: .cti into the city settings, then CheckFor and fillVar
+    bool SaveCity();      // Save: the city settings to .cti
+    bool LoadNonCity();   // Open: .nci into the non-city settings
+    bool SaveNonCity();   // Save: the non-city settings to .nci
+    bool GetVac();        // Open: .hol into the leave window
+    bool SaveVac();       // Save, "Make Default": the leave window to .hol
+    void clearVac();      // New: the leave window emptied
+    void resetCity();     // New: the city window discarded; the next use reads the new user's
+                          // file, or takes the built-in tables when there is none
+    // For flows that read every file first and commit afterwards (readCityFile, readNonCityFile,
+    // readLeaveFile): the values read become current, the window made again from them.
+    void takeCitySettings(const struct CityTaxSettings& read);
+    void takeNonCitySettings(const struct NonCityTaxSettings& read);
+    void takeLeaveBalances(const struct LeaveBalances& read);
+
+    // The buttons of the windows that reach files or lifetimes. False when a box was refused
+    // (the window stays) or the file could not be written.
+    bool DialogCity_OKButton_Click();
+    void DialogCity_CancelButton_Click();
+    bool DialogNonCity_OKButton_Click();
+    void DialogNonCity_CancelButton_Click();
+    bool DialogVac_OKButton_Click();
+    void DialogVac_Close();
+
+private:
+    struct LocalState;
+    LocalState& local();
+    std::filesystem::path userFile(const std::string& extension) const;
+    bool createDialogCity(const struct CityTaxSettings* read = nullptr);
+    bool createDialogNonCity(const struct NonCityTaxSettings* read = nullptr);
+    bool createDialogVac(const struct LeaveBalances* held);
+    std::shared_ptr<LocalState> m_local;  // shared_ptr: complete only in session_local.cpp
+
 private:
     PayInputs gatherInputs(const PayPeriodEntry& entry, std::optional<FederalTables> federal);
 

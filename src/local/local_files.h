@@ -1,0 +1,36 @@
+#pragma once
+// The city file (.cti) and the non-city file (.nci) of a user, and the messages the settings
+// readers and writers show.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "local/city_tax.h"
+
+namespace orvane {
+
+// What reading a settings file came to. The record read into is changed only on Read.
+enum class ReadOutcome { NoFile, Read, Damaged };
+
+// The bytes of a whole file, and the record read back from them (nothing when they are damaged:
+// too short, or an item where a number belongs that is not one).
+std::string cityFileBytes(const CityTaxSettings& settings);
+std::optional<CityTaxSettings> parseCityFile(std::string_view bytes);
+std::string nonCityFileBytes(const NonCityTaxSettings& settings);
+std::optional<NonCityTaxSettings> parseNonCityFile(std::string_view bytes);
+
+ReadOutcome readCityFile(const std::filesystem::path& file, CityTaxSettings& into);
+ReadOutcome readNonCityFile(const std::filesystem::path& file, NonCityTaxSettings& into);
+// False when the file could not be written; the old file is left whole then.
+bool writeCityFile(const std::filesystem::path& file, const CityTaxSettings& settings);
+bool writeNonCityFile(const std::filesystem::path& file, const NonCityTaxSettings& settings);
+
+// "You have corupted a file." / "Find file," / the file name / "and delete it."
+std::vector<std::string> corruptedFileMessage(const std::string& fileName);
+// "Check your numbers" / "No blanks" / "Only numbers"
+std::vector<std::string> writeFailedMessage();
+
+}  // namespace orvane

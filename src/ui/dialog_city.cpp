@@ -1,0 +1,185 @@
+#include "ui/dialog_city.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cstring>
+
+#include "app/session.h"
+#include "local/dialog_city.h"
+#include "ui/local_view_support.h"
+
+namespace orvane::ui {
+
+namespace {
+
+using Column = std::array<TextBox, 10> orvane::DialogCity::*;
+
+struct ColumnInfo {
+    const char* name;
+    Column member;
+};
+
+constexpr ColumnInfo kColumns[8] = {
+    {"txtCityMinBS", &orvane::DialogCity::txtCityMinBS}, {"txtCityAmtBS", &orvane::DialogCity::txtCityAmtBS},
+    {"txtCityPerBS", &orvane::DialogCity::txtCityPerBS}, {"txtCityMinBM", &orvane::DialogCity::txtCityMinBM},
+    {"txtCityAmtBM", &orvane::DialogCity::txtCityAmtBM}, {"txtCityPerBM", &orvane::DialogCity::txtCityPerBM},
+    {"txtCitySgExp", &orvane::DialogCity::txtCitySgExp}, {"txtCityMarExp", &orvane::DialogCity::txtCityMarExp},
+};
+
+QLabel* heading(const char* text) {
+    auto* l = new QLabel(QString::fromUtf8(text));
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+
+}  // namespace
+
+DialogCity::DialogCity(Session& session, QWidget* parent) : QDialog(parent), m_session(session) {
+    setObjectName("DialogCity");
+    setModal(false);
+    m_boxes = new BoxBehaviour(this);
+
+    auto makeColumnBox = [&](int column, int row) {
+        auto* edit = new QLineEdit;
+        edit->setObjectName(QString("%1_%2").arg(kColumns[column].name).arg(row));
+        m_boxes->attach(edit, true);
+        m_columns[column][row] = edit;
+        connect(edit, &QLineEdit::textEdited, this, [this, column, row](const QString& text) {
+            (model().*kColumns[column].member)[row].text = text.toStdString();
+        });
+        return edit;
+    };
+
+    auto makeTable = [&](const char* title, int firstColumn, const char* objectName) {
+        auto* frame = new QGroupBox(QString::fromUtf8(title));
+        frame->setObjectName(objectName);
+        auto* grid = new QGridLayout(frame);
+        grid->addWidget(heading(orvane::DialogCity::Biweekly), 0, 0);
+        grid->addWidget(heading(orvane::DialogCity::HeadMinimum), 0, 1);
+        grid->addWidget(heading(orvane::DialogCity::HeadAmount), 0, 2);
+        grid->addWidget(heading(orvane::DialogCity::HeadPercent), 0, 3);
+        grid->addWidget(heading(orvane::DialogCity::HeadLine), 1, 0);
+        for (int row = 0; row < 10; ++row) {
+            grid->addWidget(new QLabel(QString::number(row + 1)), row + 2, 0);
+            for (int c = 0; c < 3; ++c) grid->addWidget(makeColumnBox(firstColumn + c, row), row + 2, c + 1);
+        }
+        return frame;
+    };
+
+    auto* exemptions = new QGroupBox(QString::fromUtf8(orvane::DialogCity::Biweekly));
+    exemptions->setObjectName("frameExemptions");
+    {
+        auto* grid = new QGridLayout(exemptions);
+        grid->addWidget(heading(orvane::DialogCity::HeadAllowance), 0, 1, 1, 2);
+        grid->addWidget(heading(orvane::DialogCity::HeadExemptions), 1, 0);
+        grid->addWidget(heading(orvane::DialogCity::HeadSingle), 1, 1);
+        grid->addWidget(heading(orvane::DialogCity::HeadMarried), 1, 2);
+        for (int k = 0; k < 10; ++k) {
+            grid->addWidget(new QLabel(QString::number(k)), k + 2, 0);
+            grid->addWidget(makeColumnBox(6, k), k + 2, 1);
+            grid->addWidget(makeColumnBox(7, k), k + 2, 2);
+        }
+    }
+
+    auto* tables = new QHBoxLayout;
+    tables->addWidget(makeTable(orvane::DialogCity::FrameSingle, 0, "frameSingle"));
+    tables->addWidget(makeTable(orvane::DialogCity::FrameMarried, 3, "frameMarried"));
+    tables->addWidget(exemptions);
+
+    auto* warning = new QLabel(QString::fromUtf8(orvane::DialogCity::Warning));
+    warning->setObjectName("lblWarning");
+    auto* warningText = new QLabel(QString::fromUtf8(orvane::DialogCity::WarningText));
+    auto* note = new QLabel(QString::fromUtf8(orvane::DialogCity::Note));
+    note->setWordWrap(true);
+
+    m_ckNoLocalTax = new QCheckBox;
+    m_ckNoLocalTax->setObjectName("ckNoLocalTax");
+    connect(m_ckNoLocalTax, &QCheckBox::clicked, this, [this](bool checked) {
+        model().ckNoLocalTax.setValue(checked ? 1 : 0);
+        refresh();
+    });
+
+    auto button = [&](const CommandButton& b, const char* objectName) {
+        auto* pb = new QPushButton(qs(b.caption));
+        pb->setObjectName(objectName);
+        pb->setAutoDefault(false);
+        return pb;
+    };
+    auto* cmdDefault = button(model().cmdDefault, "cmdDefault");
+    auto* cmdClearMe = button(model().cmdClearMe, "cmdClearMe");
+    auto* okButton = button(model().OKButton, "OKButton");
+    auto* cancelButton = button(model().CancelButton, "CancelButton");
+    connect(cmdDefault, &QPushButton::clicked, this, [this] {
+        model().cmdDefault_Click();
+        refresh();
+    });
+    connect(cmdClearMe, &QPushButton::clicked, this, [this] {
+        model().cmdClearMe_Click();
+        refresh();
+    });
+    connect(okButton, &QPushButton::clicked, this, [this] {
+        m_session.DialogCity_OKButton_Click();
+        if (m_session.hasDialogCity()) return;  // a refused box: the window stays for the correction
+        m_closingByButton = true;
+        close();
+    });
+    connect(cancelButton, &QPushButton::clicked, this, [this] {
+        m_session.DialogCity_CancelButton_Click();
+        m_closingByButton = true;
+        close();
+    });
+
+    auto* bottom = new QHBoxLayout;
+    auto* warnings = new QVBoxLayout;
+    warnings->addWidget(warning);
+    warnings->addWidget(warningText);
+    warnings->addWidget(note);
+    bottom->addLayout(warnings, 1);
+    bottom->addWidget(m_ckNoLocalTax);
+    for (auto* b : {cmdDefault, cmdClearMe, okButton, cancelButton}) bottom->addWidget(b);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(tables);
+    layout->addLayout(bottom);
+    refresh();
+}
+
+orvane::DialogCity& DialogCity::model() { return m_session.dialogCity(); }
+
+QLineEdit* DialogCity::box(const char* column, int row) const {
+    for (int c = 0; c < 8; ++c)
+        if (std::strcmp(kColumns[c].name, column) == 0) return m_columns[c][row];
+    return nullptr;
+}
+
+void DialogCity::refresh() {
+    orvane::DialogCity& m = model();
+    setWindowTitle(qs(m.Caption));
+    for (int c = 0; c < 8; ++c)
+        for (int row = 0; row < 10; ++row) showText(m_columns[c][row], (m.*kColumns[c].member)[row].text);
+    m_ckNoLocalTax->setText(qs(m.ckNoLocalTax.caption));
+    m_ckNoLocalTax->setChecked(m.ckNoLocalTax.value() == 1);
+}
+
+void DialogCity::showEvent(QShowEvent* event) {
+    model().shown = true;
+    refresh();
+    QDialog::showEvent(event);
+}
+
+void DialogCity::closeEvent(QCloseEvent* event) {
+    // Closing by the window's own close box counts as "&CANCEL".
+    if (!m_closingByButton) m_session.DialogCity_CancelButton_Click();
+    m_closingByButton = false;
+    QDialog::closeEvent(event);
+}
+
+}  // namespace orvane::ui

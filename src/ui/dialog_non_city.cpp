@@ -1,0 +1,149 @@
+#include "ui/dialog_non_city.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cstring>
+
+#include "app/session.h"
+#include "local/dialog_non_city.h"
+#include "ui/local_view_support.h"
+
+namespace orvane::ui {
+
+namespace {
+
+struct ColumnInfo {
+    const char* name;
+    std::array<TextBox, 8> orvane::DialogNonCity::*member;
+};
+
+constexpr ColumnInfo kColumns[4] = {
+    {"txtNonMinWk", &orvane::DialogNonCity::txtNonMinWk},
+    {"txtNonExpWk", &orvane::DialogNonCity::txtNonExpWk},
+    {"txtNonMinBi", &orvane::DialogNonCity::txtNonMinBi},
+    {"txtNonExpBi", &orvane::DialogNonCity::txtNonExpBi},
+};
+
+QLabel* heading(const char* text) {
+    auto* l = new QLabel(QString::fromUtf8(text));
+    l->setAlignment(Qt::AlignCenter);
+    l->setWordWrap(true);
+    return l;
+}
+
+}  // namespace
+
+DialogNonCity::DialogNonCity(Session& session, QWidget* parent) : QDialog(parent), m_session(session) {
+    setObjectName("DialogNonCity");
+    setModal(false);
+    m_boxes = new BoxBehaviour(this);
+
+    auto makeBox = [&](int column, int row) {
+        auto* edit = new QLineEdit;
+        edit->setObjectName(QString("%1_%2").arg(kColumns[column].name).arg(row));
+        m_boxes->attach(edit, true);
+        m_columns[column][row] = edit;
+        connect(edit, &QLineEdit::textEdited, this, [this, column, row](const QString& text) {
+            (model().*kColumns[column].member)[row].text = text.toStdString();
+        });
+        return edit;
+    };
+    auto makeTable = [&](const char* period, int firstColumn, const char* objectName) {
+        auto* frame = new QGroupBox;
+        frame->setObjectName(objectName);
+        auto* grid = new QGridLayout(frame);
+        grid->addWidget(heading(period), 0, 0, 1, 3);
+        grid->addWidget(heading(orvane::DialogNonCity::FrameTable), 1, 0, 1, 3);
+        grid->addWidget(heading(orvane::DialogNonCity::HeadLine), 2, 0);
+        grid->addWidget(heading(orvane::DialogNonCity::HeadMinimum), 2, 1);
+        grid->addWidget(heading(orvane::DialogNonCity::HeadSubtract), 2, 2);
+        for (int row = 0; row < 8; ++row) {
+            grid->addWidget(new QLabel(QString::number(row + 1)), row + 3, 0);
+            grid->addWidget(makeBox(firstColumn, row), row + 3, 1);
+            grid->addWidget(makeBox(firstColumn + 1, row), row + 3, 2);
+        }
+        return frame;
+    };
+
+    auto* tables = new QHBoxLayout;
+    tables->addWidget(makeTable(orvane::DialogNonCity::FrameWeekly, 0, "frameWeekly"));
+    tables->addWidget(makeTable(orvane::DialogNonCity::FrameBiweekly, 2, "frameBiweekly"));
+
+    m_txtNonPer = new QLineEdit;
+    m_txtNonPer->setObjectName("txtNonPer");
+    m_boxes->attach(m_txtNonPer, true);
+    connect(m_txtNonPer, &QLineEdit::textEdited, this,
+            [this](const QString& text) { model().txtNonPer.text = text.toStdString(); });
+
+    auto button = [&](const CommandButton& b, const char* objectName) {
+        auto* pb = new QPushButton(qs(b.caption));
+        pb->setObjectName(objectName);
+        pb->setAutoDefault(false);
+        return pb;
+    };
+    auto* cmdDefault = button(model().cmdDefault, "cmdDefault");
+    auto* okButton = button(model().OKButton, "OKButton");
+    auto* cancelButton = button(model().CancelButton, "CancelButton");
+    connect(cmdDefault, &QPushButton::clicked, this, [this] {
+        model().deFault();
+        refresh();
+    });
+    connect(okButton, &QPushButton::clicked, this, [this] {
+        m_session.DialogNonCity_OKButton_Click();
+        if (m_session.hasDialogNonCity()) return;  // a refused box: the window stays
+        m_saved = true;
+        close();
+    });
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::close);
+
+    auto* rate = new QVBoxLayout;
+    rate->addWidget(heading(orvane::DialogNonCity::HeadPercent));
+    rate->addWidget(m_txtNonPer);
+    rate->addWidget(new QLabel(QString::fromUtf8(orvane::DialogNonCity::Warning)));
+    rate->addWidget(new QLabel(QString::fromUtf8(orvane::DialogNonCity::WarningText)));
+    rate->addStretch();
+    for (auto* b : {cmdDefault, okButton, cancelButton}) rate->addWidget(b);
+    tables->addLayout(rate);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(tables);
+    refresh();
+}
+
+orvane::DialogNonCity& DialogNonCity::model() { return m_session.dialogNonCity(); }
+
+QLineEdit* DialogNonCity::box(const char* column, int row) const {
+    if (std::strcmp(column, "txtNonPer") == 0) return m_txtNonPer;
+    for (int c = 0; c < 4; ++c)
+        if (std::strcmp(kColumns[c].name, column) == 0) return m_columns[c][row];
+    return nullptr;
+}
+
+void DialogNonCity::refresh() {
+    orvane::DialogNonCity& m = model();
+    setWindowTitle(qs(m.Caption));
+    for (int c = 0; c < 4; ++c)
+        for (int row = 0; row < 8; ++row) showText(m_columns[c][row], (m.*kColumns[c].member)[row].text);
+    showText(m_txtNonPer, m.txtNonPer.text);
+}
+
+void DialogNonCity::showEvent(QShowEvent* event) {
+    m_saved = false;
+    model().shown = true;
+    refresh();
+    QDialog::showEvent(event);
+}
+
+void DialogNonCity::closeEvent(QCloseEvent* event) {
+    // "&CANCEL" and the close box only hide the window: its boxes keep the edits.
+    if (!m_saved) m_session.DialogNonCity_CancelButton_Click();
+    QDialog::closeEvent(event);
+}
+
+}  // namespace orvane::ui

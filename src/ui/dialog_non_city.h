@@ -1,0 +1,42 @@
+#pragma once
+// The non-city window on screen, over the session's DialogNonCity model: the weekly and
+// bi-weekly non-resident tables, the rate and the three buttons. "&CANCEL" only hides it.
+
+#include <QDialog>
+#include <array>
+
+class QLineEdit;
+
+namespace orvane {
+class Session;
+class DialogNonCity;
+}  // namespace orvane
+
+namespace orvane::ui {
+
+class BoxBehaviour;
+
+class DialogNonCity : public QDialog {
+    Q_OBJECT
+public:
+    explicit DialogNonCity(Session& session, QWidget* parent = nullptr);
+
+    void refresh();
+    // Boxes by column name ("txtNonMinWk") and row; "txtNonPer" with any row.
+    QLineEdit* box(const char* column, int row) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    orvane::DialogNonCity& model();
+
+    Session& m_session;
+    BoxBehaviour* m_boxes = nullptr;
+    std::array<std::array<QLineEdit*, 8>, 4> m_columns{};
+    QLineEdit* m_txtNonPer = nullptr;
+    bool m_saved = false;
+};
+
+}  // namespace orvane::ui
