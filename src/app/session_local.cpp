@@ -79,7 +79,7 @@ bool Session::SaveCity() {
     const CityTaxSettings& settings = citySettings();
     if (!local().cityFilled) return false;  // never write a table that was not filled
     if (!writeCityFile(userFile(".cti"), settings)) {
-        m_person.tell(writeFailedMessage(), "City (Local) Tax Tables", MessageIcon::None);
+        m_person.tell(failedWriteMessage(), "City (Local) Tax Tables", MessageIcon::None);
         return false;
     }
     return true;
@@ -180,7 +180,7 @@ bool Session::SaveNonCity() {
     const NonCityTaxSettings& settings = nonCitySettings();
     if (!local().nonCityFilled) return false;
     if (!writeNonCityFile(userFile(".nci"), settings)) {
-        m_person.tell(writeFailedMessage(), "NON City Resident", MessageIcon::None);
+        m_person.tell(failedWriteMessage(), "NON City Resident", MessageIcon::None);
         return false;
     }
     return true;
@@ -247,7 +247,7 @@ bool Session::SaveVac() {
         return false;
     }
     if (writeFileAtomically(userFile(".hol"), bytes.bytes)) {
-        m_person.tell(writeFailedMessage(), d.Caption, MessageIcon::None);
+        m_person.tell(failedWriteMessage(), d.Caption, MessageIcon::None);
         return false;
     }
     return true;

@@ -97,10 +97,5 @@ bool writeNonCityFile(const std::filesystem::path& file, const NonCityTaxSetting
     return !writeFileAtomically(file, nonCityFileBytes(settings)).has_value();
 }
 
-std::vector<std::string> corruptedFileMessage(const std::string& fileName) {
-    return {"You have corupted a file.", "Find file,", fileName, "and delete it."};
-}
-
-std::vector<std::string> writeFailedMessage() { return {"Check your numbers", "No blanks", "Only numbers"}; }
 
 }  // namespace orvane

@@ -2,6 +2,7 @@
 // The city file (.cti) and the non-city file (.nci) of a user, and the messages the settings
 // readers and writers show.
 
+#include "core/settings_messages.h"
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -28,9 +29,5 @@ ReadOutcome readNonCityFile(const std::filesystem::path& file, NonCityTaxSetting
 bool writeCityFile(const std::filesystem::path& file, const CityTaxSettings& settings);
 bool writeNonCityFile(const std::filesystem::path& file, const NonCityTaxSettings& settings);
 
-// "You have corupted a file." / "Find file," / the file name / "and delete it."
-std::vector<std::string> corruptedFileMessage(const std::string& fileName);
-// "Check your numbers" / "No blanks" / "Only numbers"
-std::vector<std::string> writeFailedMessage();
 
 }  // namespace orvane

@@ -88,10 +88,4 @@ std::filesystem::path stateFilePath(const std::filesystem::path& folder, const s
     return folder / (userName + ".sta");
 }
 
-std::vector<std::string> corruptedFileMessage(const std::string& fileName) {
-    return {"You have corupted a file.", "Find file,", fileName, "and delete it."};
-}
-
-std::vector<std::string> failedWriteMessage() { return {"Check your numbers", "No blanks", "Only numbers"}; }
-
 }  // namespace orvane

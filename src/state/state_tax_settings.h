@@ -5,6 +5,7 @@
 // (23 lines) together with five fields of the employee profile; ckSpouse, txtCalAllow,
 // ckRoundOff, ckIdaho, ckWiscon, ckNC and a second copy of ckAlabama live in the .and file.
 
+#include "core/settings_messages.h"
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -66,8 +67,5 @@ std::optional<std::vector<std::string>> saveStateFile(const std::filesystem::pat
 // default file set).
 std::filesystem::path stateFilePath(const std::filesystem::path& folder, const std::string& userName);
 
-// The messages of the state file.
-std::vector<std::string> corruptedFileMessage(const std::string& fileName);
-std::vector<std::string> failedWriteMessage();
 
 }  // namespace orvane

@@ -113,7 +113,7 @@ TEST(LocalFiles, ADateThatCannotBeStoredIsRefusedByName) {
 TEST(LocalFiles, Messages) {
     EXPECT_EQ(corruptedFileMessage("Smith.cti"),
               (std::vector<std::string>{"You have corupted a file.", "Find file,", "Smith.cti", "and delete it."}));
-    EXPECT_EQ(writeFailedMessage(), (std::vector<std::string>{"Check your numbers", "No blanks", "Only numbers"}));
+    EXPECT_EQ(failedWriteMessage(), (std::vector<std::string>{"Check your numbers", "No blanks", "Only numbers"}));
 }
 
 TEST(GeneralFormat, SingleAndDouble) {
