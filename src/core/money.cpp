@@ -3,12 +3,19 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 namespace orvane {
 
 Currency Currency::fromDouble(double dollars) {
-    return {static_cast<std::int64_t>(std::nearbyint(dollars * 10000.0))};
+    // Amounts beyond the 64-bit range stop at its ends and a value that is not a number counts as
+    // zero, so that an absurd entry gives an absurd but defined amount instead of garbage.
+    const double units = std::nearbyint(dollars * 10000.0);
+    if (std::isnan(units)) return {};
+    if (units >= 9223372036854775807.0) return {std::numeric_limits<std::int64_t>::max()};
+    if (units <= -9223372036854775808.0) return {std::numeric_limits<std::int64_t>::min()};
+    return {static_cast<std::int64_t>(units)};
 }
 
 namespace {
