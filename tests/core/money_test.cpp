@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cmath>
 #include <limits>
+#include <random>
 
 #include "core/money.h"
 
@@ -87,6 +89,29 @@ TEST(Money, RoundCentsGoesThroughTheThousandsText) {
     EXPECT_EQ(roundCents(2.675), 2.68);
     EXPECT_EQ(roundCents(1.005), 1.01);
     EXPECT_EQ(roundCents(-0.005), -0.01);
+}
+
+// Rounding to cents is defined as formatting with "#,###.00" and reading the text back; the quick
+// path must agree with that on amounts of every size.
+TEST(Money, RoundCentsAgreesWithTheFormattedText) {
+    std::mt19937 rng(1234);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-6, 12);
+    for (int n = 0; n < 20000; ++n) {
+        const double d = mantissa(rng) * std::pow(10.0, exponent(rng));
+        const float f = static_cast<float>(d);
+        SCOPED_TRACE(shortestText(d));
+        EXPECT_EQ(roundCents(f), static_cast<float>(readFormatted(formatAmount(f, AmountFormat::Thousands))));
+        EXPECT_EQ(roundCents(d), readFormatted(formatAmount(d, AmountFormat::Thousands)));
+    }
+    for (double d : {0.005, -0.005, 0.995, 9.995, 99999.995, 1e300, -1e300, 5e-324}) {
+        SCOPED_TRACE(shortestText(d));
+        EXPECT_EQ(roundCents(d), readFormatted(formatAmount(d, AmountFormat::Thousands)));
+    }
+    EXPECT_EQ(roundCents(std::numeric_limits<float>::max()),
+              static_cast<float>(readFormatted(formatAmount(std::numeric_limits<float>::max(), AmountFormat::Thousands))));
+    EXPECT_EQ(roundCents(std::numeric_limits<float>::infinity()), 0.0f);
+    EXPECT_FALSE(std::signbit(roundCents(-0.001f))) << "no minus zero";
 }
 
 struct ReadCase {
