@@ -148,6 +148,9 @@ const FlowCase kFlowCases[] = {
      {{"lbTaxDed(5)", "10.01"}, {"lbTaxDed(6)", "2.50"}, {"lbTaxDed(7)", "3.00"}, {"lbTaxDed(8)", "6.00"},
       {"lbTaxDed(9)", ".99"}, {"lbTaxDed(0)", "29.25"}, {"lbDeduct", "$22.50"}},
      {"40", "", "", "", "", "", "", ""}},
+    {"a billion dollars", none, {"", "", "", "", "", "", "1000000000", ""},
+     {{"Label13", "$1,000,000,000.00"}, {"lbTaxDed(2)", "14,500,000.00"}},
+     {"", "", "", "", "", "", "1000000000", ""}},
     {"a negative dollar amount", none, {"40", "", "", "", "", "", "-50", ""},
      {{"Label13", "$250.00"}},
      {"40", "", "", "", "", "", "-50", ""}},
@@ -198,7 +201,9 @@ TEST(CalculationFlow, ResultValuesBehindTheLabels) {
 }
 
 TEST(CalculationFlow, RefusedEntryNamesTheBoxAndCalculatesNothing) {
-    const char* refused[] = {"1.2.3", "-", "1 2", "."};
+    const std::string hundredsOfDigits(400, '9');
+    const char* refused[] = {"1.2.3", "-", "1 2", ".", "100000000000000", "-99999999999999999999",
+                             hundredsOfDigits.c_str()};
     for (const char* text : refused) {
         SCOPED_TRACE(text);
         test::TempFolder folder;
