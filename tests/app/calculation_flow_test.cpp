@@ -303,6 +303,7 @@ TEST(CalculationFlow, ClearAllEmptiesEntriesAndResults) {
 struct StateCase {
     const char* name;
     double stateTax;
+    bool isDouble;  // the state computes in double precision
     float stateAdj;
     bool roundOff;
     const char* shown;
@@ -310,14 +311,18 @@ struct StateCase {
 };
 
 const StateCase kStateCases[] = {
-    {"no rounding", 12.5, 0, false, "12.50", "$35.45"},
-    {"12.50 rounds to the even 12", 12.5, 0, true, "12.00", "$34.95"},
-    {"13.50 rounds to the even 14", 13.5, 0, true, "14.00", "$36.95"},
-    {"12.51 rounds up", 12.51, 0, true, "13.00", "$35.95"},
-    {"the adjustment is added before rounding", 12.25, 0.25f, true, "12.00", "$34.95"},
-    {"a state tax below zero shows 0", 5.0, -20.0f, false, ".00", "$22.95"},
-    {"a state tax below zero, rounded, shows 0", 5.0, -20.0f, true, ".00", "$22.95"},
-    {"cents of the state tax are rounded first", 2.675, 0, false, "2.68", "$25.63"},
+    {"no rounding", 12.5, false, 0, false, "12.50", "$35.45"},
+    {"12.50 rounds to the even 12", 12.5, false, 0, true, "12.00", "$34.95"},
+    {"13.50 rounds to the even 14", 13.5, false, 0, true, "14.00", "$36.95"},
+    {"12.51 rounds up", 12.51, false, 0, true, "13.00", "$35.95"},
+    {"the adjustment is added before rounding", 12.25, false, 0.25f, true, "12.00", "$34.95"},
+    {"a state tax below zero shows 0", 5.0, false, -20.0f, false, ".00", "$22.95"},
+    {"a state tax below zero, rounded, shows 0", 5.0, false, -20.0f, true, ".00", "$22.95"},
+    {"cents of the state tax are rounded first", 2.675, false, 0, false, "2.68", "$25.63"},
+    {"a single 2.675 is rounded from its own text", static_cast<double>(2.675f), false, 0, false, "2.68", "$25.63"},
+    {"the adjustment is added in single precision", 2.5, false, 0.175f, false, "2.68", "$25.63"},
+    {"a double state tax keeps its precision", 2.675, true, 0, false, "2.68", "$25.63"},
+    {"a double just under the half cent", static_cast<double>(2.675f), true, 0, false, "2.67", "$25.62"},
 };
 
 TEST(CalculationFlow, StateTaxAdjustmentRoundingAndFloor) {
@@ -329,6 +334,7 @@ TEST(CalculationFlow, StateTaxAdjustmentRoundingAndFloor) {
         in.entry.StrHrs = 40;
         in.state.txtStateAdj = c.stateAdj;
         in.state.roundOff = c.roundOff;
+        in.state.stateTaxIsDouble = c.isDouble;
         const double tax = c.stateTax;
         in.state.computeStateTax = [tax](const PayResult&, const EmployeeProfile&) { return tax; };
         const PayResult r = calculatePay(in);
@@ -339,13 +345,23 @@ TEST(CalculationFlow, StateTaxAdjustmentRoundingAndFloor) {
     }
 }
 
+// The city tax is a single-precision amount, rounded to cents from its own text.
 TEST(CalculationFlow, CityTaxIsRoundedToCentsAndCounted) {
-    PayInputs in;
-    in.entry.StrHrs = 40;
-    in.city.computeCityTax = [](const PayResult& r, const EmployeeProfile&) { return r.GrossLessKplan * 0.01; };
-    const PayResult r = calculatePay(in);
-    EXPECT_EQ(r.CityTax.text, "3.00");
-    EXPECT_EQ(formatAmount(r.TaxDeduct.value, AmountFormat::Dollars), "$25.95");
+    struct Case {
+        double cityTax;
+        const char* shown;
+        const char* taxes;
+    } cases[] = {{3.0, "3.00", "$25.95"}, {static_cast<double>(2.675f), "2.68", "$25.63"}, {1.004, "1.00", "$23.95"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown);
+        PayInputs in;
+        in.entry.StrHrs = 40;
+        const double tax = c.cityTax;
+        in.city.computeCityTax = [tax](const PayResult&, const EmployeeProfile&) { return tax; };
+        const PayResult r = calculatePay(in);
+        EXPECT_EQ(r.CityTax.text, c.shown);
+        EXPECT_EQ(formatAmount(r.TaxDeduct.value, AmountFormat::Dollars), c.taxes);
+    }
 }
 
 }  // namespace
