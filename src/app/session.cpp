@@ -1,6 +1,21 @@
 #include "app/session.h"
 
+#include <cmath>
+#include <cstdlib>
+
 namespace orvane {
+
+namespace {
+
+// An entry beyond what the pay amounts can hold (the four-decimal currency ends near 9e14
+// dollars) would otherwise be cut to the largest amount, or read as 0 when it has hundreds of
+// digits: neither is a pay amount the person meant.
+bool isTooLargeEntry(const std::string& text) {
+    const double value = std::strtod(text.c_str(), nullptr);
+    return !std::isfinite(value) || std::fabs(value) >= 1e14;
+}
+
+}  // namespace
 
 Session::Session(Person& person, const Clock& clock, std::filesystem::path folder_)
     : folder(std::move(folder_)), m_person(person), m_clock(clock), m_form1(std::make_unique<Form1>()) {}
@@ -43,9 +58,10 @@ bool Session::Calcu_late() {
     // The entries are checked before anything changes, so a refused entry leaves the last
     // results on the window.
     for (int i = 0; i < 8; ++i) {
-        if (!isWholeNumber(f.txtAmount[i].text)) {
-            m_person.tell({"The entry \"" + f.txtAmount[i].text + "\" in " + f.entryName(i) + " is not a number.",
-                           "Correct it and calculate again."},
+        const std::string& text = f.txtAmount[i].text;
+        const char* problem = !isWholeNumber(text) ? " is not a number." : isTooLargeEntry(text) ? " is too large." : nullptr;
+        if (problem) {
+            m_person.tell({"The entry \"" + text + "\" in " + f.entryName(i) + problem, "Correct it and calculate again."},
                           "Entry", MessageIcon::Exclamation);
             return false;
         }

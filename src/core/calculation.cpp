@@ -77,8 +77,11 @@ PayResult calculatePay(const PayInputs& in) {
     }
 
     // State, then local, then SDI and SUI.
-    r.StateTax = AmountVariant::number(in.state.computeStateTax ? in.state.computeStateTax(r, p) : 0.0);
-    r.CityTax = AmountVariant::number(in.city.computeCityTax ? in.city.computeCityTax(r, p) : 0.0);
+    // The state tax keeps its precision; the city tax is a single.
+    const double stateTax = in.state.computeStateTax ? in.state.computeStateTax(r, p) : 0.0;
+    r.StateTax = AmountVariant::number(in.state.stateTaxIsDouble ? stateTax : static_cast<float>(stateTax));
+    r.CityTax = AmountVariant::number(
+        static_cast<float>(in.city.computeCityTax ? in.city.computeCityTax(r, p) : 0.0));
     r.StateAdj = in.state.txtStateAdj;
     r.CalAllow = in.state.txtCalAllow;
     r.SdiYtdWages = (in.ytd.YtdGross + Currency::fromDouble(r.GrossPay)).toFloat();
@@ -90,7 +93,7 @@ PayResult calculatePay(const PayInputs& in) {
     r.FedTax = roundCents(p.txtFedAddL + r.FedTax);
     r.SocSecTax = roundCents(r.SocSecTax);
     r.MediTax = roundCents(r.MediTax);
-    r.CityTax = AmountVariant::formatted(r.CityTax.value, AmountFormat::Thousands);
+    r.CityTax = AmountVariant::formatted(static_cast<float>(r.CityTax.value), AmountFormat::Thousands);
     r.Muni = roundCents(p.txtMuni);
     r.Bond = roundCents(p.txtBond);
     r.Dues = roundCents(p.txtDues);
@@ -102,7 +105,10 @@ PayResult calculatePay(const PayInputs& in) {
     r.CafeAmt = roundCents(r.CafeAmt);
     if (p.ckFedExemp == 1) r.FedTax = 0.0f;
 
-    r.StateTax = AmountVariant::formatted(r.StateTax.value + r.StateAdj, AmountFormat::Thousands);
+    // A single state tax plus the adjustment is a single sum; a double one stays double.
+    r.StateTax = in.state.stateTaxIsDouble
+                     ? AmountVariant::formatted(r.StateTax.value + r.StateAdj, AmountFormat::Thousands)
+                     : AmountVariant::formatted(static_cast<float>(r.StateTax.value) + r.StateAdj, AmountFormat::Thousands);
     if (in.state.roundOff) r.StateTax = AmountVariant::number(roundHalfEven(r.StateTax.value));
     if (r.StateTax.value < 0) r.StateTax = AmountVariant::number(0.0);
 

@@ -22,11 +22,15 @@ struct StateInputs {
     float txtStateAdj = 0;
     float txtCalAllow = 0;
     bool roundOff = false;  // "Round State"
+    // The state tax is a single-precision amount, except where the checked state computes in
+    // double precision (Alabama); the precision decides how the amount is rounded to cents.
+    bool stateTaxIsDouble = false;
     std::function<double(const PayResult&, const EmployeeProfile&)> computeStateTax;
 };
 
 struct CityInputs {
     std::array<float, 10> singleExemption{}, marriedExemption{};
+    // Computed in single precision; the returned value is taken as a single.
     std::function<double(const PayResult&, const EmployeeProfile&)> computeCityTax;
 };
 

@@ -1,14 +1,22 @@
 #include "core/money.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 namespace orvane {
 
 Currency Currency::fromDouble(double dollars) {
-    return {static_cast<std::int64_t>(std::nearbyint(dollars * 10000.0))};
+    // Amounts beyond the 64-bit range stop at its ends and a value that is not a number counts as
+    // zero, so that an absurd entry gives an absurd but defined amount instead of garbage.
+    const double units = std::nearbyint(dollars * 10000.0);
+    if (std::isnan(units)) return {};
+    if (units >= 9223372036854775807.0) return {std::numeric_limits<std::int64_t>::max()};
+    if (units <= -9223372036854775808.0) return {std::numeric_limits<std::int64_t>::min()};
+    return {static_cast<std::int64_t>(units)};
 }
 
 namespace {
@@ -138,8 +146,49 @@ std::string formatAmount(double value, AmountFormat format) {
     return formatFromText(text, format);
 }
 
-float roundCents(float value) { return static_cast<float>(readFormatted(formatAmount(value, AmountFormat::Thousands))); }
-double roundCents(double value) { return readFormatted(formatAmount(value, AmountFormat::Thousands)); }
+namespace {
+
+// The value of the "#,###.00" text of the value, built in a local buffer: the calculation rounds
+// a dozen amounts per pay period, and going through heap strings dominated its time.
+template <typename T>
+double centsOf(T value) {
+    if (!std::isfinite(value)) return 0.0;  // such a value formats as an empty text, which reads as 0
+    char text[400];
+    char* end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed).ptr;
+    char* digits = text;
+    const bool negative = *digits == '-';
+    if (negative) ++digits;
+    char* point = std::find(digits, end, '.');
+    const char* fraction = point == end ? end : point + 1;
+    const bool roundUp = end - fraction > 2 && fraction[2] >= '5';
+    // digits of the whole part followed by exactly two decimals, in out[1..]; out[0] takes a carry
+    char out[404];
+    size_t n = 1;
+    for (char* d = digits; d != point; ++d) out[n++] = *d;
+    for (int k = 0; k < 2; ++k) out[n++] = fraction + k < end ? fraction[k] : '0';
+    out[0] = '0';
+    if (roundUp) {
+        size_t i = n - 1;
+        while (out[i] == '9') out[i--] = '0';
+        ++out[i];
+    }
+    // "[-]whole.dd"
+    char number[410];
+    size_t m = 0;
+    if (negative) number[m++] = '-';
+    for (size_t i = 0; i < n - 2; ++i) number[m++] = out[i];
+    number[m++] = '.';
+    number[m++] = out[n - 2];
+    number[m++] = out[n - 1];
+    double result = 0.0;
+    std::from_chars(number, number + m, result);
+    return result == 0.0 ? 0.0 : result;  // no minus zero, as the text shows none
+}
+
+}  // namespace
+
+float roundCents(float value) { return static_cast<float>(centsOf(value)); }
+double roundCents(double value) { return centsOf(value); }
 
 double readNumber(std::string_view text) {
     std::string s;

@@ -11,13 +11,24 @@ namespace orvane {
 // A fixed-point amount with four decimals: a 64-bit count of ten-thousandths of a dollar.
 struct Currency {
     std::int64_t units = 0;  // ten-thousandths
+    static constexpr std::int64_t kMax = INT64_MAX, kMin = INT64_MIN;
 
-    static Currency fromDouble(double dollars);  // rounds to four decimals, half to even
+    // Rounds to four decimals, half to even; stops at the ends of the range, NaN gives zero.
+    static Currency fromDouble(double dollars);
     double toDouble() const { return static_cast<double>(units) / 10000.0; }
     float toFloat() const { return static_cast<float>(toDouble()); }
 
-    friend Currency operator+(Currency a, Currency b) { return {a.units + b.units}; }
-    friend Currency operator-(Currency a, Currency b) { return {a.units - b.units}; }
+    // Sums stop at the ends of the range instead of wrapping around.
+    friend Currency operator+(Currency a, Currency b) {
+        std::int64_t r;
+        if (__builtin_add_overflow(a.units, b.units, &r)) return {b.units > 0 ? kMax : kMin};
+        return {r};
+    }
+    friend Currency operator-(Currency a, Currency b) {
+        std::int64_t r;
+        if (__builtin_sub_overflow(a.units, b.units, &r)) return {b.units < 0 ? kMax : kMin};
+        return {r};
+    }
     friend auto operator<=>(Currency, Currency) = default;
 };
 

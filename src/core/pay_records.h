@@ -33,6 +33,8 @@ struct AmountVariant {
 
     static AmountVariant number(double v) { return {v, {}, false}; }
     static AmountVariant formatted(double v, AmountFormat f) { return {readFormatted(formatAmount(v, f)), formatAmount(v, f), true}; }
+    // A single-precision amount is formatted from its own shortest text (2.675f shows 2.68).
+    static AmountVariant formatted(float v, AmountFormat f) { return {readFormatted(formatAmount(v, f)), formatAmount(v, f), true}; }
 };
 
 // The amounts of the last calculation, kept as the program's shared values until the next one.

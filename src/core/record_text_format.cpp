@@ -20,8 +20,8 @@ RecordWriter& RecordWriter::text(std::string_view value, std::string_view field)
     auto bytes = cp1252FromUtf8(value);
     std::string why;
     if (!bytes) why = "holds a character that cannot be stored";
-    else if (value.find('"') != std::string_view::npos) why = "holds a double quote";
-    else if (value.find_first_of("\r\n") != std::string_view::npos) why = "holds a line break";
+    else if (bytes->find('"') != std::string::npos) why = "holds a double quote";
+    else if (bytes->find_first_of("\r\n") != std::string::npos) why = "holds a line break";
     if (!why.empty()) {
         if (!m_refusal) m_refusal = "The text of \"" + std::string(field) + "\" " + why + ", which cannot be saved.";
         item("\"\"");
@@ -85,9 +85,14 @@ std::optional<RecordReader::Item> RecordReader::next() {
     while (m_pos < m_bytes.size() &&
            (m_bytes[m_pos] == ' ' || m_bytes[m_pos] == '\t' || (!m_afterComma && isLineEnd(m_bytes[m_pos]))))
         ++m_pos;
-    if (m_pos >= m_bytes.size() && !m_afterComma) {
-        fail();
-        return std::nullopt;
+    if (m_pos >= m_bytes.size()) {
+        if (!m_afterComma) {
+            fail();
+            return std::nullopt;
+        }
+        // A comma at the very end of the file closes one last, empty item.
+        m_afterComma = false;
+        return Item{};
     }
     Item item;
     if (m_bytes[m_pos] == '"') {
@@ -156,7 +161,10 @@ double RecordReader::number() {
 
 float RecordReader::single() {
     double v = number();
-    if (std::fabs(v) > std::numeric_limits<float>::max()) {
+    // Up to half a unit above the largest single a value still rounds to it; beyond, it would
+    // become infinite.
+    constexpr double kBeyondSingle = 0x1.ffffffp127;
+    if (std::fabs(v) >= kBeyondSingle) {
         fail();
         return 0.0f;
     }

@@ -60,6 +60,9 @@ std::optional<std::string> cp1252FromUtf8(std::string_view text) {
             if ((c & 0xC0) != 0x80) return std::nullopt;
             cp = (cp << 6) | (c & 0x3F);
         }
+        // An overlong form would smuggle a quote or a line end past the writer's checks.
+        static constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (cp < kShortest[len] || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
         auto byte = byteFor(cp);
         if (!byte) return std::nullopt;
         out += *byte;

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/file_io.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+struct CalcRun {
+    int exitCode = -1;
+    std::string out, err;
+};
+
+// Runs the built orvane-calc with the arguments (each quoted for the shell) and collects its output.
+CalcRun runCalc(const std::filesystem::path& folder, const std::vector<std::string>& args) {
+    std::string command = std::string("'") + ORVANE_CALC + "'";
+    for (const auto& a : args) command += " '" + a + "'";
+    const auto outFile = folder / "calc.out", errFile = folder / "calc.err";
+    command += " >'" + outFile.string() + "' 2>'" + errFile.string() + "'";
+    CalcRun run;
+    const int status = std::system(command.c_str());
+    if (WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
+    run.out = orvane::readWholeFile(outFile).value_or("");
+    run.err = orvane::readWholeFile(errFile).value_or("");
+    std::filesystem::remove(outFile);
+    std::filesystem::remove(errFile);
+    return run;
+}
+
+TEST(OrvaneCalc, PrintsEveryResultLabelInOrder) {
+    orvane::test::TempFolder folder;
+    const CalcRun run = runCalc(folder.path, {"--folder", folder.path.string(), "40"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out,
+              "Label13\t$300.00\n"
+              "lbTaxDed(0)\t30.15\n"
+              "lbTaxDed(1)\t18.60\n"
+              "lbTaxDed(2)\t4.35\n"
+              "lbTaxDed(3)\t.00\n"
+              "lbTaxDed(4)\t.00\n"
+              "lbTaxDed(5)\t.00\n"
+              "lbTaxDed(6)\t.00\n"
+              "lbTaxDed(7)\t.00\n"
+              "lbTaxDed(8)\t.00\n"
+              "lbTaxDed(9)\t.00\n"
+              "lbTaxDed(10)\t.00\n"
+              "lbSDI\t.00\n"
+              "lbSUI\t.00\n"
+              "lbCafe\t.00\n"
+              "lbTaxes\t$53.10\n"
+              "lbDeduct\t$.00\n"
+              "lbNet\t$246.90\n"
+              "lbOverT\t$.00\n"
+              "lbTips\t$.00\n"
+              "lbTaxVer\t2007 (Rev. Jan 2007)\n");
+}
+
+TEST(OrvaneCalc, JsonHoldsTheSameLabels) {
+    orvane::test::TempFolder folder;
+    const CalcRun run = runCalc(folder.path, {"--folder", folder.path.string(), "--json", "--2x", "", "", "10"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out.rfind("{\"Label13\": \"$150.00\", \"lbTaxDed(0)\": ", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("\"lbOverT\": \"$150.00\""), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"lbTaxVer\": \"2007 (Rev. Jan 2007)\"}\n"), std::string::npos) << run.out;
+}
+
+TEST(OrvaneCalc, AmountAfterDoubleDashMayStartWithMinus) {
+    orvane::test::TempFolder folder;
+    const CalcRun run = runCalc(folder.path, {"--folder", folder.path.string(), "--", "40", "", "", "", "", "", "-50"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("Label13\t$250.00\n", 0), 0u) << run.out;
+}
+
+struct BadArgsCase {
+    const char* name;
+    std::vector<std::string> args;
+};
+
+TEST(OrvaneCalc, BadArgumentsExitWithTwoAndUsage) {
+    orvane::test::TempFolder folder;
+    const BadArgsCase cases[] = {
+        {"unknown option", {"--bogus"}},
+        {"an amount starting with minus before --", {"-5"}},
+        {"nine amounts", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}},
+        {"--folder without a folder", {"--folder"}},
+        {"a folder that does not exist", {"--folder", (folder.path / "nowhere").string(), "40"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CalcRun run = runCalc(folder.path, c.args);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_NE(run.err.find("usage: orvane-calc"), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+TEST(OrvaneCalc, RefusedEntryExitsWithOne) {
+    orvane::test::TempFolder folder;
+    const CalcRun run = runCalc(folder.path, {"--folder", folder.path.string(), "1.2.3"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err.rfind("message: ", 0), 0u) << run.err;
+    EXPECT_NE(run.err.find("1.2.3"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("STRAIGHT TIME HOURS 1"), std::string::npos) << run.err;
+}
+
+TEST(OrvaneCalc, MissingTableFileIsAMessageNotAFailure) {
+    orvane::test::TempFolder folder(false);
+    const CalcRun run = runCalc(folder.path, {"--folder", folder.path.string(), "40"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err.rfind("message: ", 0), 0u) << run.err;
+    EXPECT_NE(run.err.find("Federal.dtt"), std::string::npos) << run.err;
+    EXPECT_NE(run.out.find("lbTaxDed(0)\t.00\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Label13\t$300.00\n"), std::string::npos) << run.out;
+}
+
+}  // namespace
