@@ -1,0 +1,31 @@
+#pragma once
+// The naming rule of a user's files: the user name immediately followed by the extension, in the
+// current folder. The empty name is the default file set (".use", ".sta", ...).
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvane {
+
+struct UserFileSet {
+    std::filesystem::path folder;
+    std::string userName;
+
+    std::filesystem::path file(std::string_view extension) const {
+        return folder / (userName + std::string(extension));
+    }
+    bool exists(std::string_view extension) const;  // FileExist of that file
+};
+
+// Why a text cannot name a file in the folder: a path separator, "..", a control character, a
+// double quote, a character Windows-1252 lacks, or too long a name. Nothing when it can. `what`
+// names the text in the sentence ("The user name").
+std::optional<std::string> fileNameRefusal(std::string_view name, std::string_view what);
+
+// The message of a damaged settings file, on four lines.
+std::vector<std::string> corruptedFileMessage(const std::string& fileName);
+
+}  // namespace orvane
