@@ -9,6 +9,7 @@
 #include "app/headless_person.h"
 #include "app/result_labels.h"
 #include "app/session.h"
+#include "core/file_io.h"
 
 namespace {
 
@@ -85,13 +86,20 @@ int main(int argc, char** argv) {
     if (amounts.size() > 8) return usage("at most eight amounts");
     std::error_code ec;
     if (!std::filesystem::is_directory(folder, ec)) return usage("no such folder: " + folder.string());
-    if (user) return usage("--user needs user management, which this build does not have yet");
-    (void)save;
+    if (user && !orvane::FileExist(folder / (*user + ".use")))
+        return usage("no user " + *user + " in " + folder.string() + " (" + *user + ".use is missing)");
 
     orvane::HeadlessPerson person(std::cerr);
     orvane::SystemClock clock;
     orvane::Session session(person, clock, folder);
+    session.saveAfterCalculation = save;
     session.startUp();
+    if (user) {
+        // File > Open: the Save User question (answered "No" without a display), then the
+        // user's .use file as if chosen in the open dialog.
+        session.showSaveUser();
+        if (!session.OpenFile(folder / (*user + ".use"))) return 1;
+    }
     auto& form = session.form1();
     for (size_t i = 0; i < amounts.size(); ++i) form.txtAmount[i].text = amounts[i];
     if (week) form.txtWeek.text = *week;
