@@ -64,7 +64,16 @@ TEST(SessionUsers, StartUpWritesNothingAndShowsTheDefaults) {
 
 TEST(SessionUsers, NewUserGetsDefaultsAndIsSavedByItsCalculation) {
     Program run;
+    // A bi-weekly user before: its rows of the weekly half must not reach the new user.
+    run.session.profile.optWeek = false;
+    run.session.profile.optBiWeek = true;
+    run.session.overtime.OtAmounts[40] = "5";
+    run.session.overtime.OtDates[40] = "3/2/2007";
+    run.session.form1().lbTaxTag[6].caption = "Old caption";
     run.newUser("Smith");
+    EXPECT_EQ(run.session.overtime.OtAmounts[40], "0");
+    EXPECT_EQ(run.session.overtime.OtDates[40], "");
+    EXPECT_EQ(run.session.form1().lbTaxTag[6].caption, "Bond");
     Session& s = run.session;
     EXPECT_EQ(s.UserName, "Smith");
     EXPECT_EQ(s.form1().Caption, "  User:  Smith");
@@ -470,4 +479,43 @@ TEST(SessionUsers, CommandLineUserMatchesTheMainWindow) {
 
     const std::string missing = std::string(ORVANE_CALC) + " --folder '" + run.dir.path.string() + "' --user Nobody 40 2>/dev/null";
     EXPECT_NE(std::system(missing.c_str()), 0);
+}
+
+TEST(SessionUsers, DamagedFilesGiveTheMessageAndChangeNothing) {
+    struct Case {
+        const char* name;
+        const char* file;     // written damaged into the folder
+        bool (*command)(Program&);
+    };
+    const Case cases[] = {
+        {"header", "Header.sav",
+         [](Program& r) {
+             r.session.mnuHeader_Click();
+             return r.session.header.txtHeader[0] == "Company";
+         }},
+        {"saved pay period", "1_5_2007  Smith.prv",
+         [](Program& r) {
+             r.person.files.push_back(r.dir.path / "1_5_2007  Smith.prv");
+             return !r.session.cmdPeriod_Click() && r.session.form1().txtAmount[0].text == "40";
+         }},
+        {"overtime undo", "Smith.use",
+         [](Program& r) {
+             Form2& w = r.session.cmdOT_Click();
+             w.txtOT[0].text = "12";
+             r.session.overtimeUndo();
+             return w.txtOT[0].text == "12" && r.session.profile.txtName == "Employee's Name";
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Program run;
+        run.newUser("Smith");
+        run.session.form1().txtAmount[0].text = "40";
+        ASSERT_TRUE(writeFileAtomically(run.dir.path / c.file, "\"half a record\r\n") == std::nullopt);
+        run.person.messages.clear();
+        EXPECT_TRUE(c.command(run));
+        ASSERT_FALSE(run.person.messages.empty());
+        EXPECT_EQ(run.person.messages.back().lines,
+                  (std::vector<std::string>{"You have corupted a file.", "Find file,", c.file, "and delete it."}));
+    }
 }
