@@ -27,6 +27,17 @@ std::optional<std::string> fileNameRefusal(std::string_view name, std::string_vi
     return std::nullopt;
 }
 
+std::string ExtractName(std::string_view path) {
+    if (auto slash = path.rfind('\\'); slash != std::string_view::npos) return std::string(path.substr(slash + 1));
+    if (path.find(':') == 1) return std::string(path.substr(2));
+    return std::string(path);
+}
+
+std::string ExtractExtension(std::string_view name) {
+    auto dot = name.find('.');
+    return dot == std::string_view::npos ? std::string() : std::string(name.substr(0, dot));
+}
+
 std::vector<std::string> corruptedFileMessage(const std::string& fileName) {
     return {"You have corupted a file.", "Find file,", fileName, "and delete it."};
 }

@@ -25,6 +25,12 @@ struct UserFileSet {
 // names the text in the sentence ("The user name").
 std::optional<std::string> fileNameRefusal(std::string_view name, std::string_view what);
 
+// The main window's file-name helpers. ExtractName: the text after the last "\", else (when the
+// first ":" stands second) the text after it, else the path unchanged. ExtractExtension: the text
+// before the first "." (empty when there is none).
+std::string ExtractName(std::string_view path);
+std::string ExtractExtension(std::string_view name);
+
 // The message of a damaged settings file, on four lines.
 std::vector<std::string> corruptedFileMessage(const std::string& fileName);
 

@@ -37,6 +37,19 @@ TEST(UserFileSet, NamesThatCannotNameAFileAreRefused) {
     EXPECT_TRUE(fileNameRefusal(std::string(300, 'a'), "The user name"));
 }
 
+TEST(UserFileSet, FileNameHelpers) {
+    struct Case { const char* path; const char* name; const char* beforeDot; };
+    const Case cases[] = {{"C:\\Pay\\Smith.use", "Smith.use", "C:\\Pay\\Smith"},
+                          {"C:Smith.use", "Smith.use", "C:Smith"},
+                          {"Smith.use", "Smith.use", "Smith"},
+                          {"Smith", "Smith", ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(ExtractName(c.path), c.name);
+        EXPECT_EQ(ExtractExtension(c.path), c.beforeDot);
+    }
+}
+
 TEST(PayPeriodFile, NamesAndDatesBack) {
     struct Case { const char* week; const char* user; const char* file; const char* back; };
     const Case cases[] = {
