@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -135,4 +136,29 @@ TEST(UsersViews, HeaderWindowShowsPlaceholdersAndWrites) {
     EXPECT_EQ(*readWholeFile(p.dir.path / "Header.sav"), "\"Acme\",\"Address\",\"Zip Code\",\"ID Number\"\r\n");
     EXPECT_FALSE(p.session.hasHeaderWindow());
     delete view.data();
+}
+
+TEST(UsersViews, OvertimeWindowKeyboardNavigation) {
+    Program p;
+    ui::Form2 view(p.session);
+    view.show();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    // The row boxes come first, date and amount of each row in order.
+    auto edits = view.findChildren<QLineEdit*>();
+    auto date = [&](int row) { return edits[2 * row]; };
+    auto amount = [&](int row) { return edits[2 * row + 1]; };
+    struct Case { QLineEdit* from; Qt::Key key; QLineEdit* to; };
+    const Case cases[] = {
+        {amount(51), Qt::Key_Return, amount(0)}, {amount(51), Qt::Key_Down, amount(51)},
+        {date(0), Qt::Key_Up, date(0)},         {date(7), Qt::Key_Right, amount(7)},
+        {amount(7), Qt::Key_Left, date(7)},     {amount(30), Qt::Key_Up, amount(29)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        c.from->setFocus();
+        QTest::keyClick(c.from, c.key);
+        EXPECT_EQ(QApplication::focusWidget(), c.to);
+    }
+    view.close();
 }
