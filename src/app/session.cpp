@@ -93,8 +93,11 @@ void Session::Clear_All() {
 }
 
 void Session::askToSaveOnExit() {
-    m_person.ask(Message{{"     SAVE USER'S SETTINGS?"}, "Save?", MessageIcon::None, MessageButtons::YesNo});
-    // The Save User window comes with user management; until then both answers end the program.
+    // After "&Quit" in the Save User window the program ends without asking again.
+    if (quitRequested) return;
+    const Answer a =
+        m_person.ask(Message{{"     SAVE USER'S SETTINGS?"}, "Save?", MessageIcon::None, MessageButtons::YesNo});
+    if (a == Answer::Yes) showSaveUser();
 }
 
 }  // namespace orvane

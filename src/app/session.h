@@ -3,12 +3,24 @@
 // which windows exist, and the flows that cross windows. It reaches the person only through
 // Person, so the whole program runs headless in tests and in orvane-calc.
 
+#include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <variant>
+#include <vector>
 
 #include "app/person.h"
+#include "core/form2.h"
+#include "core/frm_tax_info.h"
+#include "core/profile_files.h"
+#include "users/company_header.h"
+#include "users/dialog_header.h"
+#include "users/frm_date.h"
+#include "users/frm_save_user.h"
+#include "users/user_file_set.h"
 #include "core/calculation.h"
 #include "core/date.h"
 #include "core/employee_profile.h"
@@ -59,10 +71,129 @@ public:
     std::optional<FederalTables> LoadFedTables();
 
     // ---- users and profiles (session_users.cpp) ----
-    // Start-up's part of the user windows: the deduction captions and the table notice.
+    // Start-up's part of the user windows: creates the user information window (which writes
+    // nothing), takes the deduction captions and the table notice from it, and enables the
+    // commands of the user windows.
     void startUpUsers();
     // Step 40 of the calculation: the Save User window's save command.
     void saveUserAfterCalculation();
+
+    // The overtime table's values, the settings .and carries for other windows (state, check
+    // offsets) with its spare items, the spare items of .use, and the company header.
+    OvertimeTable overtime;
+    AndFileSettings andFile;
+    std::array<Variant, 16> useSpares{};
+    CompanyHeader header;
+    UserFileSet userFiles() const { return {folder, UserName}; }
+
+    // One area's share of a user's files. Opening a user reads every part into a pending copy
+    // first and commits them only when all were read; saving collects every part's files before
+    // writing any; a new user resets every part. The list is userFileParts().
+    struct UserFilesPart {
+        std::string name;
+        // Reads the part's files (those that exist) into a pending copy; the name of a damaged file.
+        std::function<std::optional<std::string>(const UserFileSet&)> read;
+        // Makes the pending copy current.
+        std::function<void()> commit;
+        // The part's files to write, or a sentence saying why they cannot be written.
+        std::function<std::variant<std::vector<PendingFile>, std::string>(const UserFileSet&)> write;
+        // A new user's built-in values.
+        std::function<void()> reset;
+    };
+    std::vector<UserFilesPart> userFileParts();
+
+    // The windows of users and profiles: created on first use (never writing a file), discarded
+    // by the commands that save or switch users. windowDiscarded tells a view to close.
+    frmTaxInfo& taxInfo();
+    Form2& overtimeWindow();
+    frmSaveUser& saveUserWindow();
+    DialogHeader& headerWindow();
+    bool hasTaxInfo() const { return m_taxInfo != nullptr; }
+    bool hasOvertimeWindow() const { return m_form2 != nullptr; }
+    bool hasSaveUserWindow() const { return m_saveUser != nullptr; }
+    bool hasHeaderWindow() const { return m_header != nullptr; }
+    std::function<void(const std::string& window)> windowDiscarded;
+    void discardWindow(const std::string& window);
+
+    // Shows the Save User window modally and returns when it is closed (its buttons call
+    // cmdSaveUser_Click, cmdEnd_Click, cmdQuit_Click). Without it the window is put to the person
+    // as a Yes/No question: Yes saves, No leaves without saving.
+    std::function<void()> showSaveUserModally;
+    void showSaveUser();
+    // Set by "&Quit": the program ends without asking again.
+    bool quitRequested = false;
+    // False for runs that must leave the user's files alone (orvane-calc --no-save): the
+    // calculation then skips its save.
+    bool saveAfterCalculation = true;
+
+    // File menu.
+    void mnuNew_Click();
+    // True when a user was opened.
+    bool mnuOpen_Click();
+    bool OpenFile(const std::filesystem::path& chosen);
+    void mnuSave_Click();
+    void mnuExitItem_Click() { askToSaveOnExit(); }
+
+    // The Save User window's buttons. Save returns false when nothing was saved.
+    bool cmdSaveUser_Click();
+    void cmdEnd_Click();
+    void cmdQuit_Click();
+
+    // "&User Info": the window, created if needed (the view shows it modally).
+    frmTaxInfo& mnuTaxInfoItem_Click() { return taxInfo(); }
+    // Its "Save": checks the boxes, takes them into the profile and saves the whole user. False,
+    // with a message naming the box, when a box is refused.
+    bool taxInfoSave();
+    // Its "Close" and close box: edits not saved are dropped.
+    void taxInfoClose();
+
+    // "OT" and "OT %": the overtime window, created if needed, with the main window's date and
+    // overtime, sized for the profile's frequency (the view shows it, not modal).
+    Form2& cmdOT_Click();
+    bool overtimeTotal();          // "&TOTAL"; false after the "Attention" message
+    void overtimeNewWeek();        // "&New Week"
+    void overtimeUndo();           // "&Undo": the table as last saved
+    void overtimeBack();           // "&Back" and the close box: keeps the rows, writes nothing
+    void overtimePaint();          // every repaint totals again, silently when boxes are missing
+    // A date box of the table clicked: its picker (the view shows it modally).
+    frmDate& overtimeDateClick(int row);
+
+    // txtWeek clicked: the week-ending picker (the view shows it modally).
+    frmDateMain& txtWeek_Click();
+    void closeDatePicker();
+    // "Save This Pay Period" and "Get Pay Period".
+    bool cmdSavePrev_Click();
+    bool cmdPeriod_Click();
+    // Text put into txtWeek by the program keeps its first ten characters.
+    void setWeekText(const std::string& text);
+
+    // "H&eader": the header window (the view shows it, not modal); its OK and Cancel.
+    DialogHeader& mnuHeader_Click() { return headerWindow(); }
+    bool headerOk();
+    void headerCancel();
+    // Header.sav into `header`; a missing file keeps the values.
+    void LoadHeader();
+    bool SaveHeader();
+
+    // LoadUser: the profile files of the current user into the profile and the user windows.
+    // False, with the damaged-file message, when one cannot be read; nothing changes then.
+    bool LoadUser();
+
+private:
+    void showUser();
+    void showProfileOnMainWindow();
+    void takeProfileWindows();
+    void closeSaveUserWindow();
+    ProfileFiles currentProfileFiles() const { return {profile, overtime, andFile, useSpares}; }
+    void setProfileFiles(ProfileFiles files);
+    OvertimeBoxes overtimeBoxes() const;
+    std::unique_ptr<frmTaxInfo> m_taxInfo;
+    std::unique_ptr<Form2> m_form2;
+    std::unique_ptr<frmSaveUser> m_saveUser;
+    std::unique_ptr<DialogHeader> m_header;
+    std::unique_ptr<DatePickerWindow> m_datePicker;
+
+public:
 
     // ---- state tax (session_state.cpp) ----
     // Step 3: the state settings brought into memory for one calculation (creating the state

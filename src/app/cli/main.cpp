@@ -9,6 +9,8 @@
 #include "app/headless_person.h"
 #include "app/result_labels.h"
 #include "app/session.h"
+#include "core/file_io.h"
+#include "users/user_file_set.h"
 
 namespace {
 
@@ -16,7 +18,9 @@ constexpr const char* kUsage =
     "usage: orvane-calc [--folder DIR] [--user NAME] [--week TEXT] [--2x] [--no-save] [--json] [--] "
     "A0 A1 A2 A3 A4 A5 A6 A7\n"
     "  A0..A7 go into the eight entry boxes: straight time 1, straight time 2, overtime (1x or 2x),\n"
-    "  overtime at time and a half, holiday hours, vacation/sick hours, pay in dollars, tips hours.\n";
+    "  overtime at time and a half, holiday hours, vacation/sick hours, pay in dollars, tips hours.\n"
+    "  --user NAME opens NAME.use of the folder as File > Open does; the calculation then saves the\n"
+    "  user as every calculation does, unless --no-save is given.\n";
 
 int usage(const std::string& problem) {
     std::cerr << "orvane-calc: " << problem << '\n' << kUsage;
@@ -85,13 +89,22 @@ int main(int argc, char** argv) {
     if (amounts.size() > 8) return usage("at most eight amounts");
     std::error_code ec;
     if (!std::filesystem::is_directory(folder, ec)) return usage("no such folder: " + folder.string());
-    if (user) return usage("--user needs user management, which this build does not have yet");
-    (void)save;
+    if (user)
+        if (auto refusal = orvane::fileNameRefusal(*user, "The user name")) return usage(*refusal);
+    if (user && !orvane::FileExist(folder / (*user + ".use")))
+        return usage("no user " + *user + " in " + folder.string() + " (" + *user + ".use is missing)");
 
     orvane::HeadlessPerson person(std::cerr);
     orvane::SystemClock clock;
     orvane::Session session(person, clock, folder);
+    session.saveAfterCalculation = save;
     session.startUp();
+    if (user) {
+        // File > Open: the Save User question (answered "No" without a display), then the
+        // user's .use file as if chosen in the open dialog.
+        session.showSaveUser();
+        if (!session.OpenFile(folder / (*user + ".use"))) return 1;
+    }
     auto& form = session.form1();
     for (size_t i = 0; i < amounts.size(); ++i) form.txtAmount[i].text = amounts[i];
     if (week) form.txtWeek.text = *week;

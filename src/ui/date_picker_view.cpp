@@ -1,0 +1,47 @@
+#include "ui/date_picker_view.h"
+
+#include <QDate>
+#include <QDateEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/user_widgets.h"
+
+namespace orvane::ui {
+
+namespace {
+QDate toQDate(const Date& d) { return QDate(d.year, d.month, d.day); }
+}  // namespace
+
+DatePickerView::DatePickerView(Session& session, DatePickerWindow& model, QWidget* parent)
+    : QDialog(parent), m_session(session), m_model(&model) {
+    setWindowTitle(qs(model.Caption));
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    m_date = new QDateEdit;
+    m_date->setCalendarPopup(true);
+    m_date->setDisplayFormat("M/d/yyyy");
+    m_date->setDateRange(toQDate(model.DTPicker1.minDate), toQDate(model.DTPicker1.maxDate));
+    m_date->setDate(toQDate(model.DTPicker1.value));
+    layout->addWidget(m_date);
+    auto* ok = new QPushButton(qs(model.Command1.caption));
+    ok->setDefault(true);
+    layout->addWidget(ok);
+    connect(m_date, &QDateEdit::dateChanged, this, [this](QDate d) {
+        if (m_model) m_model->DTPicker1_Change(Date{d.year(), d.month(), d.day()});
+    });
+    connect(ok, &QPushButton::clicked, this, [this] {
+        if (m_model) m_model->Command1_Click();
+        accept();
+    });
+}
+
+void DatePickerView::done(int result) {
+    if (m_model) {
+        m_model = nullptr;
+        m_session.closeDatePicker();
+    }
+    QDialog::done(result);
+}
+
+}  // namespace orvane::ui

@@ -1,0 +1,25 @@
+#pragma once
+// What the two date picker views share: a date editor with its calendar, bounded to the
+// picker's range, and one button. Every change is written into the served box at once.
+
+#include <QDialog>
+
+#include "app/session.h"
+
+class QDateEdit;
+
+namespace orvane::ui {
+
+class DatePickerView : public QDialog {
+public:
+    DatePickerView(Session& session, DatePickerWindow& model, QWidget* parent);
+    void done(int result) override;  // the picker is released however the window closes
+    QDateEdit* dateEdit() const { return m_date; }
+
+private:
+    Session& m_session;
+    DatePickerWindow* m_model;
+    QDateEdit* m_date;
+};
+
+}  // namespace orvane::ui

@@ -1,0 +1,41 @@
+#include "users/pay_period_file.h"
+
+#include "core/record_text_format.h"
+
+namespace orvane {
+
+std::string payPeriodFileName(std::string_view weekEnding, std::string_view userName) {
+    std::string name(weekEnding);
+    for (auto& c : name)
+        if (c == '/') c = '_';
+    return name + "  " + std::string(userName) + ".prv";
+}
+
+std::string weekFromPayPeriodFileName(std::string_view fileName) {
+    std::string t(fileName.substr(0, 10));
+    // The date ends at the two blanks before the user name; a short date such as 1_5_2007
+    // would otherwise come back with those blanks.
+    if (auto blanks = t.find("  "); blanks != std::string::npos) t.resize(blanks);
+    for (size_t i = 0; i < t.size() && i < 8; ++i)
+        if (t[i] == '_') t[i] = '/';
+    return t;
+}
+
+std::string writePayPeriodFile(const PeriodEntries& entries) {
+    RecordWriter w;
+    for (float e : entries) {
+        w.single(e);
+        w.endRecord();
+    }
+    return w.bytes();
+}
+
+std::optional<PeriodEntries> readPayPeriodFile(std::string_view bytes) {
+    RecordReader r(bytes);
+    PeriodEntries e{};
+    for (auto& v : e) v = r.single();
+    if (!r.ok()) return std::nullopt;
+    return e;
+}
+
+}  // namespace orvane
