@@ -101,6 +101,12 @@ public:
         std::function<void()> reset;
     };
     std::vector<UserFilesPart> userFileParts();
+    // The parts of the state, city, non-city and leave files (session_settings_files.cpp).
+    void addSettingsFileParts(std::vector<UserFilesPart>& parts);
+    // .and carries a few of the state window's fields: the record's values go into it before a
+    // save, and come out of it when a user is opened.
+    void copyStateIntoAndFile();
+    void copyAndFileIntoState();
 
     // The windows of users and profiles: created on first use (never writing a file), discarded
     // by the commands that save or switch users. windowDiscarded tells a view to close.
@@ -264,6 +270,7 @@ public:
     void clearVac();      // New: the leave window emptied
     void resetCity();     // New: the city window discarded; the next use reads the new user's
                           // file, or takes the built-in tables when there is none
+    void resetNonCity();  // Open of a user without .nci: the same for the non-city settings
     // For flows that read every file first and commit afterwards (readCityFile, readNonCityFile,
     // readLeaveFile): the values read become current, the window made again from them.
     void takeCitySettings(const struct CityTaxSettings& read);

@@ -115,6 +115,11 @@ void Session::resetCity() {
     local().cityFilled = false;
 }
 
+void Session::resetNonCity() {
+    discardDialogNonCity();
+    local().nonCityFilled = false;
+}
+
 bool Session::DialogCity_OKButton_Click() {
     DialogCity& d = dialogCity();
     d.CheckFor();

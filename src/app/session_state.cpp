@@ -32,7 +32,11 @@ StateInputs Session::stateInputs() {
     const bool spouse = d.ckSpouse.value() == 1;
     const float ytdSS = ytd.YtdSS, ytdMedi = ytd.YtdMedi;
     // Missouri checks "Round State" when it computes, so its tax is rounded to whole dollars.
-    if (checks.ckMissouri && d.ckRoundOff.value() != 1) d.ckRoundOff.setValue(1);
+    // The box is kept with the user's files, so the record takes it too.
+    if (checks.ckMissouri && d.ckRoundOff.value() != 1) {
+        d.ckRoundOff.setValue(1);
+        stateSettings.ckRoundOff = 1;
+    }
     d.ZeroBlankStateBoxes();
 
     StateInputs in;

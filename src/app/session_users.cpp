@@ -44,6 +44,7 @@ std::vector<Session::UserFilesPart> Session::userFileParts() {
         },
         [this, pending] { setProfileFiles(*pending); },
         [this](const UserFileSet& set) {
+            copyStateIntoAndFile();
             return profileFilesToWrite(currentProfileFiles(), overtimeBoxes(), set.folder, set.userName);
         },
         [this] {
@@ -67,9 +68,8 @@ std::vector<Session::UserFilesPart> Session::userFileParts() {
         },
     });
 
-    // Further parts join here, each with its read, commit, write and reset: the ledger (.yrw,
-    // .yrb; read only), the state file (.sta), the city (.cti) and non-city (.nci) files and the
-    // leave balances (.hol).
+    // The state, city, non-city and leave files (the ledger's join here when it exists).
+    addSettingsFileParts(parts);
     return parts;
 }
 
@@ -160,6 +160,17 @@ void Session::discardWindow(const std::string& window) {
     else if (window == "frmSaveUser") existed = std::exchange(m_saveUser, nullptr) != nullptr;
     else if (window == "DialogHeader") existed = std::exchange(m_header, nullptr) != nullptr;
     else if (window == "frmDate") existed = std::exchange(m_datePicker, nullptr) != nullptr;
+    else if (window == "DialogState") existed = std::exchange(m_dialogState, nullptr) != nullptr;
+    else if (window == "DialogCity") {
+        existed = hasDialogCity();
+        discardDialogCity();
+    } else if (window == "DialogNonCity") {
+        existed = hasDialogNonCity();
+        discardDialogNonCity();
+    } else if (window == "DialogVac") {
+        existed = hasDialogVac();
+        discardDialogVac();
+    }
     if (existed && windowDiscarded) windowDiscarded(window);
 }
 
@@ -219,6 +230,7 @@ bool Session::cmdSaveUser_Click() {
     form1().lbUser.caption = name;
     // The windows that hold user settings come back from what was just written.
     discardWindow("Form2");
+    discardWindow("DialogVac");
     closeSaveUserWindow();
     return true;
 }
@@ -233,9 +245,11 @@ void Session::cmdQuit_Click() {
 
 void Session::closeSaveUserWindow() {
     // Closing the Save User window discards every window that holds user settings; their
-    // unsaved changes are dropped. (The state, city, non-city, leave, ledger and checks windows
-    // are discarded here as well.)
+    // unsaved changes are dropped, and the next use reads the user's files again.
     discardWindow("Form2");
+    discardWindow("DialogState");
+    discardWindow("DialogCity");
+    discardWindow("DialogNonCity");
     discardWindow("frmTaxInfo");
     discardWindow("frmSaveUser");
 }
@@ -302,10 +316,10 @@ bool Session::OpenFile(const std::filesystem::path& chosen) {
     }
     discardWindow("Form2");
     discardWindow("frmTaxInfo");
-    for (auto& part : parts)
-        if (part.commit) part.commit();
     folder = newFolder;
     UserName = name;
+    for (auto& part : parts)
+        if (part.commit) part.commit();
     LoadFedTables();
     showUser();
     showProfileOnMainWindow();  // creates the user information window, as the deduction captions need it

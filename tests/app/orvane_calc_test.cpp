@@ -33,6 +33,7 @@ CalcRun runCalc(const std::filesystem::path& folder, const std::vector<std::stri
     return run;
 }
 
+// A fresh folder: the built-in New York state and New York City tables apply.
 TEST(OrvaneCalc, PrintsEveryResultLabelInOrder) {
     orvane::test::TempFolder folder;
     const CalcRun run = runCalc(folder.path, {"--folder", folder.path.string(), "40"});
@@ -43,8 +44,8 @@ TEST(OrvaneCalc, PrintsEveryResultLabelInOrder) {
               "lbTaxDed(0)\t30.15\n"
               "lbTaxDed(1)\t18.60\n"
               "lbTaxDed(2)\t4.35\n"
-              "lbTaxDed(3)\t.00\n"
-              "lbTaxDed(4)\t.00\n"
+              "lbTaxDed(3)\t6.69\n"
+              "lbTaxDed(4)\t4.43\n"
               "lbTaxDed(5)\t.00\n"
               "lbTaxDed(6)\t.00\n"
               "lbTaxDed(7)\t.00\n"
@@ -54,9 +55,9 @@ TEST(OrvaneCalc, PrintsEveryResultLabelInOrder) {
               "lbSDI\t.00\n"
               "lbSUI\t.00\n"
               "lbCafe\t.00\n"
-              "lbTaxes\t$53.10\n"
+              "lbTaxes\t$64.22\n"
               "lbDeduct\t$.00\n"
-              "lbNet\t$246.90\n"
+              "lbNet\t$235.78\n"
               "lbOverT\t$.00\n"
               "lbTips\t$.00\n"
               "lbTaxVer\t2007 (Rev. Jan 2007)\n");
