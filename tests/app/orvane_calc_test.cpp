@@ -7,7 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "app/result_labels.h"
+#include "app/session.h"
 #include "core/file_io.h"
+#include "local/dialog_city.h"
+#include "state/dialog_state.h"
+#include "support/scripted_person.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -123,3 +128,58 @@ TEST(OrvaneCalc, MissingTableFileIsAMessageNotAFailure) {
 }
 
 }  // namespace
+
+// Users made through the session; orvane-calc --user reproduces what the main window showed for
+// each, and writes nothing with --no-save.
+TEST(OrvaneCalc, UserOptionReproducesTheMainWindow) {
+    using namespace orvane;
+    test::TempFolder folder;
+    test::ScriptedPerson person;
+    test::FixedClock clock;
+    Session s(person, clock, folder.path);
+    s.startUp();
+    auto newUser = [&](const char* name) {
+        person.answers.push_back(Answer::No);
+        person.prompts.push_back(std::string(name));
+        s.mnuNew_Click();
+    };
+    auto calculate = [&] {
+        s.form1().txtAmount[0].text = "40";
+        s.form1().txtAmount[3].text = "5";
+        EXPECT_TRUE(s.cmdCal_Click());
+        std::string shown;
+        for (auto& [name, text] : resultLabels(s.form1())) shown += name + "\t" + text + "\n";
+        return shown;
+    };
+    struct Made {
+        const char* name;
+        std::string shown;
+    };
+    std::vector<Made> users;
+
+    newUser("Kent");  // Kentucky
+    s.mnuStateTax_Click().pressSpecialState(SpecialState::Kentucky);
+    ASSERT_TRUE(s.DialogState_OKButton_Click());
+    users.push_back({"Kent", calculate()});
+
+    newUser("Nora");  // a non-city resident
+    s.profile.ckNonCity = 1;
+    users.push_back({"Nora", calculate()});
+
+    newUser("Cid");  // a city resident whose stored table differs from the built-in one
+    s.dialogCity().txtCityPerBS[0].text = "0.05";
+    ASSERT_TRUE(s.DialogCity_OKButton_Click());
+    users.push_back({"Cid", calculate()});
+
+    EXPECT_NE(users[0].shown, users[1].shown);
+    EXPECT_NE(users[1].shown, users[2].shown);
+    for (const auto& u : users) {
+        SCOPED_TRACE(u.name);
+        const auto before = std::filesystem::last_write_time(folder.path / (std::string(u.name) + ".use"));
+        const CalcRun run = runCalc(folder.path, {"--folder", folder.path.string(), "--user", u.name, "--no-save",
+                                                  "40", "", "", "5"});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.out, u.shown);
+        EXPECT_EQ(std::filesystem::last_write_time(folder.path / (std::string(u.name) + ".use")), before);
+    }
+}
