@@ -221,7 +221,7 @@ bool Session::cmdSaveUser_Click() {
         for (auto& file : std::get<std::vector<PendingFile>>(built)) files.push_back(std::move(file));
     }
     for (const auto& file : files) {
-        if (auto failure = writeFileAtomically(file.path, file.bytes)) {
+        if (auto failure = writeFileIfChanged(file.path, file.bytes)) {
             m_person.tell({*failure}, "Save User", MessageIcon::Critical);
             return false;
         }

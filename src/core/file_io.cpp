@@ -22,6 +22,15 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
     return std::move(out).str();
 }
 
+std::optional<std::string> writeFileIfChanged(const std::filesystem::path& path, std::string_view bytes) {
+    std::error_code ec;
+    if (std::filesystem::file_size(path, ec) == bytes.size() && !ec) {
+        auto old = readWholeFile(path);
+        if (old && *old == bytes) return std::nullopt;
+    }
+    return writeFileAtomically(path, bytes);
+}
+
 bool FileExist(const std::filesystem::path& path) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return false;
