@@ -101,6 +101,9 @@ public:
         std::function<void()> reset;
     };
     std::vector<UserFilesPart> userFileParts();
+    // Builds every part's files for the set, then writes them. False, after a message, when a
+    // text could not be stored or a write failed.
+    bool writeUserFileSet(const UserFileSet& set);
     // The parts of the state, city, non-city and leave files (session_settings_files.cpp).
     void addSettingsFileParts(std::vector<UserFilesPart>& parts);
     // .and carries a few of the state window's fields: the record's values go into it before a

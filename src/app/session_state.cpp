@@ -130,10 +130,11 @@ bool Session::DialogState_cmdMkDefault_Click() {
         tellStateMessages(problems);
         return false;
     }
-    // The current user's file, then the same settings as the default file set.
-    SaveState();
-    if (auto message = saveStateFile(stateFilePath(folder, ""), stateSettings, profile)) tellStateMessages({*message});
-    discardDialogState();
+    // The current user's files, then the same settings as the default file set, which every
+    // window created before a user is opened or made reads.
+    if (!writeUserFileSet({folder, UserName}) || !writeUserFileSet({folder, ""})) return false;
+    for (const char* window : {"Form2", "DialogVac", "frmSaveUser", "DialogState", "DialogCity", "DialogNonCity"})
+        discardWindow(window);
     return true;
 }
 

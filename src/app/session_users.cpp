@@ -201,15 +201,8 @@ void Session::takeProfileWindows() {
     }
 }
 
-bool Session::cmdSaveUser_Click() {
-    const std::string name = m_saveUser ? m_saveUser->txtSaveUser.text : UserName;
-    if (auto refusal = fileNameRefusal(name, "The user name")) {
-        m_person.tell({*refusal, "Nothing was saved."}, "Save User");
-        return false;
-    }
-    takeProfileWindows();
+bool Session::writeUserFileSet(const UserFileSet& set) {
     // Every file is built before the first is written, so a refused text writes nothing.
-    const UserFileSet set{folder, name};
     std::vector<PendingFile> files;
     for (auto& part : userFileParts()) {
         if (!part.write) continue;
@@ -226,6 +219,17 @@ bool Session::cmdSaveUser_Click() {
             return false;
         }
     }
+    return true;
+}
+
+bool Session::cmdSaveUser_Click() {
+    const std::string name = m_saveUser ? m_saveUser->txtSaveUser.text : UserName;
+    if (auto refusal = fileNameRefusal(name, "The user name")) {
+        m_person.tell({*refusal, "Nothing was saved."}, "Save User");
+        return false;
+    }
+    takeProfileWindows();
+    if (!writeUserFileSet({folder, name})) return false;
     UserName = name;
     form1().lbUser.caption = name;
     // The windows that hold user settings come back from what was just written.

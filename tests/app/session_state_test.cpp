@@ -148,6 +148,14 @@ TEST(SessionState, MakeDefaultWritesTheDefaultStateFile) {
     EXPECT_EQ(*user, *defaults);
     EXPECT_FALSE(s.session.dialogStateOpen());
     EXPECT_EQ(s.session.UserName, "Kay");
+    // The whole default file set is written, each file as the user's own.
+    for (const char* ext : {".use", ".and", ".cfe", ".ovw", ".cti", ".nci", ".hol"}) {
+        SCOPED_TRACE(ext);
+        auto own = readWholeFile(s.folder.path / (std::string("Kay") + ext));
+        auto shared = readWholeFile(s.folder.path / ext);
+        ASSERT_TRUE(own && shared);
+        EXPECT_EQ(*own, *shared);
+    }
 
     // "Get Default" in another user's window reads it back.
     StateSession other;
