@@ -149,7 +149,7 @@ TEST(SessionState, MakeDefaultWritesTheDefaultStateFile) {
     EXPECT_FALSE(s.session.dialogStateOpen());
     EXPECT_EQ(s.session.UserName, "Kay");
     // The whole default file set is written, each file as the user's own.
-    for (const char* ext : {".use", ".and", ".cfe", ".ovw", ".cti", ".nci", ".hol"}) {
+    for (const char* ext : {".use", ".and", ".cfe", ".ovb", ".cti", ".nci", ".hol"}) {  // a bi-weekly user
         SCOPED_TRACE(ext);
         auto own = readWholeFile(s.folder.path / (std::string("Kay") + ext));
         auto shared = readWholeFile(s.folder.path / ext);
