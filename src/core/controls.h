@@ -56,6 +56,20 @@ private:
     std::function<void(int)> m_onClick;
 };
 
+inline Label makeLabel(std::string caption, std::string tip = {}) {
+    Label l;
+    l.caption = std::move(caption);
+    l.tip = std::move(tip);
+    return l;
+}
+
+inline CommandButton makeButton(std::string caption, std::string tip = {}) {
+    CommandButton b;
+    b.caption = std::move(caption);
+    b.tip = std::move(tip);
+    return b;
+}
+
 // The characters a numeric box accepts: "0123456789 -." and backspace; others are dropped.
 inline bool acceptsNumericKey(char32_t c) {
     return (c >= U'0' && c <= U'9') || c == U' ' || c == U'-' || c == U'.' || c == 8;

@@ -6,20 +6,6 @@ namespace orvane {
 
 namespace {
 
-Label label(const char* caption, const char* tip = "") {
-    Label l;
-    l.caption = caption;
-    l.tip = tip;
-    return l;
-}
-
-CommandButton button(const char* caption, const char* tip) {
-    CommandButton b;
-    b.caption = caption;
-    b.tip = tip;
-    return b;
-}
-
 Form1Menu item(const char* name, const char* caption, const char* shortcut = "", bool separatorAfter = false) {
     Form1Menu m;
     m.name = name;
@@ -32,17 +18,17 @@ Form1Menu item(const char* name, const char* caption, const char* shortcut = "",
 }  // namespace
 
 Form1::Form1() {
-    Label12 = label("WEEK ENDING:");
+    Label12 = makeLabel("WEEK ENDING:");
     txtWeek.tip = "Click for Date change";
-    lbUser = label("USER");
-    cmdPeriod = button("Get Pay Period", "");
-    cmdSavePrev = button("Save This Pay Period", "");
+    lbUser = makeLabel("USER");
+    cmdPeriod = makeButton("Get Pay Period", "");
+    cmdSavePrev = makeButton("Save This Pay Period", "");
 
     for (auto& box : txtAmount) box.tip = "Enter";
-    entryLabels = {label("STRAIGHT TIME HOURS 1", "Pay rate 1"), label("STRAIGHT TIME HOURS 2", "Pay rate 2"),
-                   label("O.T."), label("O.T. TIME AND 1/2 (1.5X)"), label("HOLIDAY IN HOURS"),
-                   label("VACATION - SICK, IN HOURS"), label("PAY IN DOLLAR AMOUNT", "Use Dollar amount"),
-                   label("TIPS (Hours)", "Use Dollar amount")};
+    entryLabels = {makeLabel("STRAIGHT TIME HOURS 1", "Pay rate 1"), makeLabel("STRAIGHT TIME HOURS 2", "Pay rate 2"),
+                   makeLabel("O.T."), makeLabel("O.T. TIME AND 1/2 (1.5X)"), makeLabel("HOLIDAY IN HOURS"),
+                   makeLabel("VACATION - SICK, IN HOURS"), makeLabel("PAY IN DOLLAR AMOUNT", "Use Dollar amount"),
+                   makeLabel("TIPS (Hours)", "Use Dollar amount")};
     opt1x.caption = "(1X)";
     opt1x.value = true;
     opt2x.caption = "(2X)";
@@ -50,19 +36,19 @@ Form1::Form1() {
     const char* tags[18] = {"Federal Tax", "Soc Sec",   "Medicare", "State Tax", "City Tax", "Muni Cr Union",
                             "Bond",        "Union Dues", "Pension", "Misc.",     "K Plan",   "OverTime",
                             "GROSS PAY",   "NET PAY",   "SDI",      "SUI",       "Cafeteria Plan", "Tips"};
-    for (int i = 0; i < 18; ++i) lbTaxTag[i] = label(tags[i]);
-    Label4 = label("TAXES");
-    Label6 = label("DEDUCTIONS");
+    for (int i = 0; i < 18; ++i) lbTaxTag[i] = makeLabel(tags[i]);
+    Label4 = makeLabel("TAXES");
+    Label6 = makeLabel("DEDUCTIONS");
 
-    cmdClear = button("", "Clear");
-    cmdCal = button("", "Results");
-    cmdYear = button("", "Year to Date");
-    cmdOT = button("", "OverTime");
-    Command1 = button("", "Vacation");
-    cmdPrint = button("", "Print");
+    cmdClear = makeButton("", "Clear");
+    cmdCal = makeButton("", "Results");
+    cmdYear = makeButton("", "Year to Date");
+    cmdOT = makeButton("", "OverTime");
+    Command1 = makeButton("", "Vacation");
+    cmdPrint = makeButton("", "Print");
 
-    Label7 = label("Federal Table: Cir E - Pub15");
-    lbTableNotice = label("Weekly Tax Tables");
+    Label7 = makeLabel("Federal Table: Cir E - Pub15");
+    lbTableNotice = makeLabel("Weekly Tax Tables");
 
     menus = {
         {"mnuFile", "File",

@@ -5,18 +5,6 @@
 namespace orvane {
 
 namespace {
-Label label(const char* caption, const char* tip = "") {
-    Label l;
-    l.caption = caption;
-    l.tip = tip;
-    return l;
-}
-CommandButton button(const char* caption, const char* tip = "") {
-    CommandButton b;
-    b.caption = caption;
-    b.tip = tip;
-    return b;
-}
 bool blank(const std::string& s) { return s.find_first_not_of(" \t") == std::string::npos; }
 }  // namespace
 
@@ -24,24 +12,24 @@ Form2::Form2(bool weekly) : m_weekly(weekly) {
     for (int i = 0; i < 52; ++i) Label2[i].caption = std::to_string(i + 1);
     Text1[26].tip = "You have to go back 26 pay periods.";
     txtOT[51].tip = "Fill in your o.t. for the past 26 weeks";
-    lbAnnual = label("Annual Salary");
+    lbAnnual = makeLabel("Annual Salary");
     txtAnnual.tip = "Look on your pay stub for SALARY";
-    lbPer = label("Enter Your Approved Percentage");
-    Label6 = label("OverTime Earned");
+    lbPer = makeLabel("Enter Your Approved Percentage");
+    Label6 = makeLabel("OverTime Earned");
     lbEarned.tip = "Total from O.T. Only boxes";
-    Label8 = label("You are at");
+    Label8 = makeLabel("You are at");
     txtPercent.tip = "Present percent rate";
-    Label11 = label("Max. allowable amount at approved percentage ");
+    Label11 = makeLabel("Max. allowable amount at approved percentage ");
     lbMax.tip = "Your limit at the approved % rate";
-    Label12 = label("Available overtime left");
+    Label12 = makeLabel("Available overtime left");
     lbAvail.tip = "The difference";
-    Label15 = label("On:");
-    Label9 = label("OT Earned:");
-    cmdADD = button("&TOTAL");
-    cmdAdvance = button("&New Week", "Move up one pay period. Delete 1st wk, add new 26wk.");
-    cmdUndo = button("&Undo", "ONLY BACK TO WHEN FIRST OPENED");
-    cmdPrint = button("&Print");
-    cmdClose = button("&Back");
+    Label15 = makeLabel("On:");
+    Label9 = makeLabel("OT Earned:");
+    cmdADD = makeButton("&TOTAL");
+    cmdAdvance = makeButton("&New Week", "Move up one pay period. Delete 1st wk, add new 26wk.");
+    cmdUndo = makeButton("&Undo", "ONLY BACK TO WHEN FIRST OPENED");
+    cmdPrint = makeButton("&Print");
+    cmdClose = makeButton("&Back");
     setFrequency(weekly);
 }
 
