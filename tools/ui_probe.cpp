@@ -4,16 +4,21 @@
 //                                      event loop turns, prints "shown-at-ns <wall clock ns>" and quits
 //   orvane-ui-probe picture OUT.png    calculates 40 hours in a fresh folder with the shipped
 //                                      Federal.dtt and saves a picture of the window
+//   orvane-ui-probe windows OUTDIR     opens every window the main window's menus open, in a
+//                                      fresh folder, and saves a picture of each (NAME.png)
 //
 // Run it with QT_QPA_PLATFORM=offscreen. tools/ui_probe.sh turns the start-up figure into
 // milliseconds from process start.
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFont>
 #include <QPixmap>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
 #include <chrono>
 #include <cstring>
 #include <iostream>
@@ -78,11 +83,61 @@ int picture(int argc, char** argv) {
     return 0;
 }
 
+int windows(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: orvane-ui-probe windows OUTDIR\n";
+        return 2;
+    }
+    QApplication app(argc, argv);
+    const QDir out(QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[2])));
+    QTemporaryDir folder;
+    if (!out.exists() || !folder.isValid() ||
+        !QFile::copy(QStringLiteral(ORVANE_DATA "/Federal.dtt"), folder.filePath("Federal.dtt"))) {
+        std::cerr << "orvane-ui-probe: cannot prepare the folders\n";
+        return 1;
+    }
+    QDir::setCurrent(folder.path());
+    orvane::HeadlessPerson person(std::cerr);
+    FixedClock clock;
+    orvane::Session session(person, clock, folder.path().toStdString());
+    session.startUp();
+    orvane::ui::Form1 window(session);
+    window.show();
+    session.form1().txtAmount[0].text = "40";
+    window.cmdCal_Click();
+    QApplication::processEvents();
+    bool ok = window.grab().save(out.filePath("Form1.png"));
+    auto settle = [] {
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    };
+    for (const char* menu : {"mnuTaxInfoItem", "mnuSave", "mnuHeader", "mnuState", "mnuCity", "mnuNonCity", "mnuVac",
+                             "mnuOtItem"}) {
+        // A modal window is pictured and closed while its command waits; the others after it.
+        QTimer::singleShot(100, [&, menu] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                ok = modal->grab().save(out.filePath(QString("%1.png").arg(menu))) && ok;
+                modal->close();
+            }
+        });
+        window.menuAction(menu)->trigger();
+        settle();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w == &window || !w->isVisible()) continue;
+            ok = w->grab().save(out.filePath(QString("%1.png").arg(menu))) && ok;
+            w->close();
+        }
+        QThread::msleep(150);
+        settle();
+    }
+    return ok ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "startup") == 0) return startup(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "picture") == 0) return picture(argc, argv);
-    std::cerr << "usage: orvane-ui-probe startup [FOLDER] | picture OUT.png\n";
+    if (argc >= 2 && std::strcmp(argv[1], "windows") == 0) return windows(argc, argv);
+    std::cerr << "usage: orvane-ui-probe startup [FOLDER] | picture OUT.png | windows OUTDIR\n";
     return 2;
 }
