@@ -131,8 +131,15 @@ Form1::Form1(Session& session, QWidget* parent) : QMainWindow(parent), m_session
         ui::frmSaveUser dialog(session, self.data());
         dialog.exec();
     };
+    // A discarded window's view closes once the flow that discarded it has run to its end: a
+    // flow may make the window again at once (opening a user reads the leave file anew), and
+    // then its view stays and shows what the window now holds.
     m_session.windowDiscarded = [self](const std::string&) {
-        if (self) self->closeViewsOfDiscardedWindows();
+        if (!self) return;
+        QTimer::singleShot(0, self.data(), [self] {
+            self->closeViewsOfDiscardedWindows();
+            self->refreshOpenViews();
+        });
     };
 
     refresh();

@@ -443,6 +443,15 @@ TEST_F(Form1View, SavingTheUserClosesTheWindowsItDiscards) {
     EXPECT_EQ(openWindows<orvane::ui::Form2>().size(), 1u);
 }
 
+TEST_F(Form1View, AViewClosesWhenTheSessionDiscardsItsWindow) {
+    window->menuAction("mnuOtItem")->trigger();
+    ASSERT_EQ(openWindows<orvane::ui::Form2>().size(), 1u);
+    session.discardWindow("Form2");  // as the flows that save or switch users do
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(openWindows<orvane::ui::Form2>().empty());
+    EXPECT_TRUE(window->isVisible());
+}
+
 TEST_F(Form1View, QuitInTheSaveUserWindowEndsTheProgramWithoutAskingAgain) {
     window->menuAction("mnuVac")->trigger();
     EXPECT_TRUE(answersModal<orvane::ui::frmSaveUser>([&] { window->menuAction("mnuSave")->trigger(); },
