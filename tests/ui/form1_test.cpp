@@ -443,6 +443,19 @@ TEST_F(Form1View, SavingTheUserClosesTheWindowsItDiscards) {
     EXPECT_EQ(openWindows<orvane::ui::Form2>().size(), 1u);
 }
 
+TEST_F(Form1View, OvertimeWindowShowsTheMainWindowsOvertimeAndWeek) {
+    type(2, "5");
+    calculate();
+    ASSERT_EQ(shown("lbOverT"), "$37.50");
+    widget<QAbstractButton>("cmdOT")->click();
+    const auto open = openWindows<orvane::ui::Form2>();
+    ASSERT_EQ(open.size(), 1u);
+    QStringList labels;
+    for (auto* l : open[0]->findChildren<QLabel*>()) labels << l->text();
+    EXPECT_TRUE(labels.contains("$37.50")) << labels.join('|').toStdString();
+    EXPECT_TRUE(labels.contains("1/5/2007")) << labels.join('|').toStdString();
+}
+
 TEST_F(Form1View, AViewClosesWhenTheSessionDiscardsItsWindow) {
     window->menuAction("mnuOtItem")->trigger();
     ASSERT_EQ(openWindows<orvane::ui::Form2>().size(), 1u);
