@@ -456,6 +456,18 @@ TEST_F(Form1View, OvertimeWindowShowsTheMainWindowsOvertimeAndWeek) {
     EXPECT_TRUE(labels.contains("1/5/2007")) << labels.join('|').toStdString();
 }
 
+TEST_F(Form1View, CtrlVPastesInABoxAndElsewhereOpensTheLeaveWindow) {
+    QApplication::clipboard()->setText("12");
+    type(0, "");
+    QTest::keyClick(box(0), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box(0)->text(), "12");
+    EXPECT_TRUE(openWindows<orvane::ui::DialogVac>().empty());
+
+    widget<QRadioButton>("opt1x")->setFocus();
+    QTest::keyClick(widget<QRadioButton>("opt1x"), Qt::Key_V, Qt::ControlModifier);  // "&Vacation"
+    EXPECT_EQ(openWindows<orvane::ui::DialogVac>().size(), 1u);
+}
+
 TEST_F(Form1View, AViewClosesWhenTheSessionDiscardsItsWindow) {
     window->menuAction("mnuOtItem")->trigger();
     ASSERT_EQ(openWindows<orvane::ui::Form2>().size(), 1u);
