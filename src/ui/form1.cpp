@@ -124,8 +124,8 @@ Form1::Form1(Session& session, QWidget* parent) : QMainWindow(parent), m_session
     buildMenus();
 
     // The session shows the Save User window through this window, and tells it which windows it
-    // discarded. The hooks outlive no session: should this window go first, the Save User window
-    // still comes up, without a parent.
+    // discarded. Should the session outlive this window, the Save User window still comes up,
+    // without a parent, and discarded windows concern nobody.
     const QPointer<Form1> self(this);
     m_session.showSaveUserModally = [self, &session = m_session] {
         ui::frmSaveUser dialog(session, self.data());
