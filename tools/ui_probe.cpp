@@ -4,18 +4,33 @@
 //                                      event loop turns, prints "shown-at-ns <wall clock ns>" and quits
 //   orvane-ui-probe picture OUT.png    calculates 40 hours in a fresh folder with the shipped
 //                                      Federal.dtt and saves a picture of the window
+//   orvane-ui-probe windows OUTDIR     opens every window the main window's menus open, in a
+//                                      fresh folder, and saves a picture of each (NAME.png)
+//   orvane-ui-probe flow               runs New and Open through the real Qt dialogs (answered
+//                                      by the probe) and prints what the main window shows
 //
 // Run it with QT_QPA_PLATFORM=offscreen. tools/ui_probe.sh turns the start-up figure into
 // milliseconds from process start.
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFont>
 #include <QPixmap>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
 #include <chrono>
 #include <cstring>
+#include <functional>
+#include <memory>
 #include <iostream>
 #include <vector>
 
@@ -24,6 +39,7 @@
 #include "core/form1.h"
 #include "ui/form1.h"
 #include "ui/program.h"
+#include "ui/qt_person.h"
 
 namespace {
 
@@ -78,11 +94,139 @@ int picture(int argc, char** argv) {
     return 0;
 }
 
+int windows(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: orvane-ui-probe windows OUTDIR\n";
+        return 2;
+    }
+    QApplication app(argc, argv);
+    const QDir out(QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[2])));
+    QTemporaryDir folder;
+    if (!out.exists() || !folder.isValid() ||
+        !QFile::copy(QStringLiteral(ORVANE_DATA "/Federal.dtt"), folder.filePath("Federal.dtt"))) {
+        std::cerr << "orvane-ui-probe: cannot prepare the folders\n";
+        return 1;
+    }
+    QDir::setCurrent(folder.path());
+    orvane::HeadlessPerson person(std::cerr);
+    FixedClock clock;
+    orvane::Session session(person, clock, folder.path().toStdString());
+    session.startUp();
+    orvane::ui::Form1 window(session);
+    window.show();
+    session.form1().txtAmount[0].text = "40";
+    window.cmdCal_Click();
+    QApplication::processEvents();
+    bool ok = window.grab().save(out.filePath("Form1.png"));
+    auto settle = [] {
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    };
+    for (const char* menu : {"mnuTaxInfoItem", "mnuSave", "mnuHeader", "mnuState", "mnuCity", "mnuNonCity", "mnuVac",
+                             "mnuOtItem"}) {
+        // A modal window is pictured and closed while its command waits; the others after it.
+        QTimer::singleShot(100, [&, menu] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                ok = modal->grab().save(out.filePath(QString("%1.png").arg(menu))) && ok;
+                modal->close();
+            }
+        });
+        window.menuAction(menu)->trigger();
+        settle();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w == &window || !w->isVisible()) continue;
+            ok = w->grab().save(out.filePath(QString("%1.png").arg(menu))) && ok;
+            w->close();
+        }
+        QThread::msleep(150);
+        settle();
+    }
+    return ok ? 0 : 1;
+}
+
+// Answers the modal dialogs of one command in turn, as a person would.
+void answerDialogs(std::vector<std::function<void(QWidget*)>> replies) {
+    auto pending = std::make_shared<std::vector<std::function<void(QWidget*)>>>(std::move(replies));
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, pending] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible()) return;
+        if (pending->empty()) {
+            timer->deleteLater();
+            return;
+        }
+        auto reply = pending->front();
+        pending->erase(pending->begin());
+        reply(modal);
+    });
+    timer->start(50);
+}
+
+int flow(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QTemporaryDir folder;
+    if (!folder.isValid() ||
+        !QFile::copy(QStringLiteral(ORVANE_DATA "/Federal.dtt"), folder.filePath("Federal.dtt"))) {
+        std::cerr << "orvane-ui-probe: cannot prepare a folder with Federal.dtt\n";
+        return 1;
+    }
+    orvane::ui::QtPerson person;
+    FixedClock clock;
+    orvane::Session session(person, clock, folder.path().toStdString());
+    person.startFolder = [&session] { return session.folder; };
+    session.startUp();
+    orvane::ui::Form1 window(session);
+    window.show();
+    auto report = [&](const char* step) {
+        std::cerr << step << ": title \"" << window.windowTitle().toStdString() << "\" lbUser \""
+                  << window.findChild<QLabel*>("lbUser")->text().toStdString() << "\"\n";
+    };
+    auto press = [](QMessageBox::StandardButton b) {
+        return [b](QWidget* w) {
+            if (auto* box = qobject_cast<QMessageBox*>(w)) {
+                std::cerr << "  message: " << box->text().toStdString() << '\n';
+                box->button(b)->click();
+            }
+        };
+    };
+    // New, twice: "SAVE PREVIOUS USER?" No, then the name.
+    for (const char* name : {"Smith", "Jones"}) {
+        answerDialogs({press(QMessageBox::No), [name](QWidget* w) {
+                           if (auto* d = qobject_cast<QInputDialog*>(w)) {
+                               std::cerr << "  prompt: " << d->labelText().toStdString() << '\n';
+                               d->setTextValue(name);
+                               d->accept();
+                           }
+                       }});
+        window.menuAction("mnuNew")->trigger();
+        report("new");
+    }
+    // Open: the Save User window answered "No", then the file chooser, which must start in the
+    // session's folder.
+    answerDialogs({[](QWidget* w) {
+                       std::cerr << "  save user window: " << w->windowTitle().toStdString() << '\n';
+                       w->close();
+                   },
+                   [&](QWidget* w) {
+                       if (auto* d = qobject_cast<QFileDialog*>(w)) {
+                           std::cerr << "  chooser in session folder: "
+                                     << (d->directory().absolutePath() == QDir(folder.path()).absolutePath()) << '\n';
+                           // The name typed into the dialog's file name box, then "Open".
+                           if (auto* name = d->findChild<QLineEdit*>("fileNameEdit")) name->setText("Smith.use");
+                           QMetaObject::invokeMethod(d, "accept");
+                       }
+                   }});
+    window.menuAction("mnuOpen")->trigger();
+    report("open Smith.use");
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "startup") == 0) return startup(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "picture") == 0) return picture(argc, argv);
-    std::cerr << "usage: orvane-ui-probe startup [FOLDER] | picture OUT.png\n";
+    if (argc >= 2 && std::strcmp(argv[1], "windows") == 0) return windows(argc, argv);
+    if (argc >= 2 && std::strcmp(argv[1], "flow") == 0) return flow(argc, argv);
+    std::cerr << "usage: orvane-ui-probe startup [FOLDER] | picture OUT.png | windows OUTDIR | flow\n";
     return 2;
 }

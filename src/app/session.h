@@ -72,8 +72,7 @@ public:
 
     // ---- users and profiles (session_users.cpp) ----
     // Start-up's part of the user windows: creates the user information window (which writes
-    // nothing), takes the deduction captions and the table notice from it, and enables the
-    // commands of the user windows.
+    // nothing) and takes the deduction captions and the table notice from it.
     void startUpUsers();
     // Step 40 of the calculation: the Save User window's save command.
     void saveUserAfterCalculation();

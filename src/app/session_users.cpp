@@ -98,11 +98,6 @@ OvertimeBoxes Session::overtimeBoxes() const {
 // ---- start-up and the main window -------------------------------------------------------------
 
 void Session::startUpUsers() {
-    Form1& f = form1();
-    for (const char* name : {"mnuNew", "mnuOpen", "mnuSave", "mnuExitItem", "mnuOtItem", "mnuHeader", "mnuTaxInfoItem"})
-        if (MenuItem* m = f.menu(name)) m->enabled = true;
-    for (CommandButton* b : {&f.cmdOT, &f.cmdPeriod, &f.cmdSavePrev}) b->enabled = true;
-    f.txtWeek.enabled = true;
     taxInfo();
     showProfileOnMainWindow();
 }

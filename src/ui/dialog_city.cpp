@@ -34,8 +34,8 @@ constexpr ColumnInfo kColumns[8] = {
 };
 
 QLabel* heading(const char* text) {
-    auto* l = new QLabel(QString::fromUtf8(text));
-    l->setWordWrap(true);
+    auto* l = new QLabel(columnHeading(text));
+    l->setMinimumHeight(l->sizeHint().height());  // both lines, however tight the window
     l->setAlignment(Qt::AlignCenter);
     return l;
 }

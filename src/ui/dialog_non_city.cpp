@@ -31,9 +31,9 @@ constexpr ColumnInfo kColumns[4] = {
 };
 
 QLabel* heading(const char* text) {
-    auto* l = new QLabel(QString::fromUtf8(text));
+    auto* l = new QLabel(columnHeading(text));
+    l->setMinimumHeight(l->sizeHint().height());  // both lines, however tight the window
     l->setAlignment(Qt::AlignCenter);
-    l->setWordWrap(true);
     return l;
 }
 

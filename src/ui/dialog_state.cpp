@@ -183,6 +183,7 @@ QLineEdit* DialogState::addBox(TextBox& box) {
     // Numeric boxes take digits, blanks, the minus sign and the point only.
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9 .\\-]*"), edit));
     edit->setMaximumWidth(90);
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance("999999.99"));  // a table amount shows whole
     connect(edit, &QLineEdit::textEdited, this, [this, &box](const QString& text) {
         if (modelAlive()) box.text = text.toStdString();
     });

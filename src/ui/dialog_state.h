@@ -32,6 +32,8 @@ public:
     QCheckBox* checkFor(const CheckBox& box) const;
     QLabel* labelFor(const Label& label) const;
     QPushButton* saveButton() const { return m_save; }
+    // False once the session has discarded (or replaced) the model this window shows.
+    bool showsSessionModel() const { return modelAlive(); }
 
     void reject() override;
 

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -21,6 +22,15 @@
 
 #include "app/session.h"
 #include "core/form1.h"
+#include "ui/dialog_city.h"
+#include "ui/dialog_header.h"
+#include "ui/dialog_non_city.h"
+#include "ui/dialog_state.h"
+#include "ui/dialog_vac.h"
+#include "ui/form2.h"
+#include "ui/frm_date_main.h"
+#include "ui/frm_save_user.h"
+#include "ui/frm_tax_info.h"
 
 #ifndef ORVANE_VERSION
 #define ORVANE_VERSION "0"
@@ -58,6 +68,29 @@ void styleAmount(QLabel* label, bool large = false) {
     }
 }
 
+// Shows a window that is not modal: the open one brought to the front, or a new one that
+// deletes itself when it closes.
+template <class View, class Make>
+void showView(QPointer<View>& view, Make make) {
+    if (!view) {
+        view = make();
+        view->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    view->show();
+    view->raise();
+    view->activateWindow();
+}
+
+// Closes the view of a window the session has discarded. Its own closing steps are not run:
+// they belong to the window, which no longer exists.
+template <class View>
+void dropView(QPointer<View>& view) {
+    if (!view) return;
+    view->hide();
+    view->deleteLater();
+    view = nullptr;
+}
+
 }  // namespace
 
 Form1::Form1(Session& session, QWidget* parent) : QMainWindow(parent), m_session(session) {
@@ -89,9 +122,31 @@ Form1::Form1(Session& session, QWidget* parent) : QMainWindow(parent), m_session
     page->addWidget(buildTableNotice());
     setCentralWidget(central);
     buildMenus();
+
+    // The session shows the Save User window through this window, and tells it which windows it
+    // discarded. Should the session outlive this window, the Save User window still comes up,
+    // without a parent, and discarded windows concern nobody.
+    const QPointer<Form1> self(this);
+    m_session.showSaveUserModally = [self, &session = m_session] {
+        ui::frmSaveUser dialog(session, self.data());
+        dialog.exec();
+    };
+    // A discarded window's view closes once the flow that discarded it has run to its end: a
+    // flow may make the window again at once (opening a user reads the leave file anew), and
+    // then its view stays and shows what the window now holds.
+    m_session.windowDiscarded = [self](const std::string&) {
+        if (!self) return;
+        QTimer::singleShot(0, self.data(), [self] {
+            self->closeViewsOfDiscardedWindows();
+            self->refreshOpenViews();
+        });
+    };
+
     refresh();
     txtAmount(0)->setFocus();  // ready for the hours of the period
 }
+
+Form1::~Form1() = default;
 
 orvane::Form1& Form1::model() { return m_session.form1(); }
 
@@ -125,6 +180,7 @@ QWidget* Form1::buildPayPeriodBar() {
     m_txtWeek->setObjectName("txtWeek");
     m_txtWeek->setFixedWidth(110);
     m_controls.emplace_back(m_txtWeek, &f.txtWeek);
+    m_txtWeek->installEventFilter(this);  // a click opens the date picker
     connect(m_txtWeek, &QLineEdit::textEdited, this, [this](const QString& t) { model().txtWeek.text = t.toStdString(); });
     row->addWidget(m_txtWeek);
     row->addSpacing(16);
@@ -139,6 +195,8 @@ QWidget* Form1::buildPayPeriodBar() {
         b->setObjectName(name);
         m_controls.emplace_back(b, button);
         row->addWidget(b);
+        connect(b, &QPushButton::clicked, this,
+                button == &f.cmdPeriod ? &Form1::cmdPeriod_Click : &Form1::cmdSavePrev_Click);
     }
     return bar;
 }
@@ -272,9 +330,13 @@ QGroupBox* Form1::buildTools() {
     auto* box = new QGroupBox(qs(f.frameTools));
     box->setObjectName("frameTools");
     auto* row = new QHBoxLayout(box);
+    QAbstractButton* ot = bindPictureButton(f.cmdOT, "cmdOT", ButtonPicture::Overtime);
+    QAbstractButton* vacation = bindPictureButton(f.Command1, "Command1", ButtonPicture::Vacation);
+    connect(ot, &QAbstractButton::clicked, this, &Form1::cmdOT_Click);
+    connect(vacation, &QAbstractButton::clicked, this, &Form1::Command1_Click);
     row->addWidget(bindPictureButton(f.cmdYear, "cmdYear", ButtonPicture::YearToDate));
-    row->addWidget(bindPictureButton(f.cmdOT, "cmdOT", ButtonPicture::Overtime));
-    row->addWidget(bindPictureButton(f.Command1, "Command1", ButtonPicture::Vacation));
+    row->addWidget(ot);
+    row->addWidget(vacation);
     row->addWidget(bindPictureButton(f.cmdPrint, "cmdPrint", ButtonPicture::Print));
     return box;
 }
@@ -303,9 +365,22 @@ void Form1::buildMenus() {
             if (entry.separatorAfter) menu->addSeparator();
         }
     }
-    connect(menuAction("mnuClearIitem"), &QAction::triggered, this, &Form1::cmdClear_Click);
-    connect(menuAction("mnuExitItem"), &QAction::triggered, this, &Form1::mnuExitItem_Click);
-    connect(menuAction("mnuAboutItem"), &QAction::triggered, this, &Form1::mnuAboutItem_Click);
+    const std::pair<const char*, void (Form1::*)()> commands[] = {
+        {"mnuNew", &Form1::mnuNew_Click},
+        {"mnuOpen", &Form1::mnuOpen_Click},
+        {"mnuSave", &Form1::mnuSave_Click},
+        {"mnuClearIitem", &Form1::cmdClear_Click},
+        {"mnuExitItem", &Form1::mnuExitItem_Click},
+        {"mnuVac", &Form1::Command1_Click},
+        {"mnuOtItem", &Form1::cmdOT_Click},
+        {"mnuHeader", &Form1::mnuHeader_Click},
+        {"mnuTaxInfoItem", &Form1::mnuTaxInfoItem_Click},
+        {"mnuState", &Form1::mnuState_Click},
+        {"mnuCity", &Form1::mnuCity_Click},
+        {"mnuNonCity", &Form1::mnuNonCity_Click},
+        {"mnuAboutItem", &Form1::mnuAboutItem_Click},
+    };
+    for (auto [name, command] : commands) connect(menuAction(name), &QAction::triggered, this, command);
 }
 
 QAction* Form1::menuAction(const std::string& name) const {
@@ -341,6 +416,16 @@ int Form1::entryIndex(QObject* watched) const {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_txtWeek) {
+        if (event->type() == QEvent::MouseButtonRelease && m_txtWeek->isEnabled()) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton && m_txtWeek->rect().contains(mouse->position().toPoint())) {
+                txtWeek_Click();
+                return true;
+            }
+        }
+        return QMainWindow::eventFilter(watched, event);
+    }
     const int index = entryIndex(watched);
     if (index < 0) return QMainWindow::eventFilter(watched, event);
     auto* edit = m_txtAmount[static_cast<size_t>(index)];
@@ -379,8 +464,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::cmdCal_Click() {
-    m_session.cmdCal_Click();
-    refresh();
+    m_session.cmdCal_Click();  // saves the user, which discards the user windows
+    afterFlow();
     txtAmount(0)->setFocus(Qt::OtherFocusReason);
 }
 
@@ -389,10 +474,123 @@ void Form1::cmdClear_Click() {
     refresh();
 }
 
+void Form1::mnuNew_Click() {
+    m_session.mnuNew_Click();
+    afterFlow();
+}
+
+void Form1::mnuOpen_Click() {
+    m_session.mnuOpen_Click();
+    afterFlow();
+}
+
+void Form1::mnuSave_Click() {
+    m_session.mnuSave_Click();
+    afterFlow();
+}
+
 void Form1::mnuExitItem_Click() {
-    m_session.askToSaveOnExit();
+    m_session.mnuExitItem_Click();
     m_saveQuestionAsked = true;
     close();  // the last window closed ends the program
+}
+
+void Form1::mnuHeader_Click() {
+    showView(m_dialogHeader, [this] { return new ui::DialogHeader(m_session, this); });
+}
+
+void Form1::mnuTaxInfoItem_Click() {
+    {
+        ui::frmTaxInfo dialog(m_session, this);
+        dialog.exec();
+    }
+    afterFlow();  // its "Save" saves the user and may change the deduction captions
+}
+
+void Form1::mnuState_Click() {
+    if (m_dialogState && m_dialogState->showsSessionModel()) {
+        m_session.mnuStateTax_Click();  // the set procedures run again, as after every showing
+        m_dialogState->refresh();
+        m_dialogState->raise();
+        m_dialogState->activateWindow();
+        return;
+    }
+    dropView(m_dialogState);
+    m_dialogState = ui::DialogState::showFromMenu(m_session, this);
+}
+
+void Form1::mnuCity_Click() {
+    showView(m_dialogCity, [this] { return new ui::DialogCity(m_session, this); });
+}
+
+void Form1::mnuNonCity_Click() {
+    showView(m_dialogNonCity, [this] { return new ui::DialogNonCity(m_session, this); });
+}
+
+void Form1::Command1_Click() {
+    showView(m_dialogVac, [this] { return new ui::DialogVac(m_session, this); });
+}
+
+void Form1::cmdOT_Click() {
+    if (m_form2) {
+        // Open already: it takes the main window's date and overtime again.
+        m_session.cmdOT_Click();
+        m_form2->refresh();
+    }
+    showView(m_form2, [this] { return new ui::Form2(m_session, this); });
+}
+
+void Form1::txtWeek_Click() {
+    {
+        ui::frmDateMain picker(m_session, this);
+        picker.exec();
+    }
+    refresh();
+}
+
+void Form1::cmdPeriod_Click() {
+    m_session.cmdPeriod_Click();  // calculates, which saves the user
+    afterFlow();
+}
+
+void Form1::cmdSavePrev_Click() {
+    m_session.cmdSavePrev_Click();
+    refresh();  // empty boxes were saved, and are shown, as 0
+}
+
+void Form1::afterFlow() {
+    closeViewsOfDiscardedWindows();
+    refreshOpenViews();
+    refresh();
+    if (m_session.quitRequested) close();  // "&Quit" in the Save User window
+}
+
+void Form1::closeViewsOfDiscardedWindows() {
+    if (!m_session.hasOvertimeWindow()) dropView(m_form2);
+    if (!m_session.hasDialogVac()) dropView(m_dialogVac);
+    if (!m_session.hasDialogCity()) dropView(m_dialogCity);
+    if (!m_session.hasDialogNonCity()) dropView(m_dialogNonCity);
+    if (m_dialogState && !m_dialogState->showsSessionModel()) dropView(m_dialogState);
+    if (!m_session.hasHeaderWindow()) dropView(m_dialogHeader);
+}
+
+void Form1::refreshOpenViews() {
+    // A window the session made again (opening a user reads the leave and local files anew)
+    // shows what it now holds.
+    if (m_form2) m_form2->refresh();
+    if (m_dialogVac) m_dialogVac->refresh();
+    if (m_dialogCity) m_dialogCity->refresh();
+    if (m_dialogNonCity) m_dialogNonCity->refresh();
+    if (m_dialogState) m_dialogState->refresh();
+}
+
+void Form1::closeAllViews() {
+    dropView(m_form2);
+    dropView(m_dialogVac);
+    dropView(m_dialogState);
+    dropView(m_dialogCity);
+    dropView(m_dialogNonCity);
+    dropView(m_dialogHeader);
 }
 
 void Form1::mnuAboutItem_Click() {
@@ -407,6 +605,7 @@ void Form1::closeEvent(QCloseEvent* event) {
         m_saveQuestionAsked = true;
         m_session.askToSaveOnExit();
     }
+    closeAllViews();  // the secondary windows go with the main window
     event->accept();
 }
 

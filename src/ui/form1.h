@@ -5,6 +5,7 @@
 // rest.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <string>
 #include <utility>
@@ -29,10 +30,19 @@ struct TextBox;
 
 namespace orvane::ui {
 
+class DialogCity;
+class DialogHeader;
+class DialogNonCity;
+class DialogState;
+class DialogVac;
+class Form2;
+
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
+    // Takes over the session's hooks for the Save User window and for discarded windows.
     explicit Form1(Session& session, QWidget* parent = nullptr);
+    ~Form1() override;
 
     // Copies the model into the widgets: caption, texts, labels, tips, enabled and visible state.
     void refresh();
@@ -41,11 +51,25 @@ public:
     // A menu item by its name in the program ("mnuNew").
     QAction* menuAction(const std::string& name) const;
 
-    // The commands behind the buttons and menus.
+    // The commands behind the buttons and menus. Each runs its flow in the session, then shows
+    // the outcome: the main window refreshed, the views of discarded windows closed.
     void cmdCal_Click();
     void cmdClear_Click();
+    void mnuNew_Click();
+    void mnuOpen_Click();
+    void mnuSave_Click();
     void mnuExitItem_Click();
     void mnuAboutItem_Click();
+    void mnuHeader_Click();       // not modal
+    void mnuTaxInfoItem_Click();  // modal
+    void mnuState_Click();        // not modal
+    void mnuCity_Click();         // not modal
+    void mnuNonCity_Click();      // not modal
+    void Command1_Click();        // "&Vacation" as well; not modal
+    void cmdOT_Click();           // "OT %" as well; not modal
+    void txtWeek_Click();         // the week-ending picker, modal
+    void cmdPeriod_Click();
+    void cmdSavePrev_Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -65,6 +89,12 @@ private:
     QWidget* buildTableNotice();
     void buildMenus();
     int entryIndex(QObject* watched) const;
+    // After every flow: views whose window the session discarded close, the others show their
+    // window again, the main window is refreshed; "&Quit" in the Save User window ends the run.
+    void afterFlow();
+    void closeViewsOfDiscardedWindows();
+    void refreshOpenViews();
+    void closeAllViews();
 
     Session& m_session;
     bool m_saveQuestionAsked = false;
@@ -76,6 +106,14 @@ private:
     std::vector<std::pair<QLabel*, const Label*>> m_labels;
     std::vector<std::pair<QWidget*, const orvane::Control*>> m_controls;  // enabled, visible, tip
     std::vector<std::pair<QAction*, const orvane::Control*>> m_actions;
+
+    // The windows shown without being modal, while they are open (each deletes itself on close).
+    QPointer<Form2> m_form2;
+    QPointer<DialogVac> m_dialogVac;
+    QPointer<DialogState> m_dialogState;
+    QPointer<DialogCity> m_dialogCity;
+    QPointer<DialogNonCity> m_dialogNonCity;
+    QPointer<DialogHeader> m_dialogHeader;
 };
 
 }  // namespace orvane::ui

@@ -26,6 +26,16 @@ public:
 
 }  // namespace
 
+QString columnHeading(const char* text) {
+    QString heading = QString::fromUtf8(text).trimmed();
+    if (heading.size() <= 12) return heading;
+    qsizetype best = -1;
+    for (qsizetype i = 0; i < heading.size(); ++i)
+        if (heading[i] == ' ' && (best < 0 || qAbs(i - heading.size() / 2) < qAbs(best - heading.size() / 2))) best = i;
+    if (best > 0) heading[best] = '\n';
+    return heading;
+}
+
 void BoxBehaviour::attach(QLineEdit* box, bool numeric) {
     box->installEventFilter(this);
     box->setProperty("orvaneNumeric", numeric);

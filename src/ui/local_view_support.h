@@ -24,6 +24,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
+// A column heading over a narrow column: a heading of several words is broken into two lines at
+// the blank nearest its middle, so that it never depends on the layout's guess of its height.
+QString columnHeading(const char* text);
+
 // Sets a box's text from the model without counting as an edit of the person.
 void showText(QLineEdit* box, const std::string& text);
 

@@ -38,6 +38,7 @@ int runProgram(int argc, char** argv, const std::function<void(Form1&)>& whenSho
     QtPerson person;
     SystemClock clock;
     Session session(person, clock, folder);
+    person.startFolder = [&session] { return session.folder; };
     session.startUp();
     Form1 window(session);
     window.show();

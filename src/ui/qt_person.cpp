@@ -82,7 +82,9 @@ std::optional<std::string> QtPerson::prompt(const std::string& text, const std::
 }
 
 std::optional<std::filesystem::path> QtPerson::chooseFileToOpen(const std::string& title, const std::string& filter) {
-    const QString file = QFileDialog::getOpenFileName(dialogParent(), qs(title), QDir::currentPath(), qtFileFilter(filter));
+    const QString folder =
+        startFolder ? QString::fromStdU16String(startFolder().u16string()) : QDir::currentPath();
+    const QString file = QFileDialog::getOpenFileName(dialogParent(), qs(title), folder, qtFileFilter(filter));
     if (file.isEmpty()) return std::nullopt;
     return std::filesystem::path(file.toStdU16String());
 }

@@ -3,6 +3,8 @@
 // printer chooser as Qt dialogs.
 
 #include <QPrinter>
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -21,6 +23,10 @@ public:
                                       const std::string& initial) override;
     std::optional<std::filesystem::path> chooseFileToOpen(const std::string& title, const std::string& filter) override;
     bool choosePrinter() override;
+
+    // The folder the file chooser starts in: the session's current folder, which opening a user
+    // in another folder changes. Unset, the process's current folder.
+    std::function<std::filesystem::path()> startFolder;
 
     // The printer the person chose last, for the print commands. Made on first use: setting up
     // the printing system takes time the start-up should not spend.

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,9 +14,21 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <filesystem>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/session.h"
+#include "ui/dialog_city.h"
+#include "ui/dialog_header.h"
+#include "ui/dialog_non_city.h"
+#include "ui/dialog_state.h"
+#include "ui/dialog_vac.h"
+#include "ui/form2.h"
+#include "ui/frm_date_main.h"
+#include "ui/frm_save_user.h"
+#include "ui/frm_tax_info.h"
 #include "support/scripted_person.h"
 #include "support/temp_folder.h"
 
@@ -25,6 +38,47 @@ using orvane::Session;
 using orvane::test::FixedClock;
 using orvane::test::ScriptedPerson;
 using orvane::test::TempFolder;
+
+// The visible windows of type T, the main window's secondary windows among them.
+template <class T>
+std::vector<T*> openWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // windows closed by now are gone
+    std::vector<T*> found;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* t = dynamic_cast<T*>(w); t && t->isVisible()) found.push_back(t);
+    return found;
+}
+
+// Runs `command`, which should show a modal window of type T; `reply` answers that window (it
+// must close it). False when no such window came up.
+template <class T>
+bool answersModal(const std::function<void()>& command, const std::function<void(T&)>& reply) {
+    bool seen = false;
+    QTimer::singleShot(0, [&seen, reply] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* w = dynamic_cast<T*>(modal)) {
+            seen = true;
+            reply(*w);
+        } else if (modal) {
+            modal->close();
+        }
+    });
+    command();
+    QCoreApplication::processEvents();  // the timer has run, whatever the command showed
+    return seen;
+}
+
+template <class T>
+bool opensModal(const std::function<void()>& command) {
+    return answersModal<T>(command, [](T& w) { w.close(); });
+}
+
+// Presses the button with this caption in a window.
+void press(QWidget& window, const QString& caption) {
+    for (auto* b : window.findChildren<QAbstractButton*>())
+        if (b->text() == caption) return b->click();
+    ADD_FAILURE() << "no button " << caption.toStdString();
+}
 
 class Form1View : public ::testing::Test {
 protected:
@@ -223,30 +277,31 @@ TEST_F(Form1View, EditingKeysInABoxEditAndElsewhereRunTheMenu) {
 }
 
 TEST_F(Form1View, LaterCommandsAreDisabled) {
-    for (const char* name : {"mnuNew", "mnuOpen", "mnuSave", "mnuChecks", "mnuPrintSheetItem", "mnuPrintItem", "mnuVac",
-                             "mnuOtItem", "mnuYear", "mnuHeader", "mnuTaxInfoItem", "mnuState", "mnuCity",
-                             "mnuNonCity", "mnuHelpItem"}) {
+    // Disabled: the commands whose window or printout does not exist yet.
+    for (const char* name : {"mnuChecks", "mnuPrintSheetItem", "mnuPrintItem", "mnuYear", "mnuHelpItem"}) {
         SCOPED_TRACE(name);
         ASSERT_NE(window->menuAction(name), nullptr);
         EXPECT_FALSE(window->menuAction(name)->isEnabled());
     }
-    for (const char* name : {"cmdYear", "cmdOT", "Command1", "cmdPrint", "cmdPeriod", "cmdSavePrev"}) {
+    for (const char* name : {"cmdYear", "cmdPrint"}) {
         SCOPED_TRACE(name);
         if (auto* b = widget<QAbstractButton>(name)) {
             EXPECT_FALSE(b->isEnabled());
         }
     }
-    for (const char* name : {"mnuClearIitem", "mnuExitItem", "mnuAboutItem"}) {
+    for (const char* name : {"mnuNew", "mnuOpen", "mnuSave", "mnuClearIitem", "mnuExitItem", "mnuVac", "mnuOtItem",
+                             "mnuHeader", "mnuTaxInfoItem", "mnuState", "mnuCity", "mnuNonCity", "mnuAboutItem"}) {
         SCOPED_TRACE(name);
         ASSERT_NE(window->menuAction(name), nullptr);
         EXPECT_TRUE(window->menuAction(name)->isEnabled());
     }
-    for (const char* name : {"cmdCal", "cmdClear"}) {
+    for (const char* name : {"cmdCal", "cmdClear", "cmdOT", "Command1", "cmdPeriod", "cmdSavePrev"}) {
         SCOPED_TRACE(name);
         if (auto* b = widget<QAbstractButton>(name)) {
             EXPECT_TRUE(b->isEnabled());
         }
     }
+    EXPECT_TRUE(widget<QLineEdit>("txtWeek")->isEnabled());
 }
 
 TEST_F(Form1View, MenusCarryCaptionsShortcutsAndSeparators) {
@@ -303,6 +358,139 @@ TEST_F(Form1View, AboutNamesTheProgramAndVersion) {
     });
     window->menuAction("mnuAboutItem")->trigger();
     EXPECT_TRUE(text.startsWith("Orvane " ORVANE_VERSION)) << text.toStdString();
+}
+
+// The windows shown without being modal: one per command, brought back (not doubled) by a
+// second press, gone when closed.
+struct NonModalCase {
+    const char* command;  // a menu item or a button
+    const char* window;
+    std::function<size_t()> shown;
+};
+
+template <class T>
+std::function<size_t()> countOf() {
+    return [] { return openWindows<T>().size(); };
+}
+
+TEST_F(Form1View, CommandsShowTheirWindowsWithoutBlocking) {
+    namespace ui = orvane::ui;
+    const NonModalCase cases[] = {
+        {"mnuHeader", "DialogHeader", countOf<ui::DialogHeader>()},
+        {"mnuState", "DialogState", countOf<ui::DialogState>()},
+        {"mnuCity", "DialogCity", countOf<ui::DialogCity>()},
+        {"mnuNonCity", "DialogNonCity", countOf<ui::DialogNonCity>()},
+        {"mnuVac", "DialogVac", countOf<ui::DialogVac>()},
+        {"Command1", "DialogVac", countOf<ui::DialogVac>()},
+        {"mnuOtItem", "Form2", countOf<ui::Form2>()},
+        {"cmdOT", "Form2", countOf<ui::Form2>()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        auto run = [&] {
+            if (QAction* action = window->menuAction(c.command)) action->trigger();
+            else if (auto* b = widget<QAbstractButton>(c.command)) b->click();
+        };
+        run();
+        EXPECT_EQ(c.shown(), 1u) << c.window;
+        EXPECT_TRUE(person.messages.empty());
+        run();
+        EXPECT_EQ(c.shown(), 1u) << c.window << " again";
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != window.get() && w->isVisible()) w->close();
+        EXPECT_EQ(c.shown(), 0u) << c.window << " closed";
+    }
+}
+
+TEST_F(Form1View, CommandsShowTheirModalWindows) {
+    namespace ui = orvane::ui;
+    EXPECT_TRUE(opensModal<ui::frmTaxInfo>([&] { window->menuAction("mnuTaxInfoItem")->trigger(); }));
+    EXPECT_TRUE(opensModal<ui::frmSaveUser>([&] { window->menuAction("mnuSave")->trigger(); }));
+    EXPECT_TRUE(window->isVisible());  // "&Save" without a save leaves the program running
+    auto* week = widget<QLineEdit>("txtWeek");
+    EXPECT_TRUE(answersModal<ui::frmDateMain>([&] { QTest::mouseClick(week, Qt::LeftButton); },
+                                               [](ui::frmDateMain& picker) {
+                                                   picker.dateEdit()->setDate(QDate(2007, 1, 12));
+                                                   picker.close();
+                                               }));
+    EXPECT_EQ(week->text(), "1/12/2007");  // the picker's date, shown at once
+    EXPECT_TRUE(person.messages.empty());
+}
+
+TEST_F(Form1View, NewUserShowsItsNameInTheCaption) {
+    person.prompts = {std::string("Smith")};
+    window->menuAction("mnuNew")->trigger();
+    ASSERT_FALSE(person.messages.empty());
+    EXPECT_EQ(person.messages[0].lines, std::vector<std::string>{"........SAVE PREVIOUS USER?"});
+    EXPECT_EQ(window->windowTitle(), "  User:  Smith");
+    EXPECT_EQ(shown("lbUser"), "Smith");
+}
+
+TEST_F(Form1View, SavingTheUserClosesTheWindowsItDiscards) {
+    person.prompts = {std::string("Smith")};
+    window->menuAction("mnuNew")->trigger();
+    window->menuAction("mnuOtItem")->trigger();
+    window->menuAction("mnuVac")->trigger();
+    ASSERT_EQ(openWindows<orvane::ui::Form2>().size(), 1u);
+    EXPECT_TRUE(answersModal<orvane::ui::frmSaveUser>([&] { window->menuAction("mnuSave")->trigger(); },
+                                                      [](orvane::ui::frmSaveUser& w) { press(w, "&Save"); }));
+    EXPECT_TRUE(openWindows<orvane::ui::Form2>().empty());
+    EXPECT_FALSE(session.hasOvertimeWindow());
+    EXPECT_TRUE(std::filesystem::exists(folder.path / "Smith.use"));
+    EXPECT_EQ(window->windowTitle(), "  User:  Smith");
+    // The window comes back, from what was written.
+    window->menuAction("mnuOtItem")->trigger();
+    EXPECT_EQ(openWindows<orvane::ui::Form2>().size(), 1u);
+}
+
+TEST_F(Form1View, OvertimeWindowShowsTheMainWindowsOvertimeAndWeek) {
+    type(2, "5");
+    calculate();
+    ASSERT_EQ(shown("lbOverT"), "$37.50");
+    widget<QAbstractButton>("cmdOT")->click();
+    const auto open = openWindows<orvane::ui::Form2>();
+    ASSERT_EQ(open.size(), 1u);
+    QStringList labels;
+    for (auto* l : open[0]->findChildren<QLabel*>()) labels << l->text();
+    EXPECT_TRUE(labels.contains("$37.50")) << labels.join('|').toStdString();
+    EXPECT_TRUE(labels.contains("1/5/2007")) << labels.join('|').toStdString();
+}
+
+TEST_F(Form1View, CtrlVPastesInABoxAndElsewhereOpensTheLeaveWindow) {
+    QApplication::clipboard()->setText("12");
+    type(0, "");
+    QTest::keyClick(box(0), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box(0)->text(), "12");
+    EXPECT_TRUE(openWindows<orvane::ui::DialogVac>().empty());
+
+    widget<QRadioButton>("opt1x")->setFocus();
+    QTest::keyClick(widget<QRadioButton>("opt1x"), Qt::Key_V, Qt::ControlModifier);  // "&Vacation"
+    EXPECT_EQ(openWindows<orvane::ui::DialogVac>().size(), 1u);
+}
+
+TEST_F(Form1View, AViewClosesWhenTheSessionDiscardsItsWindow) {
+    window->menuAction("mnuOtItem")->trigger();
+    ASSERT_EQ(openWindows<orvane::ui::Form2>().size(), 1u);
+    session.discardWindow("Form2");  // as the flows that save or switch users do
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(openWindows<orvane::ui::Form2>().empty());
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(Form1View, QuitInTheSaveUserWindowEndsTheProgramWithoutAskingAgain) {
+    window->menuAction("mnuVac")->trigger();
+    EXPECT_TRUE(answersModal<orvane::ui::frmSaveUser>([&] { window->menuAction("mnuSave")->trigger(); },
+                                                      [](orvane::ui::frmSaveUser& w) { press(w, "&Quit"); }));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(openWindows<orvane::ui::DialogVac>().empty());  // the secondary windows go too
+    EXPECT_TRUE(person.messages.empty());                       // no "SAVE USER'S SETTINGS?"
+}
+
+TEST_F(Form1View, ExitAnsweredYesShowsTheSaveUserWindow) {
+    person.answers = {orvane::Answer::Yes};
+    EXPECT_TRUE(opensModal<orvane::ui::frmSaveUser>([&] { window->menuAction("mnuExitItem")->trigger(); }));
+    EXPECT_EQ(person.messages.size(), 1u);
+    EXPECT_FALSE(window->isVisible());
 }
 
 }  // namespace

@@ -2,11 +2,16 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <filesystem>
+
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -102,6 +107,21 @@ TEST(QtPerson, PromptReturnsTheTextOrNothingOnCancel) {
         EXPECT_EQ(shownInitial, "Joe");
         EXPECT_EQ(answer, accept ? std::optional<std::string>("Mary Smith") : std::nullopt);
     }
+}
+
+TEST(QtPerson, FileChooserStartsInTheSessionsFolderAndFiltersByExtension) {
+    orvane::test::TempFolder folder(false);
+    orvane::ui::QtPerson person;
+    person.startFolder = [&] { return folder.path; };
+    QString directory, nameFilter;
+    whenShown<QFileDialog>([&](QFileDialog& dialog) {
+        directory = dialog.directory().absolutePath();
+        nameFilter = dialog.selectedNameFilter();
+        dialog.reject();
+    });
+    EXPECT_EQ(person.chooseFileToOpen("Open", "Saved Files (*.use)|*.use"), std::nullopt);  // cancelled
+    EXPECT_EQ(directory, QDir(QString::fromStdString(folder.path.string())).absolutePath());
+    EXPECT_EQ(nameFilter, "Saved Files (*.use)");
 }
 
 }  // namespace
