@@ -26,7 +26,7 @@ frmTaxInfo::frmTaxInfo(Session& session, QWidget* parent)
     // Federal, and state and city, status with their exemptions.
     auto* status = new QHBoxLayout;
     auto statusGroup = [&](const Label& heading, ComboBox Model::*statusBox, ComboBox Model::*dependBox) {
-        auto* group = new QGroupBox(plainCaption(heading.caption));
+        auto* group = new QGroupBox(qs(heading.caption));  // "&&" shows one ampersand
         auto* g = new QHBoxLayout(group);
         auto* s = new QGroupBox("Status");
         (new QVBoxLayout(s))->addWidget(combo(statusBox));
@@ -142,7 +142,7 @@ QComboBox* frmTaxInfo::combo(ComboBox Model::*member) {
 }
 
 QCheckBox* frmTaxInfo::check(CheckBox Model::*member) {
-    auto* c = new QCheckBox(qs((m_model->*member).caption));
+    auto* c = new QCheckBox(literalCaption((m_model->*member).caption));
     // A click runs the box's reaction (the K plan boxes clear each other), then the view follows.
     connect(c, &QCheckBox::clicked, this, [this, member](bool on) {
         if (!m_model) return;

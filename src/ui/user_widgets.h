@@ -12,8 +12,8 @@ namespace orvane::ui {
 inline QString qs(const std::string& s) { return QString::fromStdString(s); }
 inline std::string ss(const QString& s) { return s.toStdString(); }
 
-// A label caption as the program writes it: "&&" stands for one ampersand.
-inline QString plainCaption(const std::string& s) { return qs(s).replace("&&", "&"); }
+// A caption shown as it stands on a widget that reads "&" as a shortcut mark (check box, button).
+inline QString literalCaption(const std::string& s) { return qs(s).replace("&", "&&"); }
 
 // Entering the box selects its whole text.
 void selectOnFocus(QLineEdit* edit);
