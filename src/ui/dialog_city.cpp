@@ -33,13 +33,6 @@ constexpr ColumnInfo kColumns[8] = {
     {"txtCitySgExp", &orvane::DialogCity::txtCitySgExp}, {"txtCityMarExp", &orvane::DialogCity::txtCityMarExp},
 };
 
-QLabel* heading(const char* text) {
-    auto* l = new QLabel(columnHeading(text));
-    l->setMinimumHeight(l->sizeHint().height());  // both lines, however tight the window
-    l->setAlignment(Qt::AlignCenter);
-    return l;
-}
-
 }  // namespace
 
 DialogCity::DialogCity(Session& session, QWidget* parent) : QDialog(parent), m_session(session) {
@@ -62,11 +55,11 @@ DialogCity::DialogCity(Session& session, QWidget* parent) : QDialog(parent), m_s
         auto* frame = new QGroupBox(QString::fromUtf8(title));
         frame->setObjectName(objectName);
         auto* grid = new QGridLayout(frame);
-        grid->addWidget(heading(orvane::DialogCity::Biweekly), 0, 0);
-        grid->addWidget(heading(orvane::DialogCity::HeadMinimum), 0, 1);
-        grid->addWidget(heading(orvane::DialogCity::HeadAmount), 0, 2);
-        grid->addWidget(heading(orvane::DialogCity::HeadPercent), 0, 3);
-        grid->addWidget(heading(orvane::DialogCity::HeadLine), 1, 0);
+        grid->addWidget(columnHeadingLabel(orvane::DialogCity::Biweekly), 0, 0);
+        grid->addWidget(columnHeadingLabel(orvane::DialogCity::HeadMinimum), 0, 1);
+        grid->addWidget(columnHeadingLabel(orvane::DialogCity::HeadAmount), 0, 2);
+        grid->addWidget(columnHeadingLabel(orvane::DialogCity::HeadPercent), 0, 3);
+        grid->addWidget(columnHeadingLabel(orvane::DialogCity::HeadLine), 1, 0);
         for (int row = 0; row < 10; ++row) {
             grid->addWidget(new QLabel(QString::number(row + 1)), row + 2, 0);
             for (int c = 0; c < 3; ++c) grid->addWidget(makeColumnBox(firstColumn + c, row), row + 2, c + 1);
@@ -78,10 +71,10 @@ DialogCity::DialogCity(Session& session, QWidget* parent) : QDialog(parent), m_s
     exemptions->setObjectName("frameExemptions");
     {
         auto* grid = new QGridLayout(exemptions);
-        grid->addWidget(heading(orvane::DialogCity::HeadAllowance), 0, 1, 1, 2);
-        grid->addWidget(heading(orvane::DialogCity::HeadExemptions), 1, 0);
-        grid->addWidget(heading(orvane::DialogCity::HeadSingle), 1, 1);
-        grid->addWidget(heading(orvane::DialogCity::HeadMarried), 1, 2);
+        grid->addWidget(columnHeadingLabel(orvane::DialogCity::HeadAllowance), 0, 1, 1, 2);
+        grid->addWidget(columnHeadingLabel(orvane::DialogCity::HeadExemptions), 1, 0);
+        grid->addWidget(columnHeadingLabel(orvane::DialogCity::HeadSingle), 1, 1);
+        grid->addWidget(columnHeadingLabel(orvane::DialogCity::HeadMarried), 1, 2);
         for (int k = 0; k < 10; ++k) {
             grid->addWidget(new QLabel(QString::number(k)), k + 2, 0);
             grid->addWidget(makeColumnBox(6, k), k + 2, 1);

@@ -30,13 +30,6 @@ constexpr ColumnInfo kColumns[4] = {
     {"txtNonExpBi", &orvane::DialogNonCity::txtNonExpBi},
 };
 
-QLabel* heading(const char* text) {
-    auto* l = new QLabel(columnHeading(text));
-    l->setMinimumHeight(l->sizeHint().height());  // both lines, however tight the window
-    l->setAlignment(Qt::AlignCenter);
-    return l;
-}
-
 }  // namespace
 
 DialogNonCity::DialogNonCity(Session& session, QWidget* parent) : QDialog(parent), m_session(session) {
@@ -58,11 +51,11 @@ DialogNonCity::DialogNonCity(Session& session, QWidget* parent) : QDialog(parent
         auto* frame = new QGroupBox;
         frame->setObjectName(objectName);
         auto* grid = new QGridLayout(frame);
-        grid->addWidget(heading(period), 0, 0, 1, 3);
-        grid->addWidget(heading(orvane::DialogNonCity::FrameTable), 1, 0, 1, 3);
-        grid->addWidget(heading(orvane::DialogNonCity::HeadLine), 2, 0);
-        grid->addWidget(heading(orvane::DialogNonCity::HeadMinimum), 2, 1);
-        grid->addWidget(heading(orvane::DialogNonCity::HeadSubtract), 2, 2);
+        grid->addWidget(columnHeadingLabel(period), 0, 0, 1, 3);
+        grid->addWidget(columnHeadingLabel(orvane::DialogNonCity::FrameTable), 1, 0, 1, 3);
+        grid->addWidget(columnHeadingLabel(orvane::DialogNonCity::HeadLine), 2, 0);
+        grid->addWidget(columnHeadingLabel(orvane::DialogNonCity::HeadMinimum), 2, 1);
+        grid->addWidget(columnHeadingLabel(orvane::DialogNonCity::HeadSubtract), 2, 2);
         for (int row = 0; row < 8; ++row) {
             grid->addWidget(new QLabel(QString::number(row + 1)), row + 3, 0);
             grid->addWidget(makeBox(firstColumn, row), row + 3, 1);
@@ -103,7 +96,7 @@ DialogNonCity::DialogNonCity(Session& session, QWidget* parent) : QDialog(parent
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::close);
 
     auto* rate = new QVBoxLayout;
-    rate->addWidget(heading(orvane::DialogNonCity::HeadPercent));
+    rate->addWidget(columnHeadingLabel(orvane::DialogNonCity::HeadPercent));
     rate->addWidget(m_txtNonPer);
     rate->addWidget(new QLabel(QString::fromUtf8(orvane::DialogNonCity::Warning)));
     rate->addWidget(new QLabel(QString::fromUtf8(orvane::DialogNonCity::WarningText)));

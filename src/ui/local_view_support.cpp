@@ -36,6 +36,13 @@ QString columnHeading(const char* text) {
     return heading;
 }
 
+QLabel* columnHeadingLabel(const char* text) {
+    auto* l = new QLabel(columnHeading(text));
+    l->setMinimumHeight(l->sizeHint().height());  // both lines, however tight the window
+    l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+
 void BoxBehaviour::attach(QLineEdit* box, bool numeric) {
     box->installEventFilter(this);
     box->setProperty("orvaneNumeric", numeric);

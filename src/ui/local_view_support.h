@@ -3,6 +3,7 @@
 // when entered, and the numeric key filter ("0123456789 -." and backspace; anything else typed
 // is dropped without a sound, pasted text with such a character is refused).
 
+#include <QLabel>
 #include <QObject>
 #include <QString>
 #include <string>
@@ -27,6 +28,8 @@ protected:
 // A column heading over a narrow column: a heading of several words is broken into two lines at
 // the blank nearest its middle, so that it never depends on the layout's guess of its height.
 QString columnHeading(const char* text);
+// A centred label holding such a heading, tall enough for both lines.
+QLabel* columnHeadingLabel(const char* text);
 
 // Sets a box's text from the model without counting as an edit of the person.
 void showText(QLineEdit* box, const std::string& text);
