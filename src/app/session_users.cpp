@@ -5,6 +5,7 @@
 
 #include "app/session.h"
 #include "core/file_io.h"
+#include "core/text_encoding.h"
 #include "users/pay_period_file.h"
 
 namespace orvane {
@@ -412,7 +413,7 @@ frmDate& Session::overtimeDateClick(int row) {
 
 // ---- the week-ending date and saved pay periods ---------------------------------------------------
 
-void Session::setWeekText(const std::string& text) { form1().txtWeek.text = text.substr(0, 10); }
+void Session::setWeekText(const std::string& text) { form1().txtWeek.text = firstCharacters(text, 10); }
 
 frmDateMain& Session::txtWeek_Click() {
     auto picker = std::make_unique<frmDateMain>([this](const std::string& text) { setWeekText(text); });

@@ -71,4 +71,19 @@ std::optional<std::string> cp1252FromUtf8(std::string_view text) {
     return out;
 }
 
+std::string firstCharacters(std::string_view text, std::size_t count) {
+    std::size_t i = 0;
+    for (std::size_t n = 0; n < count && i < text.size(); ++n) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t len = lead >= 0xC2 && lead <= 0xDF   ? 2
+                                : lead >= 0xE0 && lead <= 0xEF ? 3
+                                : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                               : 1;
+        std::size_t k = 1;
+        while (k < len && i + k < text.size() && (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80) ++k;
+        i += k == len ? len : 1;
+    }
+    return std::string(text.substr(0, i));
+}
+
 }  // namespace orvane

@@ -1,6 +1,7 @@
 #include "users/pay_period_file.h"
 
 #include "core/record_text_format.h"
+#include "core/text_encoding.h"
 
 namespace orvane {
 
@@ -12,11 +13,14 @@ std::string payPeriodFileName(std::string_view weekEnding, std::string_view user
 }
 
 std::string weekFromPayPeriodFileName(std::string_view fileName) {
-    std::string t(fileName.substr(0, 10));
-    // The date ends at the two blanks before the user name; a short date such as 1_5_2007
-    // would otherwise come back with those blanks.
+    std::string t = firstCharacters(fileName, 10);
+    // The date ends at the two blanks before the user name; a date shorter than ten characters
+    // (1_5_2007, 12_5_2007) would otherwise come back with one or both of them.
     if (auto blanks = t.find("  "); blanks != std::string::npos) t.resize(blanks);
-    for (size_t i = 0; i < t.size() && i < 8; ++i)
+    while (!t.empty() && t.back() == ' ') t.pop_back();
+    // Each "_" among the first eight characters is a "/" again.
+    const std::size_t eight = firstCharacters(t, 8).size();
+    for (std::size_t i = 0; i < eight; ++i)
         if (t[i] == '_') t[i] = '/';
     return t;
 }

@@ -57,10 +57,28 @@ TEST(PayPeriodFile, NamesAndDatesBack) {
         {"12/25/2007", "Smith", "12_25_2007  Smith.prv", "12/25/2007"},
         {"01/05/2007", "Smith", "01_05_2007  Smith.prv", "01/05/2007"},
         {"1/5/2007", "", "1_5_2007  .prv", "1/5/2007"},
+        // Nine characters: the tenth is the first of the two blanks.
+        {"12/5/2007", "Smith", "12_5_2007  Smith.prv", "12/5/2007"},
+        {"1/25/2007", "Smith", "1_25_2007  Smith.prv", "1/25/2007"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         EXPECT_EQ(payPeriodFileName(c.week, c.user), c.file);
+        EXPECT_EQ(weekFromPayPeriodFileName(c.file), c.back);
+    }
+}
+
+TEST(PayPeriodFile, DateBackCountsCharactersNotBytes) {
+    // A file chosen by hand need not be named by a date: ten characters are kept whole.
+    struct Case { const char* file; const char* back; };
+    const Case cases[] = {
+        {"\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9.prv", "\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9.pr"},
+        // The eighth character is a "_" and becomes "/"; the ninth stays.
+        {"\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9__.prv", "\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9/_."},
+        {"\xe2\x82\xac" "1_5_2007  Smith.prv", "\xe2\x82\xac" "1/5/2007"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
         EXPECT_EQ(weekFromPayPeriodFileName(c.file), c.back);
     }
 }
