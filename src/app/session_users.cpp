@@ -1,6 +1,8 @@
 // Users and profiles: the user file set, New / Open / Save, the Save User window, the user
 // information and overtime windows, the date pickers, saved pay periods and the company header.
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 
 #include "app/session.h"
@@ -200,7 +202,17 @@ void Session::takeProfileWindows() {
 bool Session::writeUserFileSet(const UserFileSet& set) {
     // Every file is built before the first is written, so a refused text writes nothing.
     std::vector<PendingFile> files;
-    for (auto& part : userFileParts()) {
+    // Saving writes the profile and overtime files, the leave balances, then the state, city and
+    // non-city files: a write that fails stops there, and what came before it stays written.
+    auto parts = userFileParts();
+    const auto rank = [](const UserFilesPart& part) {
+        static const char* const kOrder[] = {"profile", "leave", "state", "city", "non-city"};
+        const auto at = std::find(std::begin(kOrder), std::end(kOrder), part.name);
+        return at - std::begin(kOrder);
+    };
+    std::stable_sort(parts.begin(), parts.end(),
+                     [&](const UserFilesPart& a, const UserFilesPart& b) { return rank(a) < rank(b); });
+    for (auto& part : parts) {
         if (!part.write) continue;
         auto built = part.write(set);
         if (auto* refusal = std::get_if<std::string>(&built)) {

@@ -247,6 +247,27 @@ TEST(SessionUsers, SaveUnderAChangedName) {
     EXPECT_NE(run.person.allText().find("path separator"), std::string::npos);
 }
 
+TEST(SessionUsers, ASaveThatFailsPartWayKeepsWhatCameBefore) {
+    // The files go out in the order profile, overtime, leave, state, city, non-city: with the
+    // state file unwritable, everything before it is written and nothing after it.
+    Program run;
+    run.newUser("Smith");
+    fs::create_directory(run.dir.path / "Jones.sta");
+    run.session.showSaveUserModally = [&] {
+        run.session.saveUserWindow().txtSaveUser.text = "Jones";
+        EXPECT_FALSE(run.session.cmdSaveUser_Click());
+    };
+    run.session.mnuSave_Click();
+    struct Case { const char* ext; bool written; };
+    const Case cases[] = {{".use", true}, {".and", true}, {".cfe", true}, {".ovw", true},
+                          {".hol", true}, {".cti", false}, {".nci", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ext);
+        EXPECT_EQ(FileExist(run.dir.path / ("Jones" + std::string(c.ext))), c.written);
+    }
+    EXPECT_EQ(run.session.UserName, "Smith");
+}
+
 TEST(SessionUsers, QuitEndsWithoutAnotherQuestion) {
     Program run;
     run.session.showSaveUserModally = [&] { run.session.cmdQuit_Click(); };
