@@ -77,9 +77,9 @@ std::optional<std::vector<std::string>> Form2::cmdADD_Click(OvertimeTable& t) {
     t.PresentPercent = static_cast<float>(t.OtEarned / annual);
     t.AnnualSalary = static_cast<float>(annual);
     t.ApprovedPercent = static_cast<float>(percent);
-    const double max = percent * 0.01 * annual;
-    t.OtMaxAmount = static_cast<float>(max);
-    t.OtAvailable = static_cast<float>(max - t.OtEarned);
+    t.OtMaxAmount = static_cast<float>(percent * 0.01 * annual);
+    // What is left is the difference of the two amounts as kept and shown.
+    t.OtAvailable = t.OtMaxAmount - t.OtEarned;
     showResults(t);
     return std::nullopt;
 }
@@ -114,9 +114,8 @@ void Form2::ClearAll(OvertimeTable& t) {
     t.PresentPercent = 0;
     t.AnnualSalary = 11440;
     t.ApprovedPercent = 0;
-    const double max = readNumber(txtApPercent.text) * 0.01 * readNumber(txtAnnual.text);
-    t.OtMaxAmount = static_cast<float>(max);
-    t.OtAvailable = static_cast<float>(max - t.OtEarned);
+    t.OtMaxAmount = static_cast<float>(readNumber(txtApPercent.text) * 0.01 * readNumber(txtAnnual.text));
+    t.OtAvailable = t.OtMaxAmount - t.OtEarned;
     showResults(t);
 }
 

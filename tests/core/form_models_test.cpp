@@ -2,6 +2,7 @@
 
 #include "core/form2.h"
 #include "core/frm_tax_info.h"
+#include "core/money.h"
 
 using namespace orvane;
 
@@ -78,4 +79,24 @@ TEST(Form2, FillAndNewUser) {
     EXPECT_EQ(w.txtAnnual.text, "15600");  // a salary in the box stays
     EXPECT_EQ(t.AnnualSalary, 11440.0f);
     EXPECT_EQ(w.lbAvail.caption, "$.00");
+}
+
+TEST(Form2, TotalKeepsAvailableAsMaximumLessEarned) {
+    // The available overtime is the kept maximum less the kept total, so the three amounts in
+    // .use agree with one another.
+    struct Case { const char* annual; const char* percent; const char* amount; };
+    const Case cases[] = {{"40000", "15", "2500"}, {"10007", "10", "1000.25"}, {"10007", "3", "1000.25"},
+                          {"33.3", "15", "0"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.annual) + " / " + c.percent + " / " + c.amount);
+        OvertimeTable t;
+        Form2 w(true);
+        w.Form_Load(t);
+        w.txtAnnual.text = c.annual;
+        w.txtApPercent.text = c.percent;
+        w.txtOT[10].text = c.amount;
+        ASSERT_FALSE(w.cmdADD_Click(t));
+        EXPECT_EQ(t.OtMaxAmount, static_cast<float>(readNumber(c.percent) * 0.01 * readNumber(c.annual)));
+        EXPECT_EQ(t.OtAvailable, t.OtMaxAmount - t.OtEarned);
+    }
 }
