@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <iterator>
+#include <random>
 
 #include "core/file_io.h"
 #include "core/profile_files.h"
@@ -204,5 +207,52 @@ TEST(ProfileFiles, KplanFlagsSettle) {
         settleKplanFlags(p);
         EXPECT_EQ(p.ckKpPer, c.wantPer);
         EXPECT_EQ(p.ckKpFix, c.wantFix);
+    }
+}
+
+TEST(ProfileFiles, ReadersSurviveAnyBytes) {
+    // Mutations of good files (bytes changed, cut, doubled; quotes, separators, line ends and
+    // flags dropped in) and plain noise: no reader may crash, and a refused file changes nothing.
+    struct Case {
+        const char* name;
+        std::string seed;
+        std::function<bool(std::string_view, ProfileFiles&)> read;
+    };
+    const Case cases[] = {
+        {".use", fixture("Smith.use"), readUseFile},
+        {".and", fixture("Smith.and"), readAndFile},
+        {".cfe", fixture("Smith.cfe"), readCfeFile},
+        {".ovw", fixture("Smith.ovw"),
+         [](std::string_view b, ProfileFiles& f) { return readOvertimeFile(b, true, f.overtime); }},
+        {".ovb", fixture("Smith.ovw"),
+         [](std::string_view b, ProfileFiles& f) { return readOvertimeFile(b, false, f.overtime); }},
+    };
+    const std::string pieces[] = {"\"", ",", "\r\n", "\n", "#TRUE#", "#FALSE#", "#NULL#", "-", ".", "99999999999999999999",
+                                  "1e400", std::string("\0", 1), "\xff", "\xc3", " "};
+    std::mt19937 random(20070105);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (int round = 0; round < 1500; ++round) {
+            std::string bytes = c.seed;
+            const int edits = 1 + static_cast<int>(random() % 6);
+            for (int e = 0; e < edits; ++e) {
+                const size_t at = bytes.empty() ? 0 : random() % bytes.size();
+                switch (random() % 5) {
+                case 0: if (!bytes.empty()) bytes[at] = static_cast<char>(random() % 256); break;
+                case 1: bytes.resize(at); break;
+                case 2: bytes.insert(at, pieces[random() % std::size(pieces)]); break;
+                case 3: if (!bytes.empty()) bytes.erase(at, 1 + random() % 8); break;
+                case 4: bytes += bytes.substr(at); break;
+                }
+            }
+            if (round % 10 == 0) {
+                bytes.resize(random() % 300);
+                for (auto& b : bytes) b = static_cast<char>(random() % 256);
+            }
+            ProfileFiles f = smith();
+            if (!c.read(bytes, f)) {
+                ASSERT_EQ(f, smith()) << "round " << round;
+            }
+        }
     }
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 
 #include "core/file_io.h"
 #include "users/company_header.h"
@@ -100,4 +101,33 @@ TEST(CompanyHeaderFile, RoundTripAndFixture) {
     std::string refusal;
     EXPECT_FALSE(writeHeaderFile(h, &refusal));
     EXPECT_FALSE(refusal.empty());
+}
+
+TEST(UserFiles, ReadersSurviveAnyBytes) {
+    // Saved pay periods and Header.sav, mutated and as plain noise: read or refused, never a crash.
+    const std::string seeds[] = {*readWholeFile(kFixtures / "1_5_2007  Smith.prv"), *readWholeFile(kFixtures / "Header.sav")};
+    std::mt19937 random(20071225);
+    for (int round = 0; round < 3000; ++round) {
+        std::string bytes = seeds[round % 2];
+        for (int e = 0; e < 1 + static_cast<int>(random() % 5); ++e) {
+            const size_t at = bytes.empty() ? 0 : random() % bytes.size();
+            switch (random() % 4) {
+            case 0: if (!bytes.empty()) bytes[at] = static_cast<char>(random() % 256); break;
+            case 1: bytes.resize(at); break;
+            case 2: bytes.insert(at, std::string(1, "\",\r\n#-.e\xff"[random() % 10])); break;
+            case 3: bytes += bytes.substr(at); break;
+            }
+        }
+        if (round % 10 == 0)
+            for (auto& b : bytes) b = static_cast<char>(random() % 256);
+        // Whatever was read writes out again and reads back the same.
+        if (const auto entries = readPayPeriodFile(bytes)) {
+            ASSERT_EQ(readPayPeriodFile(writePayPeriodFile(*entries)), entries) << "round " << round;
+        }
+        if (const auto header = readHeaderFile(bytes)) {
+            if (const auto written = writeHeaderFile(*header)) {
+                ASSERT_EQ(readHeaderFile(*written), header) << "round " << round;
+            }
+        }
+    }
 }
