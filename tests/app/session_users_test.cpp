@@ -206,6 +206,25 @@ TEST(SessionUsers, OpenOfADamagedUserKeepsThePreviousOne) {
     EXPECT_EQ(run.session.profile, before);
 }
 
+TEST(SessionUsers, OpenInAnotherFolderWorksThereFromThenOn) {
+    // The chosen file's folder becomes the current folder: the federal table file is read from
+    // there (here it is missing, which its reader reports), and the next save writes there.
+    Program run;
+    test::TempFolder elsewhere(false);
+    copyFixtureUser(elsewhere.path);
+    run.person.messages.clear();
+    run.person.files.push_back(elsewhere.path / "Smith.use");
+    ASSERT_TRUE(run.session.mnuOpen_Click());
+    EXPECT_EQ(run.session.folder, elsewhere.path);
+    EXPECT_EQ(run.person.messages.back().title, "Federal Tables");
+    run.person.messages.clear();
+    run.session.form1().txtAmount[0].text = "40";
+    ASSERT_TRUE(run.session.cmdCal_Click());
+    EXPECT_EQ(run.person.messages.size(), 1u);  // the table file again, at the calculation
+    EXPECT_TRUE(FileExist(elsewhere.path / "Smith.sta"));
+    EXPECT_FALSE(FileExist(run.dir.path / "Smith.sta"));
+}
+
 TEST(SessionUsers, OpenOfTheFixtureUserAndCancel) {
     Program run;
     copyFixtureUser(run.dir.path);
