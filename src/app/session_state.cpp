@@ -50,6 +50,10 @@ StateInputs Session::stateInputs() {
     stateSettings.txtStateAdj = in.txtStateAdj;
     stateSettings.txtCalAllow = in.txtCalAllow;
     in.roundOff = d.ckRoundOff.value() == 1;
+    // Alabama leaves a double-precision tax, which is rounded to cents as such; a state later in
+    // the order replaces it with its single-precision tax (Kentucky always sets one; Wisconsin
+    // and North Carolina nearly always, so their box decides).
+    in.stateTaxIsDouble = checks.ckAlabama && !checks.ckKentucky && !checks.ckWiscon && !checks.ckNC;
     in.computeStateTax = [record, checks, spouse, ytdSS, ytdMedi](const PayResult& r, const EmployeeProfile& p) {
         StateTaxInputs s;
         s.GrossPay = r.GrossPay;

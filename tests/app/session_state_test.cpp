@@ -127,6 +127,27 @@ TEST(SessionState, MassachusettsReadsTheLedgerTotals) {
     }
 }
 
+TEST(SessionState, AlabamaTaxIsRoundedToCentsInDoublePrecision) {
+    // Bi-weekly, Single/Single, 3 exemptions, no federal tax: the tax lies just below a half
+    // cent in double precision (2.98499978...), while its single-precision value reads 2.985.
+    struct Case {
+        const char* gross;
+        const char* shown;
+    };
+    const Case cases[] = {{"353.46", "2.98"}, {"353.71", "2.99"}, {"359.96", "3.24"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.gross);
+        StateSession s;
+        s.session.profile.ckFedExemp = 1;
+        s.session.profile.cboDepend2 = 3;
+        s.session.mnuStateTax_Click().pressSpecialState(SpecialState::Alabama);
+        ASSERT_TRUE(s.session.DialogState_OKButton_Click());
+        s.session.form1().txtAmount[6].text = c.gross;
+        ASSERT_TRUE(s.session.cmdCal_Click());
+        EXPECT_EQ(s.session.form1().lbTaxDed[3].caption, c.shown);
+    }
+}
+
 TEST(SessionState, SaveRefusesANonNumberAndStaysOpen) {
     StateSession s;
     DialogState& d = s.session.mnuStateTax_Click();
