@@ -148,6 +148,50 @@ TEST(SessionState, AlabamaTaxIsRoundedToCentsInDoublePrecision) {
     }
 }
 
+TEST(SessionState, SpecialStatesThroughTheCalculation) {
+    // Gross 1000.00 bi-weekly, single, 1 state exemption, "Federal Tax Exempt" (no federal
+    // tax at the state step): each state's figures as its set procedure writes them into the
+    // window, taken into the record by the window's start-up at the calculation.
+    struct Case {
+        SpecialState state;
+        const char* name;
+        const char* personal;  // Louisiana's personal exemptions, typed into row 0
+        const char* shown;
+    };
+    const Case cases[] = {
+        // 1000 - 63.46 = 936.54: (936.54 - 750) x 0.0648 + 32.58 - 1.54 = 43.13, rounded.
+        {SpecialState::Iowa, "Iowa", nullptr, "43.00"},
+        // 1000 - 205.77 - 46.15 = 748.08: (748.08 - 346.5) x 0.06 + 12.1275 = 36.22, rounded.
+        {SpecialState::Missouri, "Missouri", nullptr, "36.00"},
+        // 21.00 + 519.23 x 0.0135 + 38.46 x 0.0135 - 173.08 x 0.021.
+        {SpecialState::Louisiana, "Louisiana, one personal exemption", "1", "24.89"},
+        // The New York allowances above the limits show as 0: no exemption at all.
+        {SpecialState::Louisiana, "Louisiana, counts from the New York table", nullptr, "28.53"},
+        // (1000 - 62.00 - 14.50 - 159) x 0.053.
+        {SpecialState::Mass, "Mass", nullptr, "40.52"},
+        // Band 12: 84.62; one dependent 19.23; personal 57.69: C = 838.46, (838.46 - 115.38) x 0.05 + 4.2306.
+        {SpecialState::Alabama, "Alabama", nullptr, "40.38"},
+        // 1000 - 96.15 = 903.85 in row 2: 903.85 x 0.07 - 12.98 = 50.29, rounded.
+        {SpecialState::NC, "N.C.", nullptr, "50.00"},
+        // 1000 - 72 = 928: (928 - 275) x 0.09 + 17 - 6.
+        {SpecialState::Oregon, "Oregon", nullptr, "69.77"},
+        // No extra allowance: (1000 - 716.5) x 0.0728 + 32.15.
+        {SpecialState::Wisconsin, "Wisconsin", nullptr, "52.79"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        StateSession s;
+        s.session.profile.ckFedExemp = 1;
+        s.session.profile.cboDepend2 = 1;
+        DialogState& d = s.session.mnuStateTax_Click();
+        d.pressSpecialState(c.state);
+        if (c.personal) d.txtStateSgExp[0].text = c.personal;
+        ASSERT_TRUE(s.session.DialogState_OKButton_Click());
+        EXPECT_EQ(s.stateTaxShown(), c.shown);
+        EXPECT_EQ(s.session.form1().lbTaxDed[0].caption, ".00");
+    }
+}
+
 TEST(SessionState, SaveRefusesANonNumberAndStaysOpen) {
     StateSession s;
     DialogState& d = s.session.mnuStateTax_Click();
