@@ -149,7 +149,7 @@ TEST(SessionState, AlabamaTaxIsRoundedToCentsInDoublePrecision) {
 }
 
 TEST(SessionState, SpecialStatesThroughTheCalculation) {
-    // Gross 1000.00 bi-weekly, single, 1 state exemption, "Federal Tax Exempt" (no federal
+    // Gross 1000.00, single, 1 state exemption, "Federal Tax Exempt" (no federal
     // tax at the state step): each state's figures as its set procedure writes them into the
     // window, taken into the record by the window's start-up at the calculation.
     struct Case {
@@ -157,6 +157,7 @@ TEST(SessionState, SpecialStatesThroughTheCalculation) {
         const char* name;
         const char* personal;  // Louisiana's personal exemptions, typed into row 0
         const char* shown;
+        bool biWeekly = true;
     };
     const Case cases[] = {
         // 1000 - 63.46 = 936.54: (936.54 - 750) x 0.0648 + 32.58 - 1.54 = 43.13, rounded.
@@ -177,10 +178,30 @@ TEST(SessionState, SpecialStatesThroughTheCalculation) {
         {SpecialState::Oregon, "Oregon", nullptr, "69.77"},
         // No extra allowance: (1000 - 716.5) x 0.0728 + 32.15.
         {SpecialState::Wisconsin, "Wisconsin", nullptr, "52.79"},
+        // Weekly, gross 1000.00: the set procedures write the weekly figures where they have them.
+        // 1000 - 31.73 = 968.27: (968.27 - 750) x 0.0792 + 41.39 - 0.77 = 57.91, rounded.
+        {SpecialState::Iowa, "Iowa weekly", nullptr, "58.00", false},
+        // 1000 - 102.88 - 23.08 = 874.04: (874.04 - 180) x 0.06 + 6.3 = 47.94, rounded.
+        {SpecialState::Missouri, "Missouri weekly", nullptr, "48.00", false},
+        // 21.00 + 759.62 x 0.0135 + 519.23 x 0.0135 - 86.54 x 0.021.
+        {SpecialState::Louisiana, "Louisiana weekly", "1", "36.45", false},
+        // (1000 - 62.00 - 14.50 - 159 / 2) x 0.053.
+        {SpecialState::Mass, "Mass weekly", nullptr, "44.73", false},
+        // Band 21: 38.46; one dependent 9.62; personal 28.85: C = 923.07, (923.07 - 57.69) x 0.05 + 2.1156.
+        {SpecialState::Alabama, "Alabama weekly", nullptr, "45.38", false},
+        // 1000 - 96.15 / 2 = 951.925 in the halved row 2: x 0.07 - 6.49 = 60.14, rounded.
+        {SpecialState::NC, "N.C. weekly", nullptr, "60.00", false},
+        // 1000 - 36 = 964: (964 - 138) x 0.09 + 9 - 3.
+        {SpecialState::Oregon, "Oregon weekly", nullptr, "80.34", false},
+        // The halved row 5: (1000 - 845.25) x 0.065 + 51.54.
+        {SpecialState::Wisconsin, "Wisconsin weekly", nullptr, "61.60", false},
+        // 1000 - 39.42 = 960.58 above the weekly top 153.85: full brackets 5.3849 plus
+        // (960.58 - 153.85) x 0.058, less 0.385.
+        {SpecialState::Kentucky, "Kentucky weekly", nullptr, "51.79", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        StateSession s;
+        StateSession s(c.biWeekly);
         s.session.profile.ckFedExemp = 1;
         s.session.profile.cboDepend2 = 1;
         DialogState& d = s.session.mnuStateTax_Click();
