@@ -213,6 +213,27 @@ TEST(SessionState, SpecialStatesThroughTheCalculation) {
     }
 }
 
+TEST(SessionState, SaveWritesTheProfileFilesThatCarryPartOfTheRecord) {
+    StateSession s;
+    DialogState& d = s.session.mnuStateTax_Click();
+    d.pressSpecialState(SpecialState::Wisconsin);  // its box is kept in .and
+    d.txtCalAllow.text = "20";
+    ASSERT_TRUE(s.session.DialogState_OKButton_Click());
+    for (const char* ext : {".sta", ".use", ".and", ".cfe", ".ovb"}) {
+        SCOPED_TRACE(ext);
+        EXPECT_TRUE(FileExist(s.folder.path / (std::string("Kay") + ext)));
+    }
+
+    // Another run opens Kay without any save of the user in between.
+    StateSession next;
+    for (const char* ext : {".sta", ".use", ".and", ".cfe", ".ovb"})
+        std::filesystem::copy_file(s.folder.path / (std::string("Kay") + ext), next.folder.path / (std::string("Kay") + ext));
+    ASSERT_TRUE(next.session.OpenFile("Kay.use"));
+    EXPECT_EQ(next.session.stateSettings.ckWiscon, 1);
+    EXPECT_EQ(next.session.stateSettings.txtCalAllow, 20.0f);
+    EXPECT_EQ(next.session.dialogState().ckWiscon.value(), 1);
+}
+
 TEST(SessionState, SaveRefusesANonNumberAndStaysOpen) {
     StateSession s;
     DialogState& d = s.session.mnuStateTax_Click();
