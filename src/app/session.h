@@ -232,6 +232,9 @@ public:
 
 private:
     void tellStateMessages(const DialogMessages& messages);
+    // SAVE's writing of the profile files (.use, .and, .cfe and the overtime file), which carry
+    // some of the state record's fields. False when a file could not be written (told).
+    bool SaveProfileFiles();
     std::unique_ptr<DialogState> m_dialogState;
 
 public:

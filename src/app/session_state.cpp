@@ -1,5 +1,8 @@
 #include "app/session.h"
 
+#include "core/file_io.h"
+#include "core/settings_messages.h"
+
 namespace orvane {
 
 void Session::tellStateMessages(const DialogMessages& messages) {
@@ -50,6 +53,10 @@ StateInputs Session::stateInputs() {
     stateSettings.txtStateAdj = in.txtStateAdj;
     stateSettings.txtCalAllow = in.txtCalAllow;
     in.roundOff = d.ckRoundOff.value() == 1;
+    // Alabama leaves a double-precision tax, which is rounded to cents as such; a state later in
+    // the order replaces it with its single-precision tax (Kentucky always sets one; Wisconsin
+    // and North Carolina nearly always, so their box decides).
+    in.stateTaxIsDouble = checks.ckAlabama && !checks.ckKentucky && !checks.ckWiscon && !checks.ckNC;
     in.computeStateTax = [record, checks, spouse, ytdSS, ytdMedi](const PayResult& r, const EmployeeProfile& p) {
         StateTaxInputs s;
         s.GrossPay = r.GrossPay;
@@ -114,8 +121,29 @@ bool Session::DialogState_OKButton_Click() {
         return false;
     }
     if (!SaveState()) return false;  // the window stays open to try again
-    // The profile files are saved here too (SaveOT), with the user files.
+    // The profile files are saved too: .and keeps the record's "Spouse Works", extra allowance,
+    // "Round State" and the Idaho, Wisconsin, N.C. and Alabama boxes.
+    if (!SaveProfileFiles()) return false;
     discardDialogState();
+    return true;
+}
+
+bool Session::SaveProfileFiles() {
+    takeProfileWindows();
+    for (auto& part : userFileParts()) {
+        if (part.name != "profile" || !part.write) continue;
+        auto built = part.write({folder, UserName});
+        if (auto* refusal = std::get_if<std::string>(&built)) {
+            tellStateMessages({{*refusal, "Nothing was saved."}});
+            return false;
+        }
+        for (const auto& file : std::get<std::vector<PendingFile>>(built)) {
+            if (writeFileAtomically(file.path, file.bytes)) {
+                tellStateMessages({failedWriteMessage()});
+                return false;
+            }
+        }
+    }
     return true;
 }
 

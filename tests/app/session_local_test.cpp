@@ -260,6 +260,7 @@ TEST_F(SessionLocal, CalculationWithholdsTheCityOrNonCityTax) {
         const char* status;
         std::int16_t exemptions;
         const char* shown;  // lbTaxDed(4)
+        const char* hours = "40";  // at 25.00 an hour
     };
     const Case cases[] = {
         {"built-in city tables, single", "", false, true, "Single", 0, "23.36"},
@@ -271,6 +272,10 @@ TEST_F(SessionLocal, CalculationWithholdsTheCityOrNonCityTax) {
         {"stored non-city tables, bi-weekly", "Own", true, true, "Single", 0, "10.00"},  // (1000 - 0) x 0.01
         {"stored non-city tables, weekly", "Own", true, false, "Single", 3, "10.00"},
         {"stored no local tax", "NoTax", false, true, "Single", 0, ".00"},
+        {"built-in city tables, weekly halved", "", false, false, "Single", 0, "11.68", "20"},  // 500.00
+        {"built-in non-city, bi-weekly row 2", "", true, true, "Single", 0, "2.35", "24"},     // 600.00 - 77
+        {"built-in non-city, weekly row 2", "", true, false, "Single", 0, "1.18", "12"},       // 300.00 - 38
+        {"built-in non-city, bi-weekly row 4", "", true, true, "Married", 5, "9.00", "80"},    // 2000.00 - 0
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -290,7 +295,7 @@ TEST_F(SessionLocal, CalculationWithholdsTheCityOrNonCityTax) {
         s.profile.optWeek = !c.biWeekly;
         s.profile.cboStatus2 = c.status;
         s.profile.cboDepend2 = c.exemptions;
-        s.form1().txtAmount[0].text = "40";
+        s.form1().txtAmount[0].text = c.hours;
         ASSERT_TRUE(s.cmdCal_Click());
         EXPECT_EQ(s.form1().lbTaxDed[4].caption, c.shown);
     }
