@@ -25,10 +25,14 @@ MDIForm1& Session::ytdWindow() {
 }
 
 MDIForm1& Session::cmdYear_Click() {
+    const bool created = !m_ytd;
     MDIForm1& w = ytdWindow();
     w.normalState = true;
     w.setFrequency(ledgerWeekly());
-    fillBoxes();
+    // A window made just now has read the file already: it is not read (and a damaged file not
+    // reported) a second time.
+    if (created) w.grid.fill(ledger, ledgerWeekly(), true);
+    else fillBoxes();
     Update();
     AddAnnual();
     return w;

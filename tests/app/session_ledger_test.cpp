@@ -194,6 +194,8 @@ TEST(SessionLedger, DamagedLedgerStopsTheOpenWithTheFourLineMessage) {
     run.session.ledger.rows[0].Gross = 7;
     run.session.cmdYear_Click();
     EXPECT_EQ(run.person.messages.back().lines[2], "Gus.yrw");
+    // The save question of Open, its damaged-file message, and the window's, shown once.
+    EXPECT_EQ(run.person.messages.size(), before + 3);
     EXPECT_EQ(run.session.ledger.rows[0].Gross, 7.0f);
 }
 
@@ -212,4 +214,23 @@ TEST(SessionLedger, AddRestoresTypedTotalsAndClearAllEmptiesTheLedger) {
     EXPECT_EQ(w.grid.txtDate[1].caption, "0");
     EXPECT_EQ(w.totals.txtTotNet.text, ".00");
     EXPECT_EQ(run.session.ytd.YtdTips, Currency{});
+}
+
+TEST(SessionLedger, ExcelWritesTheChosenWorkbook) {
+    test::TempFolder dir;
+    LedgerRun run(dir.path);
+    ASSERT_TRUE(run.calculate("40"));
+    run.session.cmdYear_Click();
+    run.session.Label2_MouseDown(0, 1);
+    // Cancelled: nothing is written.
+    EXPECT_FALSE(run.session.ytdExport());
+    run.person.saveFiles.push_back(fs::path("Ledger.xlsx"));
+    ASSERT_TRUE(run.session.ytdExport());
+    auto bytes = readWholeFile(dir.path / "Ledger.xlsx");
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(bytes->substr(0, 2), "PK");  // a zip, as every workbook is
+    // A folder that cannot be written: the person is told.
+    run.person.saveFiles.push_back(dir.path / "missing" / "Ledger.xlsx");
+    EXPECT_FALSE(run.session.ytdExport());
+    EXPECT_EQ(run.person.messages.back().title, "Excel");
 }
