@@ -256,6 +256,7 @@ void printLedger(const LedgerPrintout& printout, QPrinter& printer) {
     printer.setPageOrientation(printout.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPainter painter;
     if (!painter.begin(&printer)) return;  // a printer that cannot start prints nothing
+    const int pageHeight = painter.viewport().height();
     int y = 0;
     for (const auto& line : printout.lines) {
         QFont font(qs(printout.fontName));
@@ -263,6 +264,11 @@ void printLedger(const LedgerPrintout& printout, QPrinter& printer) {
         painter.setFont(font);
         const QFontMetrics metrics(font, &printer);
         y += metrics.height();
+        if (y > pageHeight && y > metrics.height()) {
+            // A weekly ledger may not fit one page: the lines go on on the next.
+            if (!printer.newPage()) break;
+            y = metrics.height();
+        }
         // Columns are measured in average character widths of the line's font.
         for (const auto& text : line.texts)
             painter.drawText((text.column - 1) * metrics.averageCharWidth(), y - metrics.descent(), qs(text.text));

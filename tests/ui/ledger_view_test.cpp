@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -84,6 +85,19 @@ TEST_F(LedgerView, ACalculationClosesTheOpenLedger) {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(ledger(), nullptr);
+}
+
+TEST_F(LedgerView, PrintedLedgerGoesToThePrinter) {
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const auto pdf = dir.path / "ledger.pdf";
+    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    session.ledger.rows[0].WeekEnding = "1/5/2007";
+    session.AddAnnual();
+    orvane::ui::printLedger(session.ytdPrintout(), printer);
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
 }
 
 }  // namespace
