@@ -30,6 +30,12 @@ public:
     // The file-open chooser with a filter such as "User Files (*.use)|*.use"; nothing on cancel.
     virtual std::optional<std::filesystem::path> chooseFileToOpen(const std::string& title,
                                                                   const std::string& filter) = 0;
+    // The file-save chooser with a filter such as "Workbooks (*.xlsx)|*.xlsx"; nothing on cancel.
+    // A person that cannot choose files answers nothing.
+    virtual std::optional<std::filesystem::path> chooseFileToSave(const std::string& /*title*/,
+                                                                  const std::string& /*filter*/) {
+        return std::nullopt;
+    }
     // The printer chooser; false when the person cancels.
     virtual bool choosePrinter() = 0;
 

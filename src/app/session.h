@@ -27,6 +27,9 @@
 #include "core/federal_tables.h"
 #include "core/form1.h"
 #include "core/pay_records.h"
+#include "ledger/frm_year.h"
+#include "ledger/ytd_print.h"
+#include "ledger/ytd_ledger.h"
 #include "ledger/ytd_totals.h"
 #include "state/dialog_state.h"
 #include "state/state_tax_settings.h"
@@ -299,6 +302,56 @@ private:
     bool createDialogNonCity(const struct NonCityTaxSettings* read = nullptr);
     bool createDialogVac(const struct LeaveBalances* held);
     std::shared_ptr<LocalState> m_local;  // shared_ptr: complete only in session_local.cpp
+
+
+public:
+    // ---- ledger (session_ledger.cpp) ----
+    // The year-to-date rows of the current user; `ytd` holds their totals and is recomputed
+    // whenever the rows change, so the next calculation's wage-base limits use them.
+    YtdLedger ledger;
+    // Set by the commands that close the ledger window themselves: the close box then closes
+    // without "USE CLOSE INSTEAD".
+    bool YtdQuietClose = false;
+    bool ledgerWeekly() const { return profile.optWeek || !profile.optBiWeek; }
+    // The window "Year To Date" with the grid and the totals strip, created on first use.
+    MDIForm1& ytdWindow();
+    bool hasYtdWindow() const { return m_ytd != nullptr; }
+    // cmdYear and "&Year to Date": the window shown, sized for the frequency, filled from the file.
+    MDIForm1& cmdYear_Click();
+    // The ledger procedures. LoadAnnual and SaveAnnual return false after a message when the
+    // file is damaged or cannot be written (the rows in memory stay as they were);
+    // AddAnnual returns false after "CHECK YOUR ENTRY FOR NON NUMBER TYPE".
+    bool LoadAnnual();
+    bool SaveAnnual();
+    void Update();
+    bool AddAnnual();
+    void PasteMe(int index);
+    void DeleteRow(int index);
+    void ledgerClearAll();  // "&Clear All"
+    void fillBoxes();
+    // A week number clicked: button 1 pastes, button 2 deletes the row.
+    void Label2_MouseDown(int index, int button);
+    void ytdAdd();  // "&Add": the grid into the rows, the totals again
+    // "&Close" and the grid's "&Close": the save question, then the window closes. False when
+    // the person said Yes and the file could not be written (the window stays).
+    bool ytdClose();
+    // The window's close box: true when it may close (the program closes it); otherwise
+    // "USE CLOSE INSTEAD" and it stays.
+    bool ytdCloseBox();
+    // "&Print": the printed ledger's lines, from the rows and totals in memory and the company header.
+    LedgerPrintout ytdPrintout();
+    // "&Excel": the workbook file chosen by the person, written from what the grid and the strip
+    // show. False when the person cancelled or the file could not be written (the person was told).
+    bool ytdExport();
+    // The ledger's part of a user's files: read on Open with the others, reset by New; it
+    // writes nothing with the user, as the ledger saves only from its own window.
+    void addLedgerFileParts(std::vector<UserFilesPart>& parts);
+
+private:
+    std::unique_ptr<MDIForm1> m_ytd;
+
+public:
+    // ---- end ledger ----
 
 private:
     PayInputs gatherInputs(const PayPeriodEntry& entry, std::optional<FederalTables> federal);

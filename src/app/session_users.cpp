@@ -71,7 +71,8 @@ std::vector<Session::UserFilesPart> Session::userFileParts() {
         },
     });
 
-    // The state, city, non-city and leave files (the ledger's join here when it exists).
+    // The ledger files, then the state, city, non-city and leave files.
+    addLedgerFileParts(parts);
     addSettingsFileParts(parts);
     return parts;
 }
@@ -158,6 +159,10 @@ void Session::discardWindow(const std::string& window) {
     else if (window == "frmSaveUser") existed = std::exchange(m_saveUser, nullptr) != nullptr;
     else if (window == "DialogHeader") existed = std::exchange(m_header, nullptr) != nullptr;
     else if (window == "frmDate") existed = std::exchange(m_datePicker, nullptr) != nullptr;
+    else if (window == "MDIForm1") {
+        existed = std::exchange(m_ytd, nullptr) != nullptr;
+        YtdQuietClose = false;
+    }
     else if (window == "DialogState") existed = std::exchange(m_dialogState, nullptr) != nullptr;
     else if (window == "DialogCity") {
         existed = hasDialogCity();
@@ -259,6 +264,8 @@ void Session::closeSaveUserWindow() {
     // Closing the Save User window discards every window that holds user settings; their
     // unsaved changes are dropped, and the next use reads the user's files again.
     discardWindow("Form2");
+    YtdQuietClose = true;
+    discardWindow("MDIForm1");
     discardWindow("DialogState");
     discardWindow("DialogCity");
     discardWindow("DialogNonCity");

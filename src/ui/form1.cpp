@@ -28,6 +28,7 @@
 #include "ui/dialog_state.h"
 #include "ui/dialog_vac.h"
 #include "ui/form2.h"
+#include "ui/mdi_form1.h"
 #include "ui/frm_date_main.h"
 #include "ui/frm_save_user.h"
 #include "ui/frm_tax_info.h"
@@ -334,7 +335,9 @@ QGroupBox* Form1::buildTools() {
     QAbstractButton* vacation = bindPictureButton(f.Command1, "Command1", ButtonPicture::Vacation);
     connect(ot, &QAbstractButton::clicked, this, &Form1::cmdOT_Click);
     connect(vacation, &QAbstractButton::clicked, this, &Form1::Command1_Click);
-    row->addWidget(bindPictureButton(f.cmdYear, "cmdYear", ButtonPicture::YearToDate));
+    QAbstractButton* year = bindPictureButton(f.cmdYear, "cmdYear", ButtonPicture::YearToDate);
+    connect(year, &QAbstractButton::clicked, this, &Form1::cmdYear_Click);
+    row->addWidget(year);
     row->addWidget(ot);
     row->addWidget(vacation);
     row->addWidget(bindPictureButton(f.cmdPrint, "cmdPrint", ButtonPicture::Print));
@@ -373,6 +376,7 @@ void Form1::buildMenus() {
         {"mnuExitItem", &Form1::mnuExitItem_Click},
         {"mnuVac", &Form1::Command1_Click},
         {"mnuOtItem", &Form1::cmdOT_Click},
+        {"mnuYear", &Form1::cmdYear_Click},
         {"mnuHeader", &Form1::mnuHeader_Click},
         {"mnuTaxInfoItem", &Form1::mnuTaxInfoItem_Click},
         {"mnuState", &Form1::mnuState_Click},
@@ -540,6 +544,14 @@ void Form1::cmdOT_Click() {
     showView(m_form2, [this] { return new ui::Form2(m_session, this); });
 }
 
+void Form1::cmdYear_Click() {
+    // The window is made and filled by the open command, then shown in its normal state.
+    m_session.cmdYear_Click();
+    if (m_ytd) m_ytd->refresh();
+    showView(m_ytd, [this] { return new ui::MDIForm1(m_session, this); });
+    m_ytd->setWindowState(m_ytd->windowState() & ~Qt::WindowMinimized);
+}
+
 void Form1::txtWeek_Click() {
     {
         ui::frmDateMain picker(m_session, this);
@@ -567,6 +579,7 @@ void Form1::afterFlow() {
 
 void Form1::closeViewsOfDiscardedWindows() {
     if (!m_session.hasOvertimeWindow()) dropView(m_form2);
+    if (!m_session.hasYtdWindow()) dropView(m_ytd);
     if (!m_session.hasDialogVac()) dropView(m_dialogVac);
     if (!m_session.hasDialogCity()) dropView(m_dialogCity);
     if (!m_session.hasDialogNonCity()) dropView(m_dialogNonCity);
@@ -578,6 +591,7 @@ void Form1::refreshOpenViews() {
     // A window the session made again (opening a user reads the leave and local files anew)
     // shows what it now holds.
     if (m_form2) m_form2->refresh();
+    if (m_ytd) m_ytd->refresh();
     if (m_dialogVac) m_dialogVac->refresh();
     if (m_dialogCity) m_dialogCity->refresh();
     if (m_dialogNonCity) m_dialogNonCity->refresh();
@@ -586,6 +600,7 @@ void Form1::refreshOpenViews() {
 
 void Form1::closeAllViews() {
     dropView(m_form2);
+    dropView(m_ytd);
     dropView(m_dialogVac);
     dropView(m_dialogState);
     dropView(m_dialogCity);

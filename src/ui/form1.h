@@ -36,6 +36,7 @@ class DialogNonCity;
 class DialogState;
 class DialogVac;
 class Form2;
+class MDIForm1;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -67,6 +68,7 @@ public:
     void mnuNonCity_Click();      // not modal
     void Command1_Click();        // "&Vacation" as well; not modal
     void cmdOT_Click();           // "OT %" as well; not modal
+    void cmdYear_Click();         // "&Year to Date" as well; not modal
     void txtWeek_Click();         // the week-ending picker, modal
     void cmdPeriod_Click();
     void cmdSavePrev_Click();
@@ -109,6 +111,7 @@ private:
 
     // The windows shown without being modal, while they are open (each deletes itself on close).
     QPointer<Form2> m_form2;
+    QPointer<MDIForm1> m_ytd;
     QPointer<DialogVac> m_dialogVac;
     QPointer<DialogState> m_dialogState;
     QPointer<DialogCity> m_dialogCity;

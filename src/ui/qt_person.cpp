@@ -89,6 +89,14 @@ std::optional<std::filesystem::path> QtPerson::chooseFileToOpen(const std::strin
     return std::filesystem::path(file.toStdU16String());
 }
 
+std::optional<std::filesystem::path> QtPerson::chooseFileToSave(const std::string& title, const std::string& filter) {
+    const QString folder =
+        startFolder ? QString::fromStdU16String(startFolder().u16string()) : QDir::currentPath();
+    const QString file = QFileDialog::getSaveFileName(dialogParent(), qs(title), folder, qtFileFilter(filter));
+    if (file.isEmpty()) return std::nullopt;
+    return std::filesystem::path(file.toStdU16String());
+}
+
 QPrinter& QtPerson::printer() {
     if (!m_printer) m_printer = std::make_unique<QPrinter>();
     return *m_printer;

@@ -22,6 +22,7 @@ public:
     std::optional<std::string> prompt(const std::string& text, const std::string& title,
                                       const std::string& initial) override;
     std::optional<std::filesystem::path> chooseFileToOpen(const std::string& title, const std::string& filter) override;
+    std::optional<std::filesystem::path> chooseFileToSave(const std::string& title, const std::string& filter) override;
     bool choosePrinter() override;
 
     // The folder the file chooser starts in: the session's current folder, which opening a user

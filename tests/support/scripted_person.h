@@ -16,6 +16,7 @@ public:
     std::deque<Answer> answers;                          // answers to questions, in order
     std::deque<std::optional<std::string>> prompts;      // answers to input prompts
     std::deque<std::optional<std::filesystem::path>> files;  // answers to the file chooser
+    std::deque<std::optional<std::filesystem::path>> saveFiles;  // answers to the file-save chooser
     bool printerAnswer = true;
 
     Answer ask(const Message& m) override {
@@ -36,6 +37,12 @@ public:
         if (files.empty()) return std::nullopt;
         auto f = files.front();
         files.pop_front();
+        return f;
+    }
+    std::optional<std::filesystem::path> chooseFileToSave(const std::string&, const std::string&) override {
+        if (saveFiles.empty()) return std::nullopt;
+        auto f = saveFiles.front();
+        saveFiles.pop_front();
         return f;
     }
     bool choosePrinter() override { return printerAnswer; }

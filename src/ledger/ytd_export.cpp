@@ -1,0 +1,133 @@
+#include "ledger/ytd_export.h"
+
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <map>
+#include <system_error>
+
+namespace orvane {
+
+const SheetCell* LedgerSheet::at(int row, int column) const {
+    for (const auto& c : cells)
+        if (c.row == row && c.column == column) return &c;
+    return nullptr;
+}
+
+LedgerSheet ToExcel(const frmYear& grid, frmYearTot& totals, bool weekly, const std::array<std::string, 5>& names,
+                    const std::string& userName, const std::string& ssn) {
+    LedgerSheet s;
+    const auto put = [&s](int row, int column, std::string text, SheetStyle style = SheetStyle::Plain) {
+        s.cells.push_back(SheetCell{row, column, std::move(text), style});
+    };
+    const std::array<std::string, 16> headings = {"Date",   "Federal",  "Soc Sec",  "Medicare", "State", "City",
+                                                  names[0], names[1],   names[2],   names[3],   names[4], "Kplan",
+                                                  "Tips",   "OT",       "Net",      "Gross"};
+    for (int c = 0; c < 16; ++c) put(1, c + 1, headings[c], SheetStyle::BoldRed);
+    // Sheet columns in grid order: date, Federal .. K plan, tips, OT, net, gross.
+    constexpr frmYear::Column kColumns[16] = {frmYear::Date, frmYear::Fed,  frmYear::SS,    frmYear::Medi,
+                                              frmYear::State, frmYear::City, frmYear::Muni,  frmYear::Bond,
+                                              frmYear::Dues, frmYear::Pen,  frmYear::Misc,  frmYear::Kplan,
+                                              frmYear::Tips, frmYear::OT,   frmYear::Net,   frmYear::Gross};
+    const int rows = ledgerRowsInUse(weekly);
+    for (int i = 0; i < rows; ++i)
+        for (int c = 0; c < 16; ++c) put(i + 2, c + 1, grid.cell(i, kColumns[c]));
+    const int totalRow = weekly ? 54 : 28;
+    put(totalRow, 1, "TOTALS=", SheetStyle::BoldBlue);
+    const TextBox* line[15] = {&totals.txtTotFed,  &totals.txtTotSS,   &totals.txtTotMedi,  &totals.txtTotState,
+                               &totals.txtTotCity, &totals.txtTotMuni, &totals.txtTotBond,  &totals.txtTotDues,
+                               &totals.txtTotPen,  &totals.txtTotMisc, &totals.txtTotKplan, &totals.txtTotTips,
+                               &totals.txtTotOT,   &totals.txtTotGross, &totals.txtTotNet};
+    for (int c = 0; c < 15; ++c) put(totalRow, c + 2, line[c]->text, SheetStyle::BoldBlue);
+    const int blockRow = weekly ? 56 : 31;
+    const std::pair<const char*, const TextBox*> block[4] = {
+        {"SDI", &totals.txtTotSdi}, {"SUI", &totals.txtTotSui}, {"Cafe", &totals.txtTotCafe}, {"Tips", &totals.txtTotTips}};
+    for (int k = 0; k < 4; ++k) {
+        put(blockRow, 3 + k, block[k].first, SheetStyle::BoldRed);
+        put(blockRow + 1, 3 + k, block[k].second->text, SheetStyle::Blue);
+    }
+    s.leftFooter = userName + "    " + ssn;
+    s.centerFooter = "ORVANE 2007\u00ae";
+    s.rightFooter = "Printed from the Orvane year-to-date ledger";
+    return s;
+}
+
+namespace {
+
+// A text that is a number in whole goes into the sheet as a number, as the spreadsheet takes it.
+bool asNumber(const std::string& text, double& value) {
+    if (text.find_first_not_of(' ') == std::string::npos || !isWholeNumber(text)) return false;
+    value = readNumber(text);
+    return true;
+}
+
+// "&" starts a code in headers and footers; a literal one is doubled.
+std::string footerText(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        out += c;
+        if (c == '&') out += '&';
+    }
+    return out;
+}
+
+}  // namespace
+
+std::optional<std::string> writeLedgerWorkbook(const LedgerSheet& sheet, const std::filesystem::path& path) {
+    const std::string failure = "The workbook " + path.filename().string() + " could not be written.";
+    const std::filesystem::path temporary = path.string() + ".part";
+    lxw_workbook* book = workbook_new(temporary.string().c_str());
+    if (!book) return failure;
+    lxw_worksheet* ws = workbook_add_worksheet(book, nullptr);
+    std::map<SheetStyle, lxw_format*> formats;
+    formats[SheetStyle::Plain] = nullptr;
+    formats[SheetStyle::BoldRed] = workbook_add_format(book);
+    format_set_bold(formats[SheetStyle::BoldRed]);
+    format_set_font_color(formats[SheetStyle::BoldRed], 0xFF0000);
+    formats[SheetStyle::BoldBlue] = workbook_add_format(book);
+    format_set_bold(formats[SheetStyle::BoldBlue]);
+    format_set_font_color(formats[SheetStyle::BoldBlue], 0x0000FF);
+    formats[SheetStyle::Blue] = workbook_add_format(book);
+    format_set_font_color(formats[SheetStyle::Blue], 0x0000FF);
+
+    std::map<int, size_t> widths;  // column fitted to its longest text
+    for (const auto& c : sheet.cells) {
+        const auto row = static_cast<lxw_row_t>(c.row - 1);
+        const auto col = static_cast<lxw_col_t>(c.column - 1);
+        double number = 0;
+        if (asNumber(c.text, number)) worksheet_write_number(ws, row, col, number, formats[c.style]);
+        else worksheet_write_string(ws, row, col, c.text.c_str(), formats[c.style]);
+        widths[c.column] = std::max(widths[c.column], c.text.size());
+    }
+    for (auto [column, width] : widths)
+        worksheet_set_column(ws, static_cast<lxw_col_t>(column - 1), static_cast<lxw_col_t>(column - 1),
+                             static_cast<double>(width) + 2, nullptr);
+    worksheet_freeze_panes(ws, static_cast<lxw_row_t>(sheet.frozenRows), 0);
+    worksheet_set_selection(ws, 0, 0, 0, 0);
+    if (sheet.landscape) worksheet_set_landscape(ws);
+    // Header and footer margins must be above zero in the file format: the smallest it keeps.
+    lxw_header_footer_options options{};
+    options.margin = 0.01;
+    worksheet_set_header_opt(ws, footerText(sheet.centerHeader).c_str(), &options);
+    const std::string footer = "&L" + footerText(sheet.leftFooter) + "&C" + footerText(sheet.centerFooter) + "&R" +
+                               footerText(sheet.rightFooter);
+    worksheet_set_footer_opt(ws, footer.c_str(), &options);
+    if (sheet.fitOnOnePage) worksheet_fit_to_pages(ws, 1, 1);
+    worksheet_set_margins(ws, sheet.margins, sheet.margins, sheet.margins, sheet.margins);
+    if (sheet.centerHorizontally) worksheet_center_horizontally(ws);
+    if (sheet.centerVertically) worksheet_center_vertically(ws);
+    if (workbook_close(book) != LXW_NO_ERROR) {
+        std::error_code ec;
+        std::filesystem::remove(temporary, ec);
+        return failure;
+    }
+    std::error_code ec;
+    std::filesystem::rename(temporary, path, ec);
+    if (ec) {
+        std::filesystem::remove(temporary, ec);
+        return failure;
+    }
+    return std::nullopt;
+}
+
+}  // namespace orvane

@@ -1,0 +1,83 @@
+#include "ledger/ytd_print.h"
+
+namespace orvane {
+
+namespace {
+
+// The heading columns: Week, then the amounts in printed order.
+constexpr int kWeekColumn = 5;
+constexpr int kAmountColumns[15] = {17, 30, 43, 56, 69, 82, 95, 108, 121, 134, 145, 156, 172, 182, 197};
+constexpr const char* kHeadings[15] = {"Federal", "SS",   "MediCare", "State", "City", "MCU", "Bond", "Dues",
+                                       "Pension", "Misc", "KPlan",    "Tips",  "OT",   "Net", "Gross"};
+constexpr float YtdRow::* kRowFields[15] = {&YtdRow::Fed,  &YtdRow::SS,   &YtdRow::Medi, &YtdRow::State, &YtdRow::City,
+                                            &YtdRow::Muni, &YtdRow::Bond, &YtdRow::Dues, &YtdRow::Pen,   &YtdRow::Misc,
+                                            &YtdRow::Kplan, &YtdRow::Tips, &YtdRow::OT,  &YtdRow::Net,   &YtdRow::Gross};
+
+std::string plain(double v) { return formatAmount(v, AmountFormat::Plain); }
+
+}  // namespace
+
+std::string printedRowAmount(float value) {
+    const std::string text = shortestText(value);
+    return value < 0 ? text : " " + text;
+}
+
+LedgerPrintout PrintYr(const YtdLedger& ledger, const YtdTotals& t, bool weekly, const CompanyHeader& header,
+                       const std::string& userName, const std::string& today) {
+    LedgerPrintout out;
+    const auto line = [&out](int fontSize) -> PrintedLine& {
+        out.lines.push_back(PrintedLine{fontSize, {}});
+        return out.lines.back();
+    };
+    const auto put = [&out](PrintedLine& l, int column, std::string text) {
+        l.texts.push_back(PrintedText{static_cast<int>(&l - out.lines.data()), column, std::move(text)});
+    };
+    put(line(10), 1, header.txtHeader[0]);
+    put(line(10), 1, header.txtHeader[1]);
+    {
+        PrintedLine& l = line(10);
+        put(l, 1, header.txtHeader[2]);
+        put(out.lines.back(), 134, header.txtHeader[3]);
+    }
+    {
+        PrintedLine& l = line(9);
+        put(l, 1, "Employee:");
+        put(out.lines.back(), 17, userName);
+        put(out.lines.back(), 145, today);
+    }
+    {
+        line(8);
+        put(out.lines.back(), kWeekColumn, "Week");
+        for (int k = 0; k < 15; ++k) put(out.lines.back(), kAmountColumns[k], kHeadings[k]);
+    }
+    for (int i = 0; i < ledgerRowsInUse(weekly); ++i) {
+        const YtdRow& row = ledger.rows[i];
+        line(8);
+        put(out.lines.back(), kWeekColumn, row.WeekEnding);
+        for (int k = 0; k < 15; ++k) put(out.lines.back(), kAmountColumns[k], printedRowAmount(row.*kRowFields[k]));
+    }
+    line(8);
+    put(out.lines.back(), kWeekColumn, std::string(291, '-'));
+    {
+        line(8);
+        const double totals[15] = {t.YtdFed,  t.YtdSS,   t.YtdMedi, t.YtdState, t.YtdCity,
+                                   t.YtdMuni, t.YtdBond, t.YtdDues, t.YtdPen,   t.YtdMisc,
+                                   t.YtdKplan, t.YtdTips.toDouble(), t.YtdOT.toDouble(), t.YtdNet.toDouble(),
+                                   t.YtdGross.toDouble()};
+        put(out.lines.back(), kWeekColumn, "TOTALS");
+        for (int k = 0; k < 15; ++k) put(out.lines.back(), kAmountColumns[k], plain(totals[k]));
+    }
+    {
+        line(8);
+        put(out.lines.back(), 56, "Total Tips: " + plain(t.YtdTips.toDouble()));
+        put(out.lines.back(), 95, "Total SDI: " + plain(t.YtdSdi));
+        put(out.lines.back(), 121, "Total SUI: " + plain(t.YtdSui));
+        put(out.lines.back(), 145, "Total Cafeteria: " + plain(t.YtdCafe));
+    }
+    line(8);
+    line(6);
+    put(out.lines.back(), kWeekColumn, "Orvane payroll calculator - year-to-date ledger");
+    return out;
+}
+
+}  // namespace orvane

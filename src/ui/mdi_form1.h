@@ -1,0 +1,54 @@
+#pragma once
+// The view of the year-to-date window "Year To Date": the menu bar, the ledger grid (frmYear)
+// and the totals strip (frmYearTot) under it. Shown, not modal. When the session discards the
+// window's model (a save, a switch of user, a calculation) the view closes.
+
+#include <QMainWindow>
+#include <array>
+#include <vector>
+
+#include "app/session.h"
+
+class QLabel;
+class QPrinter;
+class QLineEdit;
+class QWidget;
+
+namespace orvane::ui {
+
+// The printed ledger on a printer: each text at its character column, line by line.
+void printLedger(const LedgerPrintout& printout, QPrinter& printer);
+
+class MDIForm1 : public QMainWindow {
+public:
+    MDIForm1(Session& session, QWidget* parent = nullptr);
+    // The widgets from the window's model.
+    void refresh();
+
+    // The menu commands.
+    void mnuClose_Click();
+    void mnuPrint_Click();
+    void mnuClearAll_Click();
+    void mnuAdd_Click();
+    void mnuExcel_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    orvane::MDIForm1* model() { return m_session.hasYtdWindow() ? &m_session.ytdWindow() : nullptr; }
+    QWidget* buildGrid();
+    QWidget* buildTotals();
+    void takeEdits();
+
+    Session& m_session;
+    std::array<QLabel*, 52> m_Label2{};
+    std::array<std::array<QWidget*, orvane::frmYear::kColumns>, 52> m_cells{};
+    std::array<std::array<QLabel*, orvane::frmYear::kColumns>, 2> m_captions{};
+    std::array<QLineEdit*, 18> m_totals{};
+    std::array<QLabel*, 14> m_totalCaptions{};
+    QWidget* m_secondBlock = nullptr;
+};
+
+}  // namespace orvane::ui

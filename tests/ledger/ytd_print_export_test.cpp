@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "ledger/ytd_export.h"
+#include "ledger/ytd_print.h"
+#include "support/temp_folder.h"
+
+namespace orvane {
+namespace {
+
+const PrintedText* find(const PrintedLine& line, int column) {
+    for (const auto& t : line.texts)
+        if (t.column == column) return &t;
+    return nullptr;
+}
+
+TEST(PrintYr, PlacesRowsAndTotalsAtTheirColumns) {
+    YtdLedger l;
+    l.rows[0].WeekEnding = "1/5/2007";
+    l.rows[0].Fed = 1234.5f;
+    l.rows[0].Gross = 2000;
+    l.rows[0].Net = -3;
+    l.rows[1].Sdi = 2;
+    const YtdTotals t = AddAnnual(l, false).totals;
+    CompanyHeader h;
+    h.txtHeader = {"Acme", "1 Road", "12345", "ID-9"};
+    const LedgerPrintout p = PrintYr(l, t, false, h, "Smith", "1/5/2007");
+    EXPECT_TRUE(p.landscape);
+    EXPECT_EQ(p.fontName, "Arial");
+    // 3 header lines, employee, headings, 26 rows, rule, totals, extra totals, empty, banner.
+    ASSERT_EQ(p.lines.size(), 3u + 1 + 1 + 26 + 1 + 1 + 1 + 1 + 1);
+    EXPECT_EQ(find(p.lines[2], 134)->text, "ID-9");
+    EXPECT_EQ(p.lines[3].fontSize, 9);
+    EXPECT_EQ(find(p.lines[3], 17)->text, "Smith");
+    EXPECT_EQ(find(p.lines[3], 145)->text, "1/5/2007");
+    const PrintedLine& headings = p.lines[4];
+    EXPECT_EQ(headings.fontSize, 8);
+    const struct {
+        int column;
+        const char* heading;
+        const char* row;
+        const char* total;
+    } cases[] = {
+        {17, "Federal", " 1234.5", "1234.50"},
+        {30, "SS", " 0", ".00"},
+        {156, "Tips", " 0", ".00"},
+        {182, "Net", "-3", "-3.00"},
+        {197, "Gross", " 2000", "2000.00"},
+    };
+    const PrintedLine& row = p.lines[5];
+    const PrintedLine& totals = p.lines[5 + 26 + 1];
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.heading);
+        EXPECT_EQ(find(headings, c.column)->text, c.heading);
+        EXPECT_EQ(find(row, c.column)->text, c.row);
+        EXPECT_EQ(find(totals, c.column)->text, c.total);
+    }
+    EXPECT_EQ(find(row, 5)->text, "1/5/2007");
+    EXPECT_EQ(find(p.lines[5 + 26], 5)->text, std::string(291, '-'));
+    EXPECT_EQ(find(totals, 5)->text, "TOTALS");
+    EXPECT_EQ(find(p.lines[5 + 26 + 2], 95)->text, "Total SDI: 2.00");
+    EXPECT_EQ(p.lines.back().fontSize, 6);
+}
+
+// The text of one sheet of the written workbook.
+std::string sheetXml(const std::filesystem::path& book) {
+    const std::string command = "unzip -p '" + book.string() + "' xl/worksheets/sheet1.xml";
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        size_t n;
+        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+        pclose(pipe);
+    }
+    return out;
+}
+
+TEST(ToExcel, MapsTheGridAndTotalsToTheirCells) {
+    struct Case {
+        bool weekly;
+        int lastRow, totalRow, blockRow;
+    };
+    for (const Case c : {Case{true, 53, 54, 56}, Case{false, 27, 28, 31}}) {
+        SCOPED_TRACE(c.weekly ? "weekly" : "bi-weekly");
+        frmYear grid;
+        frmYearTot totals;
+        YtdLedger l;
+        l.rows[0].WeekEnding = "1/5/2007";
+        l.rows[0].Gross = 400;
+        l.rows[0].Net = 300;
+        l.rows[0].Tips = 20;
+        l.rows[ledgerRowsInUse(c.weekly) - 1].WeekEnding = "last";
+        grid.fill(l, c.weekly, true);
+        totals.show(AddAnnual(l, c.weekly).totals, true);
+        const LedgerSheet s =
+            ToExcel(grid, totals, c.weekly, {"CU", "Bond", "Dues", "Pension", "Misc."}, "Smith", "123-45-6789");
+        EXPECT_EQ(s.at(1, 7)->text, "CU");
+        EXPECT_EQ(s.at(1, 15)->text, "Net");
+        EXPECT_EQ(s.at(1, 1)->style, SheetStyle::BoldRed);
+        EXPECT_EQ(s.at(2, 1)->text, "1/5/2007");
+        EXPECT_EQ(s.at(c.lastRow, 1)->text, "last");
+        EXPECT_EQ(s.at(2, 15)->text, "300.00");  // net under "Net"
+        EXPECT_EQ(s.at(2, 16)->text, "400.00");  // gross under "Gross"
+        EXPECT_EQ(s.at(c.totalRow, 1)->text, "TOTALS=");
+        EXPECT_EQ(s.at(c.totalRow, 13)->text, "20.00");
+        EXPECT_EQ(s.at(c.totalRow, 15)->text, "300.00");
+        EXPECT_EQ(s.at(c.totalRow, 16)->text, "400.00");
+        EXPECT_EQ(s.at(c.totalRow, 16)->style, SheetStyle::BoldBlue);
+        EXPECT_EQ(s.at(c.blockRow, 3)->text, "SDI");
+        EXPECT_EQ(s.at(c.blockRow + 1, 6)->text, "20.00");
+        EXPECT_EQ(s.at(c.blockRow + 1, 6)->style, SheetStyle::Blue);
+        EXPECT_EQ(s.leftFooter, "Smith    123-45-6789");
+    }
+}
+
+TEST(ToExcel, WritesAWorkbookThatReadsBack) {
+    test::TempFolder dir(false);
+    frmYear grid;
+    frmYearTot totals;
+    YtdLedger l;
+    l.rows[0].WeekEnding = "1/5/2007";
+    l.rows[0].Gross = 400;
+    grid.fill(l, true, true);
+    totals.show(AddAnnual(l, true).totals, true);
+    const auto path = dir.path / "Smith.xlsx";
+    ASSERT_FALSE(writeLedgerWorkbook(ToExcel(grid, totals, true, {"A", "B", "C", "D", "E"}, "S&P", "1"), path));
+    const std::string xml = sheetXml(path);
+    ASSERT_FALSE(xml.empty());
+    const auto cell = [&xml](const std::string& ref) {
+        const auto at = xml.find("<c r=\"" + ref + "\"");
+        return at == std::string::npos ? std::string() : xml.substr(at, xml.find("</c>", at) - at);
+    };
+    EXPECT_NE(cell("P2").find("<v>400</v>"), std::string::npos) << cell("P2");
+    EXPECT_NE(cell("A54").find("t=\"s\""), std::string::npos);  // "TOTALS=" as a shared text
+    EXPECT_NE(xml.find("<pane ySplit=\"1\""), std::string::npos);
+    EXPECT_NE(xml.find("orientation=\"landscape\""), std::string::npos);
+    EXPECT_NE(xml.find("fitToPage=\"1\""), std::string::npos);
+    EXPECT_NE(xml.find("&amp;LS&amp;&amp;P    1&amp;CORVANE 2007"), std::string::npos);
+    EXPECT_NE(xml.find("horizontalCentered=\"1\""), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.path / "Smith.xlsx.part"));
+    // A folder that does not exist: a message, no crash.
+    EXPECT_TRUE(writeLedgerWorkbook(ToExcel(grid, totals, true, {}, "S", "1"), dir.path / "none" / "x.xlsx"));
+}
+
+}  // namespace
+}  // namespace orvane

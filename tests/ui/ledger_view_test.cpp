@@ -1,0 +1,103 @@
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "app/session.h"
+#include "support/scripted_person.h"
+#include "support/temp_folder.h"
+#include "ui/form1.h"
+#include "ui/mdi_form1.h"
+
+namespace {
+
+using orvane::Answer;
+using orvane::Session;
+
+class LedgerView : public ::testing::Test {
+protected:
+    void SetUp() override {
+        session.startUp();
+        main = std::make_unique<orvane::ui::Form1>(session);
+        main->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+    }
+    orvane::ui::MDIForm1* ledger() { return main->findChild<orvane::ui::MDIForm1*>("MDIForm1"); }
+    template <class T>
+    T* in(QWidget* w, const QString& name) {
+        T* found = w->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+
+    orvane::test::TempFolder dir;
+    orvane::test::ScriptedPerson person;
+    orvane::test::FixedClock clock;
+    Session session{person, clock, dir.path};
+    std::unique_ptr<orvane::ui::Form1> main;
+};
+
+TEST_F(LedgerView, YearToDateOpensPastesAndClosesThroughItsCommand) {
+    QTest::keyClicks(main->txtAmount(0), "40");
+    QTest::mouseClick(main->findChild<QAbstractButton*>("cmdCal"), Qt::LeftButton);
+    QTest::mouseClick(main->findChild<QAbstractButton*>("cmdYear"), Qt::LeftButton);
+    orvane::ui::MDIForm1* w = ledger();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->windowTitle(), "Year To Date");
+
+    // A left click on week 1 pastes the results; the gross column shows 300.00.
+    QTest::mouseClick(in<QLabel>(w, "Label2_0"), Qt::LeftButton);
+    auto* gross = in<QLineEdit>(w, QString("cell_0_%1").arg(orvane::frmYear::Gross));
+    EXPECT_EQ(gross->text(), "300.00");
+    EXPECT_EQ(in<QLineEdit>(w, "total_13")->text(), "300.00");  // "Gross" total
+
+    // The "Gross" cell swallows letters; the "Tips" cell takes them.
+    QTest::keyClicks(gross, "x5");
+    EXPECT_EQ(gross->text(), "300.005");
+    auto* tips = in<QLineEdit>(w, QString("cell_0_%1").arg(orvane::frmYear::Tips));
+    QTest::keyClicks(tips, "x");
+    EXPECT_TRUE(tips->text().endsWith("x"));
+
+    // The close box is refused.
+    w->close();
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(person.messages.back().lines, std::vector<std::string>{"USE CLOSE INSTEAD"});
+
+    // "&Close", answered No: the window goes, nothing is written.
+    person.answers.push_back(Answer::No);
+    in<QAction>(w, "mnuClose")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(ledger(), nullptr);
+    EXPECT_FALSE(session.hasYtdWindow());
+    EXPECT_FALSE(std::filesystem::exists(dir.path / ".yrw"));
+}
+
+TEST_F(LedgerView, ACalculationClosesTheOpenLedger) {
+    main->findChild<QAction*>("mnuYear")->trigger();
+    ASSERT_NE(ledger(), nullptr);
+    QTest::mouseClick(main->findChild<QAbstractButton*>("cmdCal"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(ledger(), nullptr);
+}
+
+TEST_F(LedgerView, PrintedLedgerGoesToThePrinter) {
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const auto pdf = dir.path / "ledger.pdf";
+    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    session.ledger.rows[0].WeekEnding = "1/5/2007";
+    session.AddAnnual();
+    orvane::ui::printLedger(session.ytdPrintout(), printer);
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
+}
+
+}  // namespace
