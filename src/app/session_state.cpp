@@ -161,7 +161,9 @@ bool Session::DialogState_cmdMkDefault_Click() {
     // The current user's files, then the same settings as the default file set, which every
     // window created before a user is opened or made reads.
     if (!writeUserFileSet({folder, UserName}) || !writeUserFileSet({folder, ""})) return false;
-    for (const char* window : {"Form2", "DialogVac", "frmSaveUser", "DialogState", "DialogCity", "DialogNonCity"})
+    YtdQuietClose = true;  // the ledger window closes without its own question
+    for (const char* window :
+         {"Form2", "DialogVac", "MDIForm1", "frmSaveUser", "DialogState", "DialogCity", "DialogNonCity"})
         discardWindow(window);
     return true;
 }
