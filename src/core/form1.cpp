@@ -67,8 +67,8 @@ Form1::Form1() {
 
     // The one place that says which commands work: those whose window or printout this build
     // does not have yet are shown, but disabled. Each is enabled here when its window arrives.
-    for (CommandButton* b : {&cmdYear, &cmdPrint}) b->enabled = false;
-    for (const char* name : {"mnuChecks", "mnuPrintSheetItem", "mnuPrintItem", "mnuYear", "mnuHelpItem"})
+    for (CommandButton* b : {&cmdYear}) b->enabled = false;
+    for (const char* name : {"mnuYear", "mnuHelpItem"})
         menu(name)->enabled = false;
 }
 
