@@ -36,6 +36,7 @@ class DialogNonCity;
 class DialogState;
 class DialogVac;
 class Form2;
+class frmChecks;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -70,6 +71,9 @@ public:
     void txtWeek_Click();         // the week-ending picker, modal
     void cmdPeriod_Click();
     void cmdSavePrev_Click();
+    void cmdPrint_Click();        // "Print Sheet" as well
+    void mnuPrintItem_Click();    // the window printed as a picture
+    void mnuChecks_Click();       // not modal
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -114,6 +118,7 @@ private:
     QPointer<DialogCity> m_dialogCity;
     QPointer<DialogNonCity> m_dialogNonCity;
     QPointer<DialogHeader> m_dialogHeader;
+    QPointer<frmChecks> m_frmChecks;
 };
 
 }  // namespace orvane::ui
