@@ -38,9 +38,13 @@ std::variant<dlgPrintSet::Offsets, std::string> dlgPrintSet::offsets() const {
         float& into;
     };
     for (Box b : {Box{cboHorz, "Horizontal", o.cboHorz}, Box{cboVert, "Vertical", o.cboVert}}) {
-        if (!isWholeNumber(b.box.text))
+        // The list offers "+5" to "+1": a plus sign before the number is part of it.
+        std::string text = b.box.text;
+        const size_t first = text.find_first_not_of(' ');
+        if (first != std::string::npos && text[first] == '+') text.erase(first, 1);
+        if (!isWholeNumber(text))
             return "The " + std::string(b.name) + " offset \"" + b.box.text + "\" is not a number.";
-        const double v = readNumber(b.box.text);
+        const double v = readNumber(text);
         if (std::fabs(v) > kLargestOffset)
             return "The " + std::string(b.name) + " offset must be between -" + std::to_string(kLargestOffset) +
                    " and +" + std::to_string(kLargestOffset) + ".";
