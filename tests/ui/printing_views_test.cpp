@@ -79,6 +79,58 @@ TEST(QtPrinter, PayStubOnAPdfPage) {
     EXPECT_TRUE(found);
 }
 
+TEST(QtPrinter, CheckOnAPdfPage) {
+    test::TempFolder folder(false);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const auto pdf = folder.path / "check.pdf";
+    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    CheckInputs in;
+    in.stub = stubOfOnePeriod().stub;
+    in.boxes = {"01/05/2007", "Ann Smith********", "***347.40", "Ann Smith", "12 Elm St", "Louisville, KY 40202",
+                "123-45-6789", "January"};
+    in.AmountWords = " Three Hundred Forty Seven and 40/100";
+    ASSERT_TRUE(ui::printDocument(printer, PrintCheck(in)));
+    const QString text = pdfText(pdf);
+    for (const char* expected : {"***347.40", "***** Three Hundred Forty Seven and 40/100*****", "Louisville, KY 40202",
+                                 "January", "Taxes/Deduct", "Regular1 Earning"}) {
+        SCOPED_TRACE(expected);
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << text.toStdString();
+    }
+    EXPECT_EQ(text.count("Regular1 Earning"), 2);  // two stubs
+}
+
+// A person whose printer keeps what it is given.
+class RecordingPerson : public test::ScriptedPerson {
+public:
+    struct Recorder : Printer {
+        std::vector<PrintDocument> documents;
+        bool print(const PrintDocument& d) override {
+            documents.push_back(d);
+            return true;
+        }
+    } recorder;
+    Printer* currentPrinter() override { return &recorder; }
+};
+
+TEST(PrintButton, PrintsTheStubAndShowsZeroInEmptyBoxes) {
+    test::TempFolder folder;
+    RecordingPerson person;
+    test::FixedClock clock;
+    Session session{person, clock, folder.path};
+    session.startUp();
+    ui::Form1 window(session);
+    window.show();
+    window.txtAmount(0)->setText("40");
+    session.form1().txtAmount[0].text = "40";
+    window.cmdCal_Click();
+    window.cmdPrint_Click();
+    ASSERT_EQ(person.recorder.documents.size(), 1u);
+    EXPECT_EQ(window.txtAmount(1)->text(), "0");
+    window.menuAction("mnuPrintSheetItem")->trigger();
+    EXPECT_EQ(person.recorder.documents.size(), 2u);
+}
+
 TEST(QtPrinter, WindowImageOnAPdfPage) {
     test::TempFolder folder(false);
     QWidget window;
