@@ -323,6 +323,9 @@ public:
     bool hasChecksWindow() const { return m_checks != nullptr; }
     // Its Form_Click and Form_GotFocus: the amount, the words and the employee lines again.
     void checksWindowClick();
+    // Its close box: the window and its offset window are discarded; the next "C&hecks" fills a
+    // new one, with the week-ending date again.
+    void checksWindowClose();
     // Its menu "Print": the printer offset window, made from the profile files read again.
     dlgPrintSet& mnuPrintCheck_Click();
     bool hasPrintSetWindow() const { return m_printSet != nullptr; }

@@ -90,6 +90,11 @@ frmChecks& Session::checksWindow() {
 
 void Session::checksWindowClick() { checksWindow().Form_Click(profile, pay.NetPay); }
 
+void Session::checksWindowClose() {
+    printSetCancel();
+    m_checks.reset();
+}
+
 dlgPrintSet& Session::mnuPrintCheck_Click() {
     if (!m_printSet) {
         LoadUser();

@@ -1,5 +1,6 @@
 #include "ui/frm_checks.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -79,6 +80,12 @@ bool frmChecks::event(QEvent* event) {
         refresh();
     }
     return QDialog::event(event);
+}
+
+void frmChecks::closeEvent(QCloseEvent* event) {
+    if (m_printSet) m_printSet->close();
+    m_session.checksWindowClose();
+    QDialog::closeEvent(event);
 }
 
 void frmChecks::mnuPrintCheck_Click() {

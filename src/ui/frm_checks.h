@@ -24,6 +24,7 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     Session& m_session;

@@ -174,6 +174,20 @@ TEST_F(SessionPrint, ChecksWindowFillsFromTheLastCalculation) {
     EXPECT_EQ(w.txtDollars.text.substr(0, 14), " Three Hundred");
 }
 
+TEST_F(SessionPrint, ClosedChecksWindowIsFilledAnewWithTheDate) {
+    calculate({"40"});
+    frmChecks& first = session.mnuChecks_Click();
+    first.txtCheckDate.text = "02/01/2007";
+    first.txtMemo.text = "January";
+    session.mnuPrintCheck_Click();
+    session.checksWindowClose();
+    EXPECT_FALSE(session.hasChecksWindow());
+    EXPECT_FALSE(session.hasPrintSetWindow());
+    frmChecks& again = session.mnuChecks_Click();
+    EXPECT_EQ(again.txtCheckDate.text, session.form1().txtWeek.text);
+    EXPECT_EQ(again.txtMemo.text, "");
+}
+
 TEST_F(SessionPrint, OffsetsAreStoredWithTheProfileAndMoveTheCheck) {
     calculate({"40"});
     frmChecks& checks = session.mnuChecks_Click();
