@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/printer.h"
+
 namespace orvane {
 
 enum class MessageIcon { None, Information, Exclamation, Critical, Question };
@@ -38,6 +40,9 @@ public:
     }
     // The printer chooser; false when the person cancels.
     virtual bool choosePrinter() = 0;
+    // The printer the print commands send their pages to (the one chosen last); nothing when
+    // there is none.
+    virtual Printer* currentPrinter() { return nullptr; }
 
     void tell(std::vector<std::string> lines, std::string title = "Orvane",
               MessageIcon icon = MessageIcon::Exclamation) {

@@ -70,6 +70,7 @@ bool Session::Calcu_late() {
     f.clearResultCaptions();
     auto federal = LoadFedTables();
     auto entry = std::get<PayPeriodEntry>(f.readEntries());
+    lastEntry = entry;
     pay = calculatePay(gatherInputs(entry, std::move(federal)));
     // The four per-period deductions leave every calculation rounded to cents.
     profile.txtMuni = pay.Muni;

@@ -31,6 +31,9 @@
 #include "ledger/ytd_print.h"
 #include "ledger/ytd_ledger.h"
 #include "ledger/ytd_totals.h"
+#include "print/dlg_print_set.h"
+#include "print/frm_checks.h"
+#include "print/pay_stub.h"
 #include "state/dialog_state.h"
 #include "state/state_tax_settings.h"
 
@@ -352,6 +355,51 @@ private:
 
 public:
     // ---- end ledger ----
+public:
+
+    // ---- printing (session_print.cpp) ----
+    // The entries of the last calculation: the pay stub and the check print their pay.
+    PayPeriodEntry lastEntry;
+    // cmdPrint_Click and "Print Sheet": the printer chooser, then the pay stub; a cancel ends the
+    // command without a word. True when the page went to the printer.
+    bool cmdPrint_Click();
+    bool mnuPrintSheetItem_Click() { return cmdPrint_Click(); }
+    // "&Print Image": the printer chooser, then the main window as a picture, which only the view
+    // can make (printMainWindowImage, false when the printer failed).
+    bool mnuPrintItem_Click();
+    std::function<bool()> printMainWindowImage;
+    // PrintText: the profile and leave files read again, empty entry boxes set to "0", the header
+    // read, and the pay stub printed.
+    bool PrintText();
+
+    // "C&hecks": the checks window, created on first use (the view shows it, not modal).
+    frmChecks& mnuChecks_Click() { return checksWindow(); }
+    frmChecks& checksWindow();
+    bool hasChecksWindow() const { return m_checks != nullptr; }
+    // Its Form_Click and Form_GotFocus: the amount, the words and the employee lines again.
+    void checksWindowClick();
+    // Its close box: the window and its offset window are discarded; the next "C&hecks" fills a
+    // new one, with the week-ending date again.
+    void checksWindowClose();
+    // Its menu "Print": the printer offset window, made from the profile files read again.
+    dlgPrintSet& mnuPrintCheck_Click();
+    bool hasPrintSetWindow() const { return m_printSet != nullptr; }
+    // "&Apply": the offsets into the profile, and the profile files written. False, after a
+    // message, when a box is refused or the files could not be written.
+    bool printSetApply();
+    // "Print Check": "&Apply", the check printed, the window closed (it stays when refused).
+    bool printSetPrintCheck();
+    void printSetCancel();  // "&Cancel"
+    // PrintCheck: the check page with the offsets of the profile. False, after a message, when the
+    // check cannot be printed.
+    bool PrintCheck();
+
+private:
+    StubInputs stubInputs();
+    void zeroEmptyEntries();
+    bool sendToPrinter(const PrintDocument& document, const std::string& title);
+    std::unique_ptr<frmChecks> m_checks;
+    std::unique_ptr<dlgPrintSet> m_printSet;
 
 private:
     PayInputs gatherInputs(const PayPeriodEntry& entry, std::optional<FederalTables> federal);

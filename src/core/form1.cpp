@@ -67,9 +67,7 @@ Form1::Form1() {
 
     // The one place that says which commands work: those whose window or printout this build
     // does not have yet are shown, but disabled. Each is enabled here when its window arrives.
-    cmdPrint.enabled = false;
-    for (const char* name : {"mnuChecks", "mnuPrintSheetItem", "mnuPrintItem", "mnuHelpItem"})
-        menu(name)->enabled = false;
+    for (const char* name : {"mnuHelpItem"}) menu(name)->enabled = false;
 }
 
 MenuItem* Form1::menu(const std::string& name) {

@@ -29,7 +29,10 @@
 #include "ui/dialog_vac.h"
 #include "ui/form2.h"
 #include "ui/mdi_form1.h"
+#include "ui/frm_checks.h"
 #include "ui/frm_date_main.h"
+#include "ui/qt_person.h"
+#include "ui/qt_printer.h"
 #include "ui/frm_save_user.h"
 #include "ui/frm_tax_info.h"
 
@@ -142,12 +145,31 @@ Form1::Form1(Session& session, QWidget* parent) : QMainWindow(parent), m_session
             self->refreshOpenViews();
         });
     };
+    // "&Print Image": the window as it is shown, on the printer the person chose.
+    m_session.printMainWindowImage = [self, &session = m_session] {
+        auto* person = dynamic_cast<QtPerson*>(&session.person());
+        return self && person && printWidgetImage(person->printer(), *self);
+    };
 
     refresh();
     txtAmount(0)->setFocus();  // ready for the hours of the period
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() { m_session.printMainWindowImage = nullptr; }
+
+void Form1::cmdPrint_Click() {
+    m_session.cmdPrint_Click();
+    afterFlow();  // empty entry boxes now show "0"
+}
+
+void Form1::mnuPrintItem_Click() {
+    m_session.mnuPrintItem_Click();
+    afterFlow();
+}
+
+void Form1::mnuChecks_Click() {
+    showView(m_frmChecks, [this] { return new ui::frmChecks(m_session, this); });
+}
 
 orvane::Form1& Form1::model() { return m_session.form1(); }
 
@@ -340,7 +362,9 @@ QGroupBox* Form1::buildTools() {
     row->addWidget(year);
     row->addWidget(ot);
     row->addWidget(vacation);
-    row->addWidget(bindPictureButton(f.cmdPrint, "cmdPrint", ButtonPicture::Print));
+    QAbstractButton* print = bindPictureButton(f.cmdPrint, "cmdPrint", ButtonPicture::Print);
+    connect(print, &QAbstractButton::clicked, this, &Form1::cmdPrint_Click);
+    row->addWidget(print);
     return box;
 }
 
@@ -383,6 +407,9 @@ void Form1::buildMenus() {
         {"mnuCity", &Form1::mnuCity_Click},
         {"mnuNonCity", &Form1::mnuNonCity_Click},
         {"mnuAboutItem", &Form1::mnuAboutItem_Click},
+        {"mnuChecks", &Form1::mnuChecks_Click},
+        {"mnuPrintSheetItem", &Form1::cmdPrint_Click},
+        {"mnuPrintItem", &Form1::mnuPrintItem_Click},
     };
     for (auto [name, command] : commands) connect(menuAction(name), &QAction::triggered, this, command);
 }
@@ -596,6 +623,7 @@ void Form1::refreshOpenViews() {
     if (m_dialogCity) m_dialogCity->refresh();
     if (m_dialogNonCity) m_dialogNonCity->refresh();
     if (m_dialogState) m_dialogState->refresh();
+    if (m_frmChecks) m_frmChecks->refresh();
 }
 
 void Form1::closeAllViews() {
@@ -606,6 +634,7 @@ void Form1::closeAllViews() {
     dropView(m_dialogCity);
     dropView(m_dialogNonCity);
     dropView(m_dialogHeader);
+    dropView(m_frmChecks);
 }
 
 void Form1::mnuAboutItem_Click() {

@@ -37,6 +37,7 @@ class DialogState;
 class DialogVac;
 class Form2;
 class MDIForm1;
+class frmChecks;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -72,6 +73,9 @@ public:
     void txtWeek_Click();         // the week-ending picker, modal
     void cmdPeriod_Click();
     void cmdSavePrev_Click();
+    void cmdPrint_Click();        // "Print Sheet" as well
+    void mnuPrintItem_Click();    // the window printed as a picture
+    void mnuChecks_Click();       // not modal
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -117,6 +121,7 @@ private:
     QPointer<DialogCity> m_dialogCity;
     QPointer<DialogNonCity> m_dialogNonCity;
     QPointer<DialogHeader> m_dialogHeader;
+    QPointer<frmChecks> m_frmChecks;
 };
 
 }  // namespace orvane::ui

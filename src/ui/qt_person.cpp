@@ -102,6 +102,11 @@ QPrinter& QtPerson::printer() {
     return *m_printer;
 }
 
+Printer* QtPerson::currentPrinter() {
+    if (!m_sink) m_sink = std::make_unique<QtPrinter>(printer());
+    return m_sink.get();
+}
+
 bool QtPerson::choosePrinter() {
     QPrintDialog dialog(&printer(), dialogParent());
     return dialog.exec() == QDialog::Accepted;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/person.h"
+#include "ui/qt_printer.h"
 
 namespace orvane::ui {
 
@@ -24,6 +25,7 @@ public:
     std::optional<std::filesystem::path> chooseFileToOpen(const std::string& title, const std::string& filter) override;
     std::optional<std::filesystem::path> chooseFileToSave(const std::string& title, const std::string& filter) override;
     bool choosePrinter() override;
+    Printer* currentPrinter() override;
 
     // The folder the file chooser starts in: the session's current folder, which opening a user
     // in another folder changes. Unset, the process's current folder.
@@ -35,6 +37,7 @@ public:
 
 private:
     std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QtPrinter> m_sink;
 };
 
 }  // namespace orvane::ui

@@ -1,0 +1,15 @@
+#pragma once
+// Where printouts go: a printer that plays a print document on one page and ends it.
+
+#include "print/print_document.h"
+
+namespace orvane {
+
+class Printer {
+public:
+    virtual ~Printer() = default;
+    // Prints the document and sends the page. False when the printer failed.
+    virtual bool print(const PrintDocument& document) = 0;
+};
+
+}  // namespace orvane

@@ -1,0 +1,67 @@
+#include "ui/dlg_print_set.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/user_widgets.h"
+
+namespace orvane::ui {
+
+dlgPrintSet::dlgPrintSet(Session& session, QWidget* parent) : QDialog(parent), m_session(session) {
+    orvane::dlgPrintSet& m = session.mnuPrintCheck_Click();
+    setWindowTitle(qs(m.Caption));
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(new QLabel(qs(m.lbHeading.caption)), 0, 0, 1, 2);
+    const auto combo = [](const ComboBox& model, const char* name) {
+        auto* c = new QComboBox;
+        c->setObjectName(name);
+        c->setEditable(true);
+        for (const auto& item : model.list) c->addItem(qs(item));
+        c->setEditText(qs(model.text));
+        return c;
+    };
+    m_cboHorz = combo(m.cboHorz, "cboHorz");
+    m_cboVert = combo(m.cboVert, "cboVert");
+    grid->addWidget(new QLabel(qs(m.lbHorz.caption)), 1, 0);
+    grid->addWidget(m_cboHorz, 1, 1);
+    grid->addWidget(new QLabel(qs(m.lbVert.caption)), 2, 0);
+    grid->addWidget(m_cboVert, 2, 1);
+    auto* week = new QLabel(qs(m.lbWeek.caption));
+    week->setObjectName("lbWeek");
+    grid->addWidget(week, 3, 0, 1, 2);
+    auto* instructions = new QLabel(qs(m.lbInstructions.caption));
+    instructions->setWordWrap(true);
+    grid->addWidget(instructions, 4, 0, 1, 3);
+    auto* ok = new QPushButton(literalCaption(m.OKButton.caption));
+    auto* apply = new QPushButton(qs(m.cmdApply.caption));
+    auto* cancel = new QPushButton(qs(m.CancelButton.caption));
+    ok->setObjectName("OKButton");
+    apply->setObjectName("cmdApply");
+    grid->addWidget(ok, 1, 2);
+    grid->addWidget(apply, 2, 2);
+    grid->addWidget(cancel, 3, 2);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        takeBoxes();
+        if (m_session.printSetPrintCheck()) QDialog::accept();
+    });
+    connect(apply, &QPushButton::clicked, this, [this] {
+        takeBoxes();
+        m_session.printSetApply();
+    });
+    connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
+}
+
+void dlgPrintSet::takeBoxes() {
+    orvane::dlgPrintSet& m = m_session.mnuPrintCheck_Click();
+    m.cboHorz.text = ss(m_cboHorz->currentText());
+    m.cboVert.text = ss(m_cboVert->currentText());
+}
+
+void dlgPrintSet::reject() {
+    if (m_session.hasPrintSetWindow()) m_session.printSetCancel();
+    QDialog::reject();
+}
+
+}  // namespace orvane::ui

@@ -1,0 +1,35 @@
+#pragma once
+// The view of the checks window "Check Printing" (shown, not modal): the check on screen. A click
+// on the window or its return to the front fills it again from the last calculation.
+
+#include <QDialog>
+#include <QPointer>
+#include <utility>
+#include <vector>
+
+#include "app/session.h"
+
+class QLineEdit;
+
+namespace orvane::ui {
+
+class dlgPrintSet;
+
+class frmChecks : public QDialog {
+public:
+    frmChecks(Session& session, QWidget* parent = nullptr);
+    void refresh();
+    void mnuPrintCheck_Click();  // the printer offset window, not modal
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Session& m_session;
+    std::vector<std::pair<QLineEdit*, TextBox*>> m_boxes;
+    QPointer<dlgPrintSet> m_printSet;
+};
+
+}  // namespace orvane::ui
