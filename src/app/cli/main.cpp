@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
     }
     auto& form = session.form1();
     for (size_t i = 0; i < amounts.size(); ++i) form.txtAmount[i].text = amounts[i];
-    if (week) form.txtWeek.text = *week;
+    if (week) session.setWeekText(*week);  // as the program puts a text into txtWeek
     form.opt1x.value = !twoX;
     form.opt2x.value = twoX;
     if (!session.cmdCal_Click()) return 1;
