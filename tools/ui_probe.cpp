@@ -122,7 +122,7 @@ int windows(int argc, char** argv) {
         for (int i = 0; i < 5; ++i) QApplication::processEvents();
     };
     for (const char* menu : {"mnuTaxInfoItem", "mnuSave", "mnuHeader", "mnuState", "mnuCity", "mnuNonCity", "mnuVac",
-                             "mnuOtItem"}) {
+                             "mnuOtItem", "mnuYear", "mnuChecks"}) {
         // A modal window is pictured and closed while its command waits; the others after it.
         QTimer::singleShot(100, [&, menu] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
