@@ -38,14 +38,9 @@ DialogNonCity::DialogNonCity(Session& session, QWidget* parent) : QDialog(parent
     m_boxes = new BoxBehaviour(this);
 
     auto makeBox = [&](int column, int row) {
-        auto* edit = new QLineEdit;
-        edit->setObjectName(QString("%1_%2").arg(kColumns[column].name).arg(row));
-        m_boxes->attach(edit, true);
-        m_columns[column][row] = edit;
-        connect(edit, &QLineEdit::textEdited, this, [this, column, row](const QString& text) {
-            (model().*kColumns[column].member)[row].text = text.toStdString();
-        });
-        return edit;
+        return m_columns[column][row] = m_boxes->columnBox(kColumns[column].name, row, [this, column, row](const std::string& text) {
+                   (model().*kColumns[column].member)[row].text = text;
+               });
     };
     auto makeTable = [&](const char* period, int firstColumn, const char* objectName) {
         auto* frame = new QGroupBox;

@@ -26,6 +26,15 @@ public:
 
 }  // namespace
 
+QLineEdit* BoxBehaviour::columnBox(const char* column, int row, std::function<void(const std::string&)> write) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(QString("%1_%2").arg(column).arg(row));
+    attach(edit, true);
+    QObject::connect(edit, &QLineEdit::textEdited, this,
+                     [write = std::move(write)](const QString& text) { write(text.toStdString()); });
+    return edit;
+}
+
 QString columnHeading(const char* text) {
     QString heading = QString::fromUtf8(text).trimmed();
     if (heading.size() <= 12) return heading;

@@ -4,6 +4,7 @@
 // is dropped without a sound, pasted text with such a character is refused).
 
 #include <QLabel>
+#include <functional>
 #include <QObject>
 #include <QString>
 #include <string>
@@ -20,6 +21,8 @@ public:
     using QObject::QObject;
     // Makes the box select its text on entry and, when numeric, take only the numeric keys.
     void attach(QLineEdit* box, bool numeric);
+    // A numeric box of a column table, named "<column>_<row>"; each edit goes to `write`.
+    QLineEdit* columnBox(const char* column, int row, std::function<void(const std::string&)> write);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
