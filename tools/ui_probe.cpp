@@ -48,6 +48,30 @@ public:
     orvane::Date today() const override { return {2007, 1, 5}; }
 };
 
+// A fresh folder with the shipped Federal.dtt as the current folder, the session started in it and
+// the main window shown after a calculation of 40 hours.
+struct CalculatedWindow {
+    QTemporaryDir folder;
+    orvane::HeadlessPerson person{std::cerr};
+    FixedClock clock;
+    std::unique_ptr<orvane::Session> session;
+    std::unique_ptr<orvane::ui::Form1> window;
+
+    bool open() {
+        if (!folder.isValid() ||
+            !QFile::copy(QStringLiteral(ORVANE_DATA "/Federal.dtt"), folder.filePath("Federal.dtt")))
+            return false;
+        QDir::setCurrent(folder.path());
+        session = std::make_unique<orvane::Session>(person, clock, folder.path().toStdString());
+        session->startUp();
+        window = std::make_unique<orvane::ui::Form1>(*session);
+        window->show();
+        session->form1().txtAmount[0].text = "40";
+        window->cmdCal_Click();
+        return true;
+    }
+};
+
 int startup(int argc, char** argv) {
     // The program sees its own name and the folder, as when started by hand.
     std::vector<char*> args{argv[0]};
@@ -70,21 +94,12 @@ int picture(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString out = QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[2]));
     QApplication::setFont(QFont("Liberation Sans", 10));
-    QTemporaryDir folder;
-    if (!folder.isValid() ||
-        !QFile::copy(QStringLiteral(ORVANE_DATA "/Federal.dtt"), folder.filePath("Federal.dtt"))) {
+    CalculatedWindow calculated;
+    if (!calculated.open()) {
         std::cerr << "orvane-ui-probe: cannot prepare a folder with Federal.dtt\n";
         return 1;
     }
-    QDir::setCurrent(folder.path());
-    orvane::HeadlessPerson person(std::cerr);
-    FixedClock clock;
-    orvane::Session session(person, clock, folder.path().toStdString());
-    session.startUp();
-    orvane::ui::Form1 window(session);
-    window.show();
-    session.form1().txtAmount[0].text = "40";
-    window.cmdCal_Click();
+    orvane::ui::Form1& window = *calculated.window;
     window.adjustSize();
     QApplication::processEvents();
     if (!window.grab().save(out)) {
@@ -101,21 +116,12 @@ int windows(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     const QDir out(QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[2])));
-    QTemporaryDir folder;
-    if (!out.exists() || !folder.isValid() ||
-        !QFile::copy(QStringLiteral(ORVANE_DATA "/Federal.dtt"), folder.filePath("Federal.dtt"))) {
+    CalculatedWindow calculated;
+    if (!out.exists() || !calculated.open()) {
         std::cerr << "orvane-ui-probe: cannot prepare the folders\n";
         return 1;
     }
-    QDir::setCurrent(folder.path());
-    orvane::HeadlessPerson person(std::cerr);
-    FixedClock clock;
-    orvane::Session session(person, clock, folder.path().toStdString());
-    session.startUp();
-    orvane::ui::Form1 window(session);
-    window.show();
-    session.form1().txtAmount[0].text = "40";
-    window.cmdCal_Click();
+    orvane::ui::Form1& window = *calculated.window;
     QApplication::processEvents();
     bool ok = window.grab().save(out.filePath("Form1.png"));
     auto settle = [] {
