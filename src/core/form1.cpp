@@ -114,12 +114,15 @@ void Form1::clearResultCaptions() {
 }
 
 void Form1::showResults(const PayResult& r) {
-    const auto money = [](double v) { return formatAmount(v, AmountFormat::Thousands); };
-    const auto dollars = [](double v) { return formatAmount(v, AmountFormat::Dollars); };
+    // Generic, so that each amount is formatted as the type it is: a single from its own text.
+    const auto money = [](auto v) { return formatAmount(v, AmountFormat::Thousands); };
+    const auto dollars = [](auto v) { return formatAmount(v, AmountFormat::Dollars); };
     if (r.GrossLessKplan != 0.0f) Label13.caption = dollars(r.GrossPay);
-    const double amounts[11] = {r.FedTax, r.SocSecTax, r.MediTax, r.StateTax.value, r.CityTax.value, r.Muni,
-                                r.Bond,   r.Dues,      r.PensionAmt, r.Misc,        r.KplanAmt};
-    for (int i = 0; i < 11; ++i) lbTaxDed[i].caption = money(amounts[i]);
+    const float singles[9] = {r.FedTax, r.SocSecTax, r.MediTax, r.Muni, r.Bond, r.Dues, r.PensionAmt, r.Misc, r.KplanAmt};
+    const int singleBoxes[9] = {0, 1, 2, 5, 6, 7, 8, 9, 10};
+    for (int i = 0; i < 9; ++i) lbTaxDed[singleBoxes[i]].caption = money(singles[i]);
+    lbTaxDed[3].caption = money(r.StateTax.value);
+    lbTaxDed[4].caption = money(r.CityTax.value);
     lbSDI.caption = money(r.SdiTax);
     lbSUI.caption = money(r.SuiTax);
     lbCafe.caption = money(r.CafeAmt);

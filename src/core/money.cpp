@@ -124,6 +124,17 @@ std::string shortestText(double value) {
     return shortestFixed(value);
 }
 
+std::string shortestText(Currency value) {
+    if (value.units == 0) return "0";
+    const bool negative = value.units < 0;
+    // The magnitude as unsigned, so that the most negative amount has one too.
+    std::uint64_t u = negative ? 0 - static_cast<std::uint64_t>(value.units) : static_cast<std::uint64_t>(value.units);
+    std::string fraction = std::to_string(u % 10000);
+    fraction.insert(0, 4 - fraction.size(), '0');
+    while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+    return (negative ? "-" : "") + std::to_string(u / 10000) + (fraction.empty() ? "" : "." + fraction);
+}
+
 std::string roundedDecimal(float value, int decimals) {
     Decimal d = roundText(shortestText(value), decimals);
     return (d.negative ? "-" : "") + (d.whole.empty() ? "0" : d.whole) + (decimals > 0 ? "." + d.fraction : "");
@@ -135,6 +146,11 @@ std::string roundedDecimal(double value, int decimals) {
 
 std::string formatAmount(float value, AmountFormat format) {
     if (!std::isfinite(value)) return "";
+    std::string text = shortestText(value);
+    if (format == AmountFormat::Percent) text = timesHundred(text);
+    return formatFromText(text, format);
+}
+std::string formatAmount(Currency value, AmountFormat format) {
     std::string text = shortestText(value);
     if (format == AmountFormat::Percent) text = timesHundred(text);
     return formatFromText(text, format);

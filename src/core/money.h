@@ -50,8 +50,14 @@ std::string roundedDecimal(double value, int decimals);
 
 // The value shown in one of the program's formats. No digit stands before the point below one
 // dollar (zero shows ".00"), and a minus sign leads a negative amount ("-$1,234.50").
+// A single-precision value is formatted from its own shortest text, never from its value
+// widened to double (292.585f shows 292.59); a currency amount from its exact four decimals.
 std::string formatAmount(double value, AmountFormat format);
 std::string formatAmount(float value, AmountFormat format);
+std::string formatAmount(Currency value, AmountFormat format);
+// No other type converts silently into one of the above.
+template <typename T>
+std::string formatAmount(T value, AmountFormat format) = delete;
 
 // Rounding to cents: formatting with "#,###.00" and reading the text back.
 float roundCents(float value);
@@ -60,6 +66,8 @@ double roundCents(double value);
 // The shortest decimal text that reads back as the same value, with no exponent ("7.5", "0", "-1").
 std::string shortestText(float value);
 std::string shortestText(double value);
+// The exact decimal text of a currency amount, trailing zeros dropped ("12.5", "-0.0001").
+std::string shortestText(Currency value);
 
 // Reading a box or cell as a number: its leading number, blanks ignored, 0 when it has none.
 double readNumber(std::string_view text);

@@ -8,7 +8,9 @@ constexpr std::array<const char*, frmYear::kColumns> kCaptions = {
     "Week", "Federal", "SS", "Medi", "State", "City", "MCU", "Bond", "Dues", "Pension", "Misc.", "K-Plan", "Tips", "OT",
     "Net",  "Gross"};
 
-std::string plain(double value) { return formatAmount(value, AmountFormat::Plain); }
+// Each amount formatted as the type it is: a single from its own shortest text.
+template <typename T>
+std::string plain(T value) { return formatAmount(value, AmountFormat::Plain); }
 
 // An amount as the main window shows it, again in "#####.00"; an empty label stays empty.
 std::string plainFromShown(const std::string& caption) {
@@ -153,17 +155,15 @@ std::array<TextBox*, 18> frmYearTot::boxes() {
 }
 
 void frmYearTot::show(const YtdTotals& t, bool plainAmounts) {
-    const double values[18] = {t.YtdFed,  t.YtdSS,   t.YtdMedi, t.YtdState,         t.YtdCity,           t.YtdMuni,
-                               t.YtdBond, t.YtdDues, t.YtdPen,  t.YtdMisc,          t.YtdKplan,          t.YtdOT.toDouble(),
-                               t.YtdNet.toDouble(),  t.YtdGross.toDouble(),         t.YtdCafe, t.YtdSdi, t.YtdSui,
-                               t.YtdTips.toDouble()};
-    const bool isFloat[18] = {true, true, true, true, true, true, true, true, true,
-                              true, true, false, false, false, true, true, true, false};
     auto all = boxes();
-    for (int i = 0; i < 18; ++i) {
-        if (plainAmounts) all[i]->text = plain(values[i]);
-        else all[i]->text = isFloat[i] ? shortestText(static_cast<float>(values[i])) : shortestText(values[i]);
-    }
+    const float singles[14] = {t.YtdFed, t.YtdSS,  t.YtdMedi, t.YtdState, t.YtdCity, t.YtdMuni, t.YtdBond,
+                               t.YtdDues, t.YtdPen, t.YtdMisc, t.YtdKplan, t.YtdCafe, t.YtdSdi,  t.YtdSui};
+    TextBox* const singleBoxes[14] = {all[0], all[1], all[2],  all[3],  all[4],  all[5],  all[6],
+                                      all[7], all[8], all[9], all[10], all[14], all[15], all[16]};
+    const Currency fixed[4] = {t.YtdOT, t.YtdNet, t.YtdGross, t.YtdTips};
+    TextBox* const fixedBoxes[4] = {all[11], all[12], all[13], all[17]};
+    for (int i = 0; i < 14; ++i) singleBoxes[i]->text = plainAmounts ? plain(singles[i]) : shortestText(singles[i]);
+    for (int i = 0; i < 4; ++i) fixedBoxes[i]->text = plainAmounts ? plain(fixed[i]) : shortestText(fixed[i]);
 }
 
 void frmYearTot::setDeductionCaptions(const std::array<std::string, 5>& names) {

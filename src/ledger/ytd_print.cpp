@@ -13,7 +13,9 @@ constexpr float YtdRow::* kRowFields[15] = {&YtdRow::Fed,  &YtdRow::SS,   &YtdRo
                                             &YtdRow::Muni, &YtdRow::Bond, &YtdRow::Dues, &YtdRow::Pen,   &YtdRow::Misc,
                                             &YtdRow::Kplan, &YtdRow::Tips, &YtdRow::OT,  &YtdRow::Net,   &YtdRow::Gross};
 
-std::string plain(double v) { return formatAmount(v, AmountFormat::Plain); }
+// Each amount formatted as the type it is: a single from its own shortest text.
+template <typename T>
+std::string plain(T v) { return formatAmount(v, AmountFormat::Plain); }
 
 }  // namespace
 
@@ -60,16 +62,16 @@ LedgerPrintout PrintYr(const YtdLedger& ledger, const YtdTotals& t, bool weekly,
     put(out.lines.back(), kWeekColumn, std::string(291, '-'));
     {
         line(8);
-        const double totals[15] = {t.YtdFed,  t.YtdSS,   t.YtdMedi, t.YtdState, t.YtdCity,
-                                   t.YtdMuni, t.YtdBond, t.YtdDues, t.YtdPen,   t.YtdMisc,
-                                   t.YtdKplan, t.YtdTips.toDouble(), t.YtdOT.toDouble(), t.YtdNet.toDouble(),
-                                   t.YtdGross.toDouble()};
+        const float singles[11] = {t.YtdFed,  t.YtdSS,   t.YtdMedi, t.YtdState, t.YtdCity, t.YtdMuni,
+                                   t.YtdBond, t.YtdDues, t.YtdPen,  t.YtdMisc,  t.YtdKplan};
+        const Currency fixed[4] = {t.YtdTips, t.YtdOT, t.YtdNet, t.YtdGross};
         put(out.lines.back(), kWeekColumn, "TOTALS");
-        for (int k = 0; k < 15; ++k) put(out.lines.back(), kAmountColumns[k], plain(totals[k]));
+        for (int k = 0; k < 11; ++k) put(out.lines.back(), kAmountColumns[k], plain(singles[k]));
+        for (int k = 0; k < 4; ++k) put(out.lines.back(), kAmountColumns[11 + k], plain(fixed[k]));
     }
     {
         line(8);
-        put(out.lines.back(), 56, "Total Tips: " + plain(t.YtdTips.toDouble()));
+        put(out.lines.back(), 56, "Total Tips: " + plain(t.YtdTips));
         put(out.lines.back(), 95, "Total SDI: " + plain(t.YtdSdi));
         put(out.lines.back(), 121, "Total SUI: " + plain(t.YtdSui));
         put(out.lines.back(), 145, "Total Cafeteria: " + plain(t.YtdCafe));

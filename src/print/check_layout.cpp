@@ -62,7 +62,7 @@ void printStub(PrintDocument& doc, ShiftedPage& page, const CheckInputs& in, con
         {"O.T. 1.5x Earned", rateText(f.ot15Rate), hours(3), amountText(f.ot15Pay), "State Tax", l.lbTaxDed[3], y.YtdState},
         {"Holiday", rateText(p.txtHourRate), hours(4), amountText(f.holidayPay), "City Tax", l.lbTaxDed[4], y.YtdCity},
         {"Vacation/Sick", rateText(p.txtHourRate), hours(5), amountText(f.vacationPay), "State Disability Ins", l.lbSDI, y.YtdSdi},
-        {"Adjustment", hours(6), none, amountText(s.entry.Addit.toDouble()), "State Unemployment Ins", l.lbSUI, y.YtdSui},
+        {"Adjustment", hours(6), none, amountText(s.entry.Addit), "State Unemployment Ins", l.lbSUI, y.YtdSui},
         {"Tips", rateText(p.txtTipsRate), rateText(s.entry.TipsHrs), amountText(f.MyTips), p.txtTax5, l.lbTaxDed[5], y.YtdMuni},
         {none, none, none, none, p.txtTax6, l.lbTaxDed[6], y.YtdBond},
         {none, none, none, none, p.txtTax7, l.lbTaxDed[7], y.YtdDues},
@@ -95,10 +95,10 @@ void printStub(PrintDocument& doc, ShiftedPage& page, const CheckInputs& in, con
     page.at(85, labelAmount(l.lbNet));
     doc.newLine();
     page.at(5, "YTD");
-    page.at(30, amountText(y.YtdGross.toDouble()));
+    page.at(30, amountText(y.YtdGross));
     page.at(50, amountText(f.ytdTaxes));
     page.at(65, amountText(f.ytdDeductions));
-    page.at(85, amountText(y.YtdNet.toDouble()));
+    page.at(85, amountText(y.YtdNet));
     doc.newLine();
 }
 

@@ -37,7 +37,10 @@ StubFigures stubFigures(const StubInputs& in) {
 }
 
 std::string rateText(double value) { return formatAmount(value, AmountFormat::Short); }
+std::string rateText(float value) { return formatAmount(value, AmountFormat::Short); }
 std::string amountText(double value) { return formatAmount(value, AmountFormat::Plain); }
+std::string amountText(float value) { return formatAmount(value, AmountFormat::Plain); }
+std::string amountText(Currency value) { return formatAmount(value, AmountFormat::Plain); }
 std::string labelAmount(const std::string& caption) {
     if (caption.find_first_not_of(' ') == std::string::npos) return {};
     return amountText(readFormatted(caption));
@@ -108,24 +111,23 @@ PrintDocument PrintText(const PayStubInputs& in) {
     struct Earning {
         const char* caption;
         std::string rate, hours;
-        double earnings;
-        std::string column85;
+        std::string earnings, column85;
     };
     const Earning earnings[8] = {
-        {"Regular1 Earning", rateText(p.txtHourRate), hours(0), s.StraightPay1, {}},
-        {"Regular2 Earning", rateText(p.txtHourRate2), hours(1), s.StraightPay2, {}},
-        {"O.T. 1x / 2x Earned", rateText(f.ot1xRate), hours(2), f.ot1xPay, {}},
-        {"O.T. 1.5x Earned", rateText(f.ot15Rate), hours(3), f.ot15Pay, "YTD"},
-        {"Tips", rateText(p.txtTipsRate), rateText(s.entry.TipsHrs), f.MyTips, amountText(y.YtdTips.toDouble())},
-        {"Holiday", rateText(p.txtHourRate), hours(4), f.holidayPay, {}},
-        {"Vacation/Sick", rateText(p.txtHourRate), hours(5), f.vacationPay, {}},
-        {"Adjustment", hours(6), {}, s.entry.Addit.toDouble(), {}},
+        {"Regular1 Earning", rateText(p.txtHourRate), hours(0), amountText(s.StraightPay1), {}},
+        {"Regular2 Earning", rateText(p.txtHourRate2), hours(1), amountText(s.StraightPay2), {}},
+        {"O.T. 1x / 2x Earned", rateText(f.ot1xRate), hours(2), amountText(f.ot1xPay), {}},
+        {"O.T. 1.5x Earned", rateText(f.ot15Rate), hours(3), amountText(f.ot15Pay), "YTD"},
+        {"Tips", rateText(p.txtTipsRate), rateText(s.entry.TipsHrs), amountText(f.MyTips), amountText(y.YtdTips)},
+        {"Holiday", rateText(p.txtHourRate), hours(4), amountText(f.holidayPay), {}},
+        {"Vacation/Sick", rateText(p.txtHourRate), hours(5), amountText(f.vacationPay), {}},
+        {"Adjustment", hours(6), {}, amountText(s.entry.Addit), {}},
     };
     for (const auto& e : earnings) {
         doc.at(5, e.caption);
         doc.at(30, e.rate);
         atIfAny(doc, 50, e.hours);
-        doc.at(65, amountText(e.earnings));
+        doc.at(65, e.earnings);
         atIfAny(doc, 85, e.column85);
         doc.newLine();
     }
@@ -173,10 +175,10 @@ PrintDocument PrintText(const PayStubInputs& in) {
     atIfAny(doc, 85, labelAmount(l.lbNet));
     doc.newLine();
     doc.at(5, "YTD");
-    doc.at(30, amountText(y.YtdGross.toDouble()));
+    doc.at(30, amountText(y.YtdGross));
     doc.at(50, amountText(f.ytdTaxes));
     doc.at(65, amountText(f.ytdDeductions));
-    doc.at(85, amountText(y.YtdNet.toDouble()));
+    doc.at(85, amountText(y.YtdNet));
     doc.at(100, s.txtWeek);
     doc.newLine();
     doc.at(5, kRule198);

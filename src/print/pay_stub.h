@@ -61,8 +61,12 @@ PrintDocument PrintText(const PayStubInputs& in);
 
 // "###.00" for the rate and hours columns, "#####.00" for the amounts; a label's shown amount
 // taken as a number and formatted again, nothing for an empty label.
+// Each amount is formatted as the type it is: a single from its own shortest text.
 std::string rateText(double value);
+std::string rateText(float value);
 std::string amountText(double value);
+std::string amountText(float value);
+std::string amountText(Currency value);
 std::string labelAmount(const std::string& caption);
 
 // A version as major.minor.revision ("0.1" gives "0.1.0").
