@@ -10,6 +10,7 @@
 #include "app/result_labels.h"
 #include "app/session.h"
 #include "core/file_io.h"
+#include "ledger/ytd_ledger.h"
 #include "local/dialog_city.h"
 #include "state/dialog_state.h"
 #include "support/scripted_person.h"
@@ -97,6 +98,10 @@ TEST(OrvaneCalc, BadArgumentsExitWithTwoAndUsage) {
         {"nine amounts", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}},
         {"--folder without a folder", {"--folder"}},
         {"a folder that does not exist", {"--folder", (folder.path / "nowhere").string(), "40"}},
+        {"--paste without a week", {"--paste"}},
+        {"--paste week 0", {"--paste", "0", "40"}},
+        {"--paste week 53", {"--paste", "53", "40"}},
+        {"--paste week that is no number", {"--paste", "3x", "40"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -183,3 +188,64 @@ TEST(OrvaneCalc, UserOptionReproducesTheMainWindow) {
         EXPECT_EQ(std::filesystem::last_write_time(folder.path / (std::string(u.name) + ".use")), before);
     }
 }
+
+namespace {
+
+// --paste is the ledger window's left click on the week number and Close answered Yes: the same
+// file as the program writes, in the row asked for.
+TEST(OrvaneCalc, PasteWritesTheLedgerRowAsTheLedgerWindowDoes) {
+    using namespace orvane;
+    test::TempFolder folder, copy;
+    test::ScriptedPerson person;
+    test::FixedClock clock;  // 1/5/2007
+    Session s(person, clock, folder.path);
+    s.startUp();
+    person.answers.push_back(Answer::No);
+    person.prompts.push_back(std::string("Wes"));
+    s.mnuNew_Click();
+    person.answers.push_back(Answer::No);
+    person.prompts.push_back(std::string("Bea"));
+    s.mnuNew_Click();
+    s.profile.optWeek = false;
+    s.profile.optBiWeek = true;
+    s.form1().txtAmount[0].text = "80";
+    ASSERT_TRUE(s.cmdCal_Click());  // saves Bea as bi-weekly
+    ASSERT_TRUE(s.OpenFile(folder.path / "Wes.use"));
+    for (const auto& f : std::filesystem::directory_iterator(folder.path))
+        std::filesystem::copy_file(f.path(), copy.path / f.path().filename(),
+                                   std::filesystem::copy_options::overwrite_existing);
+
+    s.form1().txtAmount[0].text = "40";
+    s.form1().txtAmount[3].text = "0.5";
+    ASSERT_TRUE(s.cmdCal_Click());
+    s.cmdYear_Click();
+    s.Label2_MouseDown(2, 1);
+    person.answers.push_back(Answer::Yes);
+    ASSERT_TRUE(s.ytdClose());
+    const auto expected = readWholeFile(folder.path / "Wes.yrw");
+    ASSERT_TRUE(expected);
+
+    const CalcRun run = runCalc(copy.path, {"--folder", copy.path.string(), "--user", "Wes", "--week", "1/5/2007",
+                                            "--paste", "3", "40", "", "", "0.5"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(readWholeFile(copy.path / "Wes.yrw"), expected);
+    const auto file = readLedgerFile(*expected, true);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->ledger.rows[2].WeekEnding, "1/5/2007");
+    EXPECT_NE(file->ledger.rows[2].Gross, 0.0f);
+
+    // A bi-weekly ledger has 26 rows.
+    const CalcRun beyond = runCalc(copy.path, {"--folder", copy.path.string(), "--user", "Bea", "--paste", "27", "80"});
+    EXPECT_EQ(beyond.exitCode, 2);
+    EXPECT_NE(beyond.err.find("usage: orvane-calc"), std::string::npos) << beyond.err;
+    EXPECT_FALSE(FileExist(copy.path / "Bea.yrb"));
+    const CalcRun last = runCalc(copy.path, {"--folder", copy.path.string(), "--user", "Bea", "--paste", "26", "80"});
+    EXPECT_EQ(last.exitCode, 0) << last.err;
+    const auto biWeekly = readWholeFile(copy.path / "Bea.yrb");
+    ASSERT_TRUE(biWeekly);
+    const auto bea = readLedgerFile(*biWeekly, false);
+    ASSERT_TRUE(bea);
+    EXPECT_EQ(bea->ledger.rows[25].Gross, 600.0f);  // 80 hours at 7.50
+}
+
+}  // namespace

@@ -1,5 +1,6 @@
 // orvane-calc: the calculate button without a display, for scripts, batch runs and tests.
 
+#include <charconv>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
@@ -15,12 +16,14 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: orvane-calc [--folder DIR] [--user NAME] [--week TEXT] [--2x] [--no-save] [--json] [--] "
+    "usage: orvane-calc [--folder DIR] [--user NAME] [--week TEXT] [--2x] [--no-save] [--paste WEEK] [--json] [--] "
     "A0 A1 A2 A3 A4 A5 A6 A7\n"
     "  A0..A7 go into the eight entry boxes: straight time 1, straight time 2, overtime (1x or 2x),\n"
     "  overtime at time and a half, holiday hours, vacation/sick hours, pay in dollars, tips hours.\n"
     "  --user NAME opens NAME.use of the folder as File > Open does; the calculation then saves the\n"
-    "  user as every calculation does, unless --no-save is given.\n";
+    "  user as every calculation does, unless --no-save is given.\n"
+    "  --paste WEEK pastes the result into ledger row WEEK (1 to 52, 1 to 26 for a bi-weekly user)\n"
+    "  and saves the ledger, as a left click on the week number and Close answered Yes do.\n";
 
 int usage(const std::string& problem) {
     std::cerr << "orvane-calc: " << problem << '\n' << kUsage;
@@ -49,6 +52,7 @@ std::string jsonString(const std::string& s) {
 int main(int argc, char** argv) {
     std::filesystem::path folder = std::filesystem::current_path();
     std::optional<std::string> user, week;
+    std::optional<int> pasteWeek;
     bool twoX = false, save = true, json = false;
     std::vector<std::string> amounts;
     bool optionsDone = false;
@@ -73,6 +77,13 @@ int main(int argc, char** argv) {
         } else if (arg == "--week") {
             week = value("--week");
             if (!week) return usage("--week needs a text");
+        } else if (arg == "--paste") {
+            auto v = value("--paste");
+            int n = 0;
+            const char* end = v ? v->data() + v->size() : nullptr;
+            if (!v || std::from_chars(v->data(), end, n).ptr != end || n < 1 || n > 52)
+                return usage("--paste needs a week number from 1 to 52");
+            pasteWeek = n;
         } else if (arg == "--2x") {
             twoX = true;
         } else if (arg == "--no-save") {
@@ -105,12 +116,23 @@ int main(int argc, char** argv) {
         session.showSaveUser();
         if (!session.OpenFile(folder / (*user + ".use"))) return 1;
     }
+    if (pasteWeek && *pasteWeek > orvane::ledgerRowsInUse(session.ledgerWeekly()))
+        return usage("--paste: a bi-weekly user's ledger has weeks 1 to 26");
     auto& form = session.form1();
     for (size_t i = 0; i < amounts.size(); ++i) form.txtAmount[i].text = amounts[i];
     if (week) session.setWeekText(*week);  // as the program puts a text into txtWeek
     form.opt1x.value = !twoX;
     form.opt2x.value = twoX;
     if (!session.cmdCal_Click()) return 1;
+
+    if (pasteWeek) {
+        // The ledger window, a left click on the week number, then Close answered Yes.
+        session.cmdYear_Click();
+        session.Label2_MouseDown(*pasteWeek - 1, 1);
+        session.Update();
+        session.AddAnnual();
+        if (!session.SaveAnnual()) return 1;
+    }
 
     const auto labels = orvane::resultLabels(form);
     if (json) {
