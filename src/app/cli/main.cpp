@@ -8,9 +8,11 @@
 
 #include "app/headless_person.h"
 #include "app/result_labels.h"
+#include "app/cli/help_text.h"
 #include "app/session.h"
 #include "core/file_io.h"
 #include "users/user_file_set.h"
+#include "version.h"
 
 namespace {
 
@@ -80,7 +82,10 @@ int main(int argc, char** argv) {
         } else if (arg == "--json") {
             json = true;
         } else if (arg == "--help" || arg == "-h") {
-            std::cout << kUsage;
+            std::cout << kUsage << orvane::cli::kHelpDetails;
+            return 0;
+        } else if (arg == "--version") {
+            std::cout << "orvane-calc " ORVANE_VERSION "\n";
             return 0;
         } else {
             return usage("unknown option " + arg + " (use -- before an amount that starts with a minus sign)");
