@@ -3,6 +3,9 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "app/shipped_tables.h"
+#include "core/file_io.h"
+
 namespace orvane {
 
 namespace {
@@ -24,6 +27,18 @@ Session::~Session() = default;
 
 std::optional<FederalTables> Session::LoadFedTables() {
     FedLoad load = readFederalTables(folder);
+    const auto shipped = shippedFederalTables(runningProgramDir());
+    if (!load.tables && shipped && !FileExist(folder / kFederalFileName)) {
+        // A missing file: name the shipped copy and offer it.
+        auto lines = load.message;
+        lines.insert(lines.end(), {"The tables shipped with Orvane are:", shipped->string(),
+                                   "Copy them into this folder?"});
+        if (m_person.ask({lines, "Federal Tables", MessageIcon::Question, MessageButtons::YesNo}) != Answer::Yes)
+            return std::nullopt;
+        std::error_code ec;
+        std::filesystem::copy_file(*shipped, folder / kFederalFileName, ec);
+        load = readFederalTables(folder);
+    }
     if (!load.tables) {
         m_person.tell(load.message, "Federal Tables", MessageIcon::Critical);
         return std::nullopt;

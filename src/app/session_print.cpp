@@ -4,10 +4,7 @@
 #include "app/session.h"
 #include "core/file_io.h"
 #include "print/check_layout.h"
-
-#ifndef ORVANE_VERSION
-#define ORVANE_VERSION "0"
-#endif
+#include "version.h"
 
 namespace orvane {
 

@@ -35,10 +35,7 @@
 #include "ui/qt_printer.h"
 #include "ui/frm_save_user.h"
 #include "ui/frm_tax_info.h"
-
-#ifndef ORVANE_VERSION
-#define ORVANE_VERSION "0"
-#endif
+#include "version.h"
 
 namespace orvane::ui {
 

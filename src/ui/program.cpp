@@ -1,33 +1,70 @@
 #include "ui/program.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QSettings>
 #include <QStringList>
 #include <QTimer>
 #include <filesystem>
 #include <iostream>
+#include <string_view>
 
 #include "app/session.h"
+#include "app/shipped_tables.h"
 #include "core/date.h"
 #include "ui/form1.h"
 #include "ui/qt_person.h"
+#include "version.h"
 
 namespace orvane::ui {
 
+namespace {
+
+constexpr const char* kUsage =
+    "usage: orvane [FOLDER]\n"
+    "  FOLDER is the working folder with Federal.dtt and the user files (default: the folder\n"
+    "  used last; on the first start ~/Orvane, made with a copy of the shipped tables)\n"
+    "  -h, --help  print this text\n"
+    "  --version   print the version\n";
+
+}  // namespace
+
 int runProgram(int argc, char** argv, const std::function<void(Form1&)>& whenShown) {
+    // Answered before QApplication, so that they work without a display.
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--") break;
+        if (arg == "--help" || arg == "-h") {
+            std::cout << kUsage;
+            return 0;
+        }
+        if (arg == "--version") {
+            std::cout << "orvane " ORVANE_VERSION "\n";
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Orvane");
 
     // What is left after Qt took its own options: at most the working folder.
     const QStringList args = QApplication::arguments().mid(1);
-    if (args.size() > 1 || (!args.isEmpty() && (args[0] == "--help" || args[0] == "-h"))) {
-        std::cerr << "usage: orvane [FOLDER]\n"
-                     "  FOLDER is the working folder with Federal.dtt and the user files "
-                     "(default: the current folder)\n";
+    if (args.size() > 1) {
+        std::cerr << kUsage;
         return 2;
     }
     std::error_code ec;
-    std::filesystem::path folder = args.isEmpty() ? std::filesystem::current_path(ec)
-                                                  : std::filesystem::path(args[0].toStdString());
+    QSettings settings("Orvane", "Orvane");
+    std::filesystem::path folder;
+    if (!args.isEmpty()) {
+        folder = args[0].toStdString();
+    } else {
+        // The folder used last; on the first start ~/Orvane, made with the shipped tables.
+        folder = settings.value("lastFolder").toString().toStdString();
+        if (folder.empty() || !std::filesystem::is_directory(folder, ec)) {
+            folder = std::filesystem::path(QDir::homePath().toStdString()) / "Orvane";
+            prepareWorkingFolder(folder, runningProgramDir());
+        }
+    }
     folder = std::filesystem::absolute(folder, ec);
     std::filesystem::current_path(folder, ec);
     if (ec) {
@@ -40,10 +77,14 @@ int runProgram(int argc, char** argv, const std::function<void(Form1&)>& whenSho
     Session session(person, clock, folder);
     person.startFolder = [&session] { return session.folder; };
     session.startUp();
+    settings.setValue("lastFolder", QString::fromStdString(session.folder.string()));
+    settings.sync();
     Form1 window(session);
     window.show();
     if (whenShown) QTimer::singleShot(0, &window, [&window, &whenShown] { whenShown(window); });
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    settings.setValue("lastFolder", QString::fromStdString(session.folder.string()));
+    return status;
 }
 
 }  // namespace orvane::ui

@@ -50,8 +50,8 @@ public:
 // The overtime table's date picker for the date box of one row; its button reads "&OK".
 class frmDate : public DatePickerWindow {
 public:
-    frmDate(int row, std::function<void(const std::string&)> setText)
-        : DatePickerWindow("&OK", std::move(setText)), row(row) {}
+    frmDate(int rowIndex, std::function<void(const std::string&)> setText)
+        : DatePickerWindow("&OK", std::move(setText)), row(rowIndex) {}
     int row;
 };
 

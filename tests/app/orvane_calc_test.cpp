@@ -130,6 +130,10 @@ TEST(OrvaneCalc, MissingTableFileIsAMessageNotAFailure) {
     EXPECT_NE(run.err.find("Federal.dtt"), std::string::npos) << run.err;
     EXPECT_NE(run.out.find("lbTaxDed(0)\t.00\n"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("Label13\t$300.00\n"), std::string::npos) << run.out;
+    // The build tree's shipped copy is named and offered; without a display the answer is No.
+    const auto shipped = std::filesystem::path(ORVANE_CALC).parent_path() / "Federal.dtt";
+    EXPECT_NE(run.err.find(shipped.string()), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(folder.path / "Federal.dtt"));
 }
 
 }  // namespace

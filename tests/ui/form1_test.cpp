@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "app/session.h"
+#include "version.h"
 #include "ui/dialog_city.h"
 #include "ui/dialog_header.h"
 #include "ui/dialog_non_city.h"

@@ -9,9 +9,11 @@
 
 #include "app/headless_person.h"
 #include "app/result_labels.h"
+#include "app/cli/help_text.h"
 #include "app/session.h"
 #include "core/file_io.h"
 #include "users/user_file_set.h"
+#include "version.h"
 
 namespace {
 
@@ -91,7 +93,10 @@ int main(int argc, char** argv) {
         } else if (arg == "--json") {
             json = true;
         } else if (arg == "--help" || arg == "-h") {
-            std::cout << kUsage;
+            std::cout << kUsage << orvane::cli::kHelpDetails;
+            return 0;
+        } else if (arg == "--version") {
+            std::cout << "orvane-calc " ORVANE_VERSION "\n";
             return 0;
         } else {
             return usage("unknown option " + arg + " (use -- before an amount that starts with a minus sign)");
@@ -131,7 +136,7 @@ int main(int argc, char** argv) {
         session.Label2_MouseDown(*pasteWeek - 1, 1);
         session.Update();
         session.AddAnnual();
-        if (!session.SaveAnnual()) return 1;
+        if (!session.SaveAnnual()) return 3;  // calculated, but the ledger could not be saved
     }
 
     const auto labels = orvane::resultLabels(form);
