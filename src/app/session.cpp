@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "app/entry_quote.h"
+
 namespace orvane {
 
 namespace {
@@ -25,6 +27,7 @@ Session::~Session() = default;
 std::optional<FederalTables> Session::LoadFedTables() {
     FedLoad load = readFederalTables(folder);
     if (!load.tables) {
+        ++problemsReported;
         m_person.tell(load.message, "Federal Tables", MessageIcon::Critical);
         return std::nullopt;
     }
@@ -61,7 +64,7 @@ bool Session::Calcu_late() {
         const std::string& text = f.txtAmount[i].text;
         const char* problem = !isWholeNumber(text) ? " is not a number." : isTooLargeEntry(text) ? " is too large." : nullptr;
         if (problem) {
-            m_person.tell({"The entry \"" + text + "\" in " + f.entryName(i) + problem, "Correct it and calculate again."},
+            m_person.tell({"The entry " + quotedEntry(text) + " in " + f.entryName(i) + problem, "Correct it and calculate again."},
                           "Entry", MessageIcon::Exclamation);
             return false;
         }
