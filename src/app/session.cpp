@@ -5,6 +5,7 @@
 
 #include "app/shipped_tables.h"
 #include "core/file_io.h"
+#include "app/entry_quote.h"
 
 namespace orvane {
 
@@ -33,13 +34,16 @@ std::optional<FederalTables> Session::LoadFedTables() {
         auto lines = load.message;
         lines.insert(lines.end(), {"The tables shipped with Orvane are:", shipped->string(),
                                    "Copy them into this folder?"});
-        if (m_person.ask({lines, "Federal Tables", MessageIcon::Question, MessageButtons::YesNo}) != Answer::Yes)
+        if (m_person.ask({lines, "Federal Tables", MessageIcon::Question, MessageButtons::YesNo}) != Answer::Yes) {
+            ++problemsReported;
             return std::nullopt;
+        }
         std::error_code ec;
         std::filesystem::copy_file(*shipped, folder / kFederalFileName, ec);
         load = readFederalTables(folder);
     }
     if (!load.tables) {
+        ++problemsReported;
         m_person.tell(load.message, "Federal Tables", MessageIcon::Critical);
         return std::nullopt;
     }
@@ -76,7 +80,7 @@ bool Session::Calcu_late() {
         const std::string& text = f.txtAmount[i].text;
         const char* problem = !isWholeNumber(text) ? " is not a number." : isTooLargeEntry(text) ? " is too large." : nullptr;
         if (problem) {
-            m_person.tell({"The entry \"" + text + "\" in " + f.entryName(i) + problem, "Correct it and calculate again."},
+            m_person.tell({"The entry " + quotedEntry(text) + " in " + f.entryName(i) + problem, "Correct it and calculate again."},
                           "Entry", MessageIcon::Exclamation);
             return false;
         }

@@ -139,6 +139,9 @@ public:
     // False for runs that must leave the user's files alone (orvane-calc --no-save): the
     // calculation then skips its save.
     bool saveAfterCalculation = true;
+    // How many failed saves and damaged or missing files this run has reported: orvane-calc
+    // ends with status 3 when there were any.
+    int problemsReported = 0;
 
     // File menu.
     void mnuNew_Click();

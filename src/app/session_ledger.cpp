@@ -52,6 +52,7 @@ bool Session::LoadAnnual() {
             ledger = std::move(read->ledger);
             ytd = read->totals;
         } else {
+            ++problemsReported;
             m_person.tell(corruptedFileMessage(path.filename().string()), "Year To Date", MessageIcon::Critical);
             ok = false;
         }
@@ -85,10 +86,12 @@ bool Session::SaveAnnual() {
     std::string refusal;
     auto bytes = writeLedgerFile(ledger, ytd, weekly, &refusal);
     if (!bytes) {
+        ++problemsReported;
         m_person.tell({refusal, "The ledger was not saved."}, "Year To Date");
         return false;
     }
     if (auto failure = writeFileAtomically(path, *bytes)) {
+        ++problemsReported;
         m_person.tell({*failure, "The ledger was not saved."}, "Year To Date", MessageIcon::Critical);
         return false;
     }

@@ -37,7 +37,10 @@ bool Session::createDialogCity(const CityTaxSettings* given) {
     ReadOutcome read = ReadOutcome::Read;
     if (given) l.city = *given;
     else read = readCityFile(userFile(".cti"), l.city);
-    if (read == ReadOutcome::Damaged) m_person.tell(corruptedFileMessage(UserName + ".cti"), d.Caption, MessageIcon::None);
+    if (read == ReadOutcome::Damaged) {
+        ++problemsReported;
+        m_person.tell(corruptedFileMessage(UserName + ".cti"), d.Caption, MessageIcon::None);
+    }
     // A damaged file leaves the settings as they were: shown again, they are what is taken
     // back. Settings never filled in the run are completed from the built-in tables instead.
     if (read == ReadOutcome::Read || (read == ReadOutcome::Damaged && l.cityFilled)) d.showSettings();
@@ -145,7 +148,10 @@ bool Session::createDialogNonCity(const NonCityTaxSettings* given) {
     ReadOutcome read = ReadOutcome::Read;
     if (given) l.nonCity = *given;
     else read = readNonCityFile(userFile(".nci"), l.nonCity);
-    if (read == ReadOutcome::Damaged) m_person.tell(corruptedFileMessage(UserName + ".nci"), d.Caption, MessageIcon::None);
+    if (read == ReadOutcome::Damaged) {
+        ++problemsReported;
+        m_person.tell(corruptedFileMessage(UserName + ".nci"), d.Caption, MessageIcon::None);
+    }
     if (read == ReadOutcome::Read || (read == ReadOutcome::Damaged && l.nonCityFilled)) d.showSettings();
     d.ChkFor();
     if (auto refusal = d.fillVarib())
@@ -218,7 +224,10 @@ bool Session::createDialogVac(const LeaveBalances* held) {
     DialogVac& d = *l.dialogVac;
     if (held) d.record = *held;
     const ReadOutcome read = readLeaveFile(userFile(".hol"), d.record);
-    if (read == ReadOutcome::Damaged) m_person.tell(corruptedFileMessage(UserName + ".hol"), d.Caption, MessageIcon::None);
+    if (read == ReadOutcome::Damaged) {
+        ++problemsReported;
+        m_person.tell(corruptedFileMessage(UserName + ".hol"), d.Caption, MessageIcon::None);
+    }
     d.showRecord();
     d.finishLoad();
     return read != ReadOutcome::Damaged;

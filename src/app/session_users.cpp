@@ -5,6 +5,7 @@
 #include <iterator>
 #include <memory>
 
+#include "app/entry_quote.h"
 #include "app/session.h"
 #include "core/file_io.h"
 #include "core/text_encoding.h"
@@ -221,6 +222,7 @@ bool Session::writeUserFileSet(const UserFileSet& set) {
         if (!part.write) continue;
         auto built = part.write(set);
         if (auto* refusal = std::get_if<std::string>(&built)) {
+            ++problemsReported;
             m_person.tell({*refusal, "Nothing was saved."}, "Save User");
             return false;
         }
@@ -228,6 +230,7 @@ bool Session::writeUserFileSet(const UserFileSet& set) {
     }
     for (const auto& file : files) {
         if (auto failure = writeFileIfChanged(file.path, file.bytes)) {
+            ++problemsReported;
             m_person.tell({*failure}, "Save User", MessageIcon::Critical);
             return false;
         }
@@ -329,6 +332,7 @@ bool Session::OpenFile(const std::filesystem::path& chosen) {
     for (auto& part : parts) {
         if (!part.read) continue;
         if (auto damaged = part.read(set)) {
+            ++problemsReported;
             m_person.tell(corruptedFileMessage(*damaged), "Open", MessageIcon::Critical);
             return false;
         }
@@ -349,6 +353,7 @@ bool Session::OpenFile(const std::filesystem::path& chosen) {
 bool Session::LoadUser() {
     auto read = readProfileFiles(currentProfileFiles(), folder, UserName);
     if (auto* damaged = std::get_if<std::string>(&read)) {
+        ++problemsReported;
         m_person.tell(corruptedFileMessage(*damaged), "Orvane", MessageIcon::Critical);
         return false;
     }
@@ -460,7 +465,7 @@ bool Session::cmdSavePrev_Click() {
     }
     for (int i = 0; i < 8; ++i) {
         if (!isWholeNumber(f.txtAmount[i].text)) {
-            m_person.tell({"The entry \"" + f.txtAmount[i].text + "\" in " + f.entryName(i) + " is not a number.",
+            m_person.tell({"The entry " + quotedEntry(f.txtAmount[i].text) + " in " + f.entryName(i) + " is not a number.",
                            "The pay period was not saved."},
                           title);
             return false;
@@ -473,6 +478,7 @@ bool Session::cmdSavePrev_Click() {
     }
     const auto path = folder / payPeriodFileName(f.txtWeek.text, UserName);
     if (auto failure = writeFileAtomically(path, writePayPeriodFile(entries))) {
+        ++problemsReported;
         m_person.tell({*failure}, title, MessageIcon::Critical);
         return false;
     }
@@ -487,6 +493,7 @@ bool Session::cmdPeriod_Click() {
     if (auto bytes = readWholeFile(full)) {
         auto entries = readPayPeriodFile(*bytes);
         if (!entries) {
+            ++problemsReported;
             m_person.tell(corruptedFileMessage(fileName), "Get Pay Period", MessageIcon::Critical);
             return false;
         }
@@ -504,6 +511,7 @@ void Session::LoadHeader() {
     auto bytes = readWholeFile(path);
     auto read = bytes ? readHeaderFile(*bytes) : std::nullopt;
     if (!read) {
+        ++problemsReported;
         m_person.tell(corruptedFileMessage(kHeaderFileName), "Print Out Heading", MessageIcon::Critical);
         return;
     }
@@ -518,6 +526,7 @@ bool Session::SaveHeader() {
         return false;
     }
     if (auto failure = writeFileAtomically(folder / kHeaderFileName, *bytes)) {
+        ++problemsReported;
         m_person.tell({*failure}, "Print Out Heading", MessageIcon::Critical);
         return false;
     }

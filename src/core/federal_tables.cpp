@@ -1,5 +1,7 @@
 #include "core/federal_tables.h"
 
+#include <cmath>
+
 #include "core/file_io.h"
 #include "core/record_text_format.h"
 
@@ -76,6 +78,38 @@ std::string writeFederalTables(const FederalTables& t) {
     return out.bytes();
 }
 
+namespace {
+
+// Figures the withholding could not sensibly use: negative or not finite, a rate outside 0 to 1,
+// a bracket starting below the one before it (all-zero brackets at the end are unused).
+bool saneFederalTables(const FederalTables& t) {
+    auto sane = [](float v) { return std::isfinite(v) && v >= 0; };
+    for (const FedBracketTable* table : {&t.SingleBiWeekly, &t.SingleWeekly, &t.MarriedBiWeekly, &t.MarriedWeekly}) {
+        float lastOver = 0;
+        bool unused = false;
+        for (const FedBracket& b : *table) {
+            for (float v : {b.over, b.notOver, b.excessOver, b.rate, b.base})
+                if (!sane(v)) return false;
+            if (b.rate > 1) return false;
+            const bool empty = b.over == 0 && b.notOver == 0 && b.excessOver == 0 && b.rate == 0 && b.base == 0;
+            if (unused && !empty) return false;
+            if (empty && lastOver > 0) {
+                unused = true;
+                continue;
+            }
+            if (b.over < lastOver) return false;
+            lastOver = b.over;
+        }
+    }
+    for (float v : t.SingleAllowance)
+        if (!sane(v)) return false;
+    for (float v : t.MarriedAllowance)
+        if (!sane(v)) return false;
+    return true;
+}
+
+}  // namespace
+
 FedLoad readFederalTables(const std::filesystem::path& folder) {
     auto path = folder / kFederalFileName;
     auto bytes = readWholeFile(path);
@@ -84,7 +118,7 @@ FedLoad readFederalTables(const std::filesystem::path& folder) {
                 {"The federal tax table file was not found:", path.string(),
                  "Federal withholding cannot be computed until the file is back."}};
     auto tables = parseFederalTables(*bytes);
-    if (!tables)
+    if (!tables || !saneFederalTables(*tables))
         return {std::nullopt,
                 {"The federal tax table file is damaged:", path.string(),
                  "Federal withholding cannot be computed until the file is replaced."}};

@@ -9,17 +9,21 @@
 
 namespace orvane {
 
-// Nothing when the file does not exist or cannot be read.
+// Nothing when the file does not exist or cannot be read (not a plain file, larger than 16 MB).
 std::optional<std::string> readWholeFile(const std::filesystem::path& path);
 
-// On failure returns a sentence naming the file; the old file, if any, is left whole.
+// On failure returns a sentence naming the file and the system's reason; the old file, if any, is
+// left whole. The bytes go to a fresh temporary file (mkstemp) flushed to disk before the rename,
+// and the folder is flushed after it. A replaced file keeps its mode, a new one is 0600, and a
+// symbolic link is written through to its target.
 std::optional<std::string> writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // The same, but a file that already holds exactly these bytes is left alone: the save at the end of
 // every calculation rewrites the whole user, and most of its files have not changed.
 std::optional<std::string> writeFileIfChanged(const std::filesystem::path& path, std::string_view bytes);
 
-// True when the file exists and can be opened for reading.
+// True unless the file is simply not there: one that exists but cannot be read is there, and its
+// reader then reports it.
 bool FileExist(const std::filesystem::path& path);
 
 }  // namespace orvane

@@ -2,13 +2,16 @@
 
 #include <sys/wait.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "app/result_labels.h"
 #include "app/session.h"
+#include "core/federal_tables.h"
 #include "core/file_io.h"
 #include "ledger/ytd_ledger.h"
 #include "local/dialog_city.h"
@@ -24,8 +27,10 @@ struct CalcRun {
 };
 
 // Runs the built orvane-calc with the arguments (each quoted for the shell) and collects its output.
-CalcRun runCalc(const std::filesystem::path& folder, const std::vector<std::string>& args) {
-    std::string command = std::string("'") + ORVANE_CALC + "'";
+// A shell prefix such as "cd DIR && " sets up the run's surroundings.
+CalcRun runCalc(const std::filesystem::path& folder, const std::vector<std::string>& args,
+                const std::string& prefix = "") {
+    std::string command = prefix + "'" + ORVANE_CALC + "'";
     for (const auto& a : args) command += " '" + a + "'";
     const auto outFile = folder / "calc.out", errFile = folder / "calc.err";
     command += " >'" + outFile.string() + "' 2>'" + errFile.string() + "'";
@@ -122,10 +127,10 @@ TEST(OrvaneCalc, RefusedEntryExitsWithOne) {
     EXPECT_NE(run.err.find("STRAIGHT TIME HOURS 1"), std::string::npos) << run.err;
 }
 
-TEST(OrvaneCalc, MissingTableFileIsAMessageNotAFailure) {
+TEST(OrvaneCalc, MissingTableFileIsAMessageAndExitsWithThree) {
     orvane::test::TempFolder folder(false);
     const CalcRun run = runCalc(folder.path, {"--folder", folder.path.string(), "40"});
-    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.exitCode, 3);
     EXPECT_EQ(run.err.rfind("message: ", 0), 0u) << run.err;
     EXPECT_NE(run.err.find("Federal.dtt"), std::string::npos) << run.err;
     EXPECT_NE(run.out.find("lbTaxDed(0)\t.00\n"), std::string::npos) << run.out;
@@ -134,6 +139,91 @@ TEST(OrvaneCalc, MissingTableFileIsAMessageNotAFailure) {
     const auto shipped = std::filesystem::path(ORVANE_CALC).parent_path() / "Federal.dtt";
     EXPECT_NE(run.err.find(shipped.string()), std::string::npos) << run.err;
     EXPECT_FALSE(std::filesystem::exists(folder.path / "Federal.dtt"));
+}
+
+TEST(OrvaneCalc, RelativeFolderIsTakenFromTheCurrentDirectory) {
+    orvane::test::TempFolder parent(false);
+    std::filesystem::create_directory(parent.path / "rel");
+    std::filesystem::copy_file(std::filesystem::path(ORVANE_DATA) / "Federal.dtt", parent.path / "rel" / "Federal.dtt");
+    const CalcRun run = runCalc(parent.path, {"--folder", "rel", "40"}, "cd '" + parent.path.string() + "' && ");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_NE(run.out.find("lbTaxDed(0)\t30.15\n"), std::string::npos) << run.out;
+    EXPECT_FALSE(std::filesystem::exists(parent.path / "rel" / "rel"));
+}
+
+TEST(OrvaneCalc, LongRefusedEntryIsQuotedShort) {
+    orvane::test::TempFolder folder;
+    const std::string entry(300, 'x');
+    const CalcRun run = runCalc(folder.path, {"--folder", folder.path.string(), entry});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("\"" + std::string(40, 'x') + "...\""), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find(std::string(41, 'x')), std::string::npos) << run.err;
+}
+
+// Over the file-size limit the save fails with a message naming a file, the old files stay whole,
+// and the run ends with 3 instead of being killed by the signal.
+TEST(OrvaneCalc, SaveOverTheFileSizeLimitExitsWithThree) {
+    orvane::test::TempFolder folder;
+    const CalcRun first = runCalc(folder.path, {"--folder", folder.path.string(), "40"});
+    ASSERT_EQ(first.exitCode, 0) << first.err;
+    // One saved file gone, so the next save has to write it.
+    std::filesystem::path gone;
+    for (const auto& e : std::filesystem::directory_iterator(folder.path))
+        if (e.path().filename() != "Federal.dtt") gone = e.path();
+    ASSERT_FALSE(gone.empty());
+    std::filesystem::remove(gone);
+    std::map<std::string, std::string> before;
+    for (const auto& e : std::filesystem::directory_iterator(folder.path))
+        before[e.path().filename().string()] = orvane::readWholeFile(e.path()).value_or("");
+    // Standard error through a pipe: the limit would stop writes to a file there too.
+    const std::string command = "ulimit -f 0; exec '" + std::string(ORVANE_CALC) + "' --folder '" +
+                                folder.path.string() + "' --week 01/02/2099 41 2>&1 >/dev/null";
+    CalcRun run;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    char buf[4096];
+    for (size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;) run.err.append(buf, n);
+    const int status = ::pclose(pipe);
+    ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 3) << run.err;
+    EXPECT_NE(run.err.find("message: Could not write the file " + folder.path.string()), std::string::npos)
+        << run.err;
+    std::map<std::string, std::string> after;
+    for (const auto& e : std::filesystem::directory_iterator(folder.path))
+        after[e.path().filename().string()] = orvane::readWholeFile(e.path()).value_or("");
+    EXPECT_EQ(after, before);  // no temporary file left either
+}
+
+// A replaced file keeps its mode, a new one is its owner's only, and a link stays a link.
+TEST(OrvaneCalc, SaveKeepsModesAndLinks) {
+    orvane::test::TempFolder folder;
+    ASSERT_EQ(runCalc(folder.path, {"--folder", folder.path.string(), "40"}).exitCode, 0);
+    std::vector<std::filesystem::path> saved;
+    for (const auto& e : std::filesystem::directory_iterator(folder.path))
+        if (e.path().filename() != "Federal.dtt") saved.push_back(e.path());
+    ASSERT_FALSE(saved.empty());
+    for (const auto& p : saved)
+        EXPECT_EQ(std::filesystem::status(p).permissions() & std::filesystem::perms::all, std::filesystem::perms(0600))
+            << p;
+    // Every saved file becomes a link to a file elsewhere (mode 0640), then a different run saves them all.
+    orvane::test::TempFolder elsewhere(false);
+    for (const auto& p : saved) {
+        const auto target = elsewhere.path / p.filename();
+        std::filesystem::rename(p, target);
+        std::filesystem::permissions(target, std::filesystem::perms(0640));
+        std::filesystem::create_symlink(target, p);
+    }
+    const CalcRun run = runCalc(folder.path, {"--folder", folder.path.string(), "--week", "01/02/2099", "41"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    for (const auto& p : saved) {
+        SCOPED_TRACE(p.string());
+        EXPECT_TRUE(std::filesystem::is_symlink(p));
+        EXPECT_EQ(std::filesystem::status(p).permissions() & std::filesystem::perms::all, std::filesystem::perms(0640));
+    }
+    size_t stray = 0;
+    for (const auto& e : std::filesystem::directory_iterator(elsewhere.path)) stray += e.path().filename().string().find(".tmp-") != std::string::npos;
+    EXPECT_EQ(stray, 0u);
 }
 
 }  // namespace
@@ -253,3 +343,79 @@ TEST(OrvaneCalc, PasteWritesTheLedgerRowAsTheLedgerWindowDoes) {
 }
 
 }  // namespace
+// A user file that exists but cannot be read is reported by name and kept; it is never taken for a
+// file not yet made and saved over with built-in values.
+TEST(OrvaneCalc, UnreadableUserFileIsReportedAndKept) {
+    using namespace orvane;
+    struct Case {
+        const char* name;
+        const char* extension;
+        void (*spoil)(const std::filesystem::path&);
+    };
+    const Case cases[] = {
+        {"a folder in its place", ".ovw",
+         [](const std::filesystem::path& p) {
+             std::filesystem::remove(p);
+             std::filesystem::create_directory(p);
+         }},
+        {"larger than 16 MB", ".use",
+         [](const std::filesystem::path& p) { std::filesystem::resize_file(p, (16u << 20) + 1); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempFolder folder;
+        {
+            test::ScriptedPerson person;
+            test::FixedClock clock;
+            Session s(person, clock, folder.path);
+            s.startUp();
+            person.answers.push_back(Answer::No);
+            person.prompts.push_back(std::string("Smith"));
+            s.mnuNew_Click();
+            s.form1().txtAmount[0].text = "40";
+            ASSERT_TRUE(s.cmdCal_Click());
+        }
+        const auto spoiled = folder.path / (std::string("Smith") + c.extension);
+        ASSERT_TRUE(FileExist(spoiled));
+        c.spoil(spoiled);
+        const auto kind = std::filesystem::status(spoiled).type();
+        const auto size = kind == std::filesystem::file_type::regular ? std::filesystem::file_size(spoiled) : 0;
+        const CalcRun run = runCalc(folder.path, {"--folder", folder.path.string(), "--user", "Smith", "40"});
+        EXPECT_EQ(run.exitCode, 3) << run.err;
+        EXPECT_NE(run.err.find("message: "), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find(spoiled.filename().string()), std::string::npos) << run.err;
+        EXPECT_EQ(std::filesystem::status(spoiled).type(), kind);
+        if (kind == std::filesystem::file_type::regular) {
+            EXPECT_EQ(std::filesystem::file_size(spoiled), size);
+        }
+    }
+}
+
+// Federal tables whose figures the withholding cannot use are damaged, and the run says so.
+TEST(OrvaneCalc, FederalTablesWithImpossibleFiguresAreDamaged) {
+    using namespace orvane;
+    const auto shipped = parseFederalTables(*readWholeFile(std::filesystem::path(ORVANE_DATA) / "Federal.dtt"));
+    ASSERT_TRUE(shipped);
+    struct Case {
+        const char* name;
+        void (*spoil)(FederalTables&);
+    };
+    const Case cases[] = {
+        {"a rate above one", [](FederalTables& t) { t.SingleWeekly[2].rate = 1.5f; }},
+        {"a negative rate", [](FederalTables& t) { t.MarriedWeekly[1].rate = -0.1f; }},
+        {"a negative bracket start", [](FederalTables& t) { t.SingleBiWeekly[1].over = -5; }},
+        {"brackets not ascending", [](FederalTables& t) { std::swap(t.MarriedBiWeekly[1], t.MarriedBiWeekly[2]); }},
+        {"a negative allowance", [](FederalTables& t) { t.SingleAllowance[0] = -1; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempFolder folder(false);
+        FederalTables tables = *shipped;
+        c.spoil(tables);
+        ASSERT_FALSE(writeFileAtomically(folder.path / "Federal.dtt", writeFederalTables(tables)));
+        const CalcRun run = runCalc(folder.path, {"--folder", folder.path.string(), "--no-save", "40"});
+        EXPECT_EQ(run.exitCode, 3) << run.err;
+        EXPECT_NE(run.err.find("message: The federal tax table file is damaged:"), std::string::npos) << run.err;
+        EXPECT_NE(run.out.find("lbTaxDed(0)\t.00\n"), std::string::npos) << run.out;
+    }
+}

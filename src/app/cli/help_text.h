@@ -40,9 +40,10 @@ constexpr const char* kHelpDetails =
     "  lbTaxVer       the version text of the federal tables\n"
     "\n"
     "exit status:\n"
-    "  0  the calculation ran and the results were printed\n"
+    "  0  the calculation ran and everything it had to read and write succeeded\n"
     "  1  an entry was refused (the message says which)\n"
     "  2  bad arguments: unknown option, missing value, no such folder or user\n"
-    "  3  the calculation ran but the pasted ledger could not be saved\n";
+    "  3  the calculation ran but something failed: a save, a damaged or missing file,\n"
+    "     the federal tables (each also a \"message:\" line on standard error)\n";
 
 }  // namespace orvane::cli

@@ -1,6 +1,7 @@
 // orvane-calc: the calculate button without a display, for scripts, batch runs and tests.
 
 #include <charconv>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
@@ -25,17 +26,22 @@ constexpr const char* kUsage =
     "  --user NAME opens NAME.use of the folder as File > Open does; the calculation then saves the\n"
     "  user as every calculation does, unless --no-save is given.\n"
     "  --paste WEEK pastes the result into ledger row WEEK (1 to 52, 1 to 26 for a bi-weekly user)\n"
-    "  and saves the ledger, as a left click on the week number and Close answered Yes do.\n";
+    "  and saves the ledger, as a left click on the week number and Close answered Yes do.\n"
+    "  A relative --folder is taken from the current directory.\n"
+    "exit status: 0 the calculation ran and every read and save succeeded; 1 an entry was refused;\n"
+    "  2 bad arguments; 3 the calculation ran but something failed (a save, a damaged or missing\n"
+    "  file, the federal tables). Every problem is also a \"message:\" line on standard error.\n";
 
 int usage(const std::string& problem) {
     std::cerr << "orvane-calc: " << problem << '\n' << kUsage;
     return 2;
 }
 
-std::string jsonString(const std::string& s) {
-    std::string out = "\"";
+// Control characters as \u00XX; quotes and backslashes escaped only inside a JSON string.
+std::string escaped(const std::string& s, bool json) {
+    std::string out;
     for (unsigned char c : s) {
-        if (c == '"' || c == '\\') {
+        if (json && (c == '"' || c == '\\')) {
             out += '\\';
             out += static_cast<char>(c);
         } else if (c < 0x20) {
@@ -46,12 +52,16 @@ std::string jsonString(const std::string& s) {
             out += static_cast<char>(c);
         }
     }
-    return out + "\"";
+    return out;
 }
+
+std::string jsonString(const std::string& s) { return "\"" + escaped(s, true) + "\""; }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Over the file-size limit a write then fails with EFBIG and is reported like a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
     std::filesystem::path folder = std::filesystem::current_path();
     std::optional<std::string> user, week;
     std::optional<int> pasteWeek;
@@ -72,7 +82,7 @@ int main(int argc, char** argv) {
         } else if (arg == "--folder") {
             auto v = value("--folder");
             if (!v) return usage("--folder needs a folder");
-            folder = *v;
+            folder = std::filesystem::absolute(*v);  // once: the session never resolves it again
         } else if (arg == "--user") {
             user = value("--user");
             if (!user) return usage("--user needs a name");
@@ -119,7 +129,7 @@ int main(int argc, char** argv) {
         // File > Open: the Save User question (answered "No" without a display), then the
         // user's .use file as if chosen in the open dialog.
         session.showSaveUser();
-        if (!session.OpenFile(folder / (*user + ".use"))) return 1;
+        if (!session.OpenFile(folder / (*user + ".use"))) return 3;  // a damaged or unreadable file, told
     }
     if (pasteWeek && *pasteWeek > orvane::ledgerRowsInUse(session.ledgerWeekly()))
         return usage("--paste: a bi-weekly user's ledger has weeks 1 to 26");
@@ -146,7 +156,7 @@ int main(int argc, char** argv) {
             std::cout << (i ? ", " : "") << jsonString(labels[i].first) << ": " << jsonString(labels[i].second);
         std::cout << "}\n";
     } else {
-        for (const auto& [name, shown] : labels) std::cout << name << '\t' << shown << '\n';
+        for (const auto& [name, shown] : labels) std::cout << escaped(name, false) << '\t' << escaped(shown, false) << '\n';
     }
-    return 0;
+    return session.problemsReported > 0 ? 3 : 0;
 }
