@@ -204,6 +204,8 @@ private:
     ProfileFiles currentProfileFiles() const { return {profile, overtime, andFile, useSpares}; }
     void setProfileFiles(ProfileFiles files);
     OvertimeBoxes overtimeBoxes() const;
+    // The summary of an open overtime window made current, so that .use stores what it shows.
+    void totalOpenOvertimeWindow();
     std::unique_ptr<frmTaxInfo> m_taxInfo;
     std::unique_ptr<Form2> m_form2;
     std::unique_ptr<frmSaveUser> m_saveUser;

@@ -28,6 +28,7 @@ MDIForm1& Session::cmdYear_Click() {
     const bool created = !m_ytd;
     MDIForm1& w = ytdWindow();
     w.normalState = true;
+    w.visible = true;
     w.setFrequency(ledgerWeekly());
     // A window made just now has read the file already: it is not read (and a damaged file not
     // reported) a second time.

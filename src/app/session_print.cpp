@@ -61,6 +61,7 @@ bool Session::sendToPrinter(const PrintDocument& document, const std::string& ti
 bool Session::PrintText() {
     // What is printed is what is stored: unsaved edits of the profile give way to the files.
     if (!LoadUser()) return false;
+    LoadAnnual();  // a damaged ledger has been reported; the totals in memory print
     GetVac();
     zeroEmptyEntries();
     LoadHeader();
@@ -113,6 +114,7 @@ bool Session::printSetApply() {
     andFile.cboHorz = o.cboHorz;
     andFile.cboVert = o.cboVert;
     // SaveOT: the profile files with the new offsets.
+    totalOpenOvertimeWindow();
     copyStateIntoAndFile();
     auto files = profileFilesToWrite(currentProfileFiles(), overtimeBoxes(), folder, UserName);
     if (auto* refusal = std::get_if<std::string>(&files)) {
@@ -141,6 +143,7 @@ void Session::printSetCancel() {
 }
 
 bool Session::PrintCheck() {
+    if (m_ytd) m_ytd->visible = false;  // the ledger window is hidden first
     frmChecks& checks = checksWindow();
     if (auto refusal = checks.refusal()) {
         m_person.tell({*refusal, "The check was not printed."}, checks.Caption, MessageIcon::Exclamation);

@@ -14,10 +14,10 @@ std::filesystem::path Session::stateFile() const { return stateFilePath(folder, 
 DialogState& Session::dialogState() {
     if (!m_dialogState) {
         m_dialogState = std::make_unique<DialogState>(stateSettings, profile);
-        // The start-up reads the state file into the record, prepares the checked special state
-        // and copies the window into the record. (The window's start-up also reads the profile
-        // files again; that step belongs to the profile files' reader.)
-        tellStateMessages(m_dialogState->startUp(stateFile()));
+        // The start-up reads the state file into the record, then the profile files again (so a
+        // calculation before any user is opened takes the default file set's profile), prepares
+        // the checked special state and copies the window into the record.
+        tellStateMessages(m_dialogState->startUp(stateFile(), [this] { LoadUser(); }));
     }
     return *m_dialogState;
 }

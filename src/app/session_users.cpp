@@ -48,6 +48,7 @@ std::vector<Session::UserFilesPart> Session::userFileParts() {
         },
         [this, pending] { setProfileFiles(*pending); },
         [this](const UserFileSet& set) {
+            totalOpenOvertimeWindow();
             copyStateIntoAndFile();
             return profileFilesToWrite(currentProfileFiles(), overtimeBoxes(), set.folder, set.userName);
         },
@@ -165,6 +166,11 @@ void Session::discardWindow(const std::string& window) {
         YtdQuietClose = false;
     }
     else if (window == "DialogState") existed = std::exchange(m_dialogState, nullptr) != nullptr;
+    else if (window == "frmChecks") {
+        // The offset window belongs to the checks window and goes with it.
+        discardWindow("dlgPrintSet");
+        existed = std::exchange(m_checks, nullptr) != nullptr;
+    } else if (window == "dlgPrintSet") existed = std::exchange(m_printSet, nullptr) != nullptr;
     else if (window == "DialogCity") {
         existed = hasDialogCity();
         discardDialogCity();
@@ -255,7 +261,10 @@ bool Session::cmdSaveUser_Click() {
     return true;
 }
 
-void Session::cmdEnd_Click() { closeSaveUserWindow(); }
+void Session::cmdEnd_Click() {
+    discardWindow("frmChecks");
+    closeSaveUserWindow();
+}
 
 void Session::cmdQuit_Click() {
     discardWindow("Form2");
@@ -273,6 +282,7 @@ void Session::closeSaveUserWindow() {
     discardWindow("DialogCity");
     discardWindow("DialogNonCity");
     discardWindow("frmTaxInfo");
+    discardWindow("frmChecks");
     discardWindow("frmSaveUser");
 }
 
@@ -309,6 +319,7 @@ void Session::mnuNew_Click() {
     showUser();
     for (auto& part : userFileParts())
         if (part.reset) part.reset();
+    discardWindow("frmChecks");  // the check of the previous user goes with it
     Clear_All();
     showProfileOnMainWindow();
     Calcu_late();
@@ -407,9 +418,15 @@ bool Session::overtimeTotal() {
 }
 
 void Session::overtimePaint() {
-    Form2& w = overtimeWindow();
-    if (readNumber(w.txtAnnual.text) != 0.0 && w.txtApPercent.text.find_first_not_of(" \t") != std::string::npos)
-        w.cmdADD_Click(overtime);
+    overtimeWindow();
+    totalOpenOvertimeWindow();
+}
+
+void Session::totalOpenOvertimeWindow() {
+    // As a repaint does: silently, and only when both boxes are filled.
+    Form2* w = m_form2.get();
+    if (w && readNumber(w->txtAnnual.text) != 0.0 && w->txtApPercent.text.find_first_not_of(" \t") != std::string::npos)
+        w->cmdADD_Click(overtime);
 }
 
 void Session::overtimeNewWeek() { overtimeWindow().cmdAdvance_Click(); }

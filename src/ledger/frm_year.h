@@ -100,6 +100,7 @@ public:
     frmYearTot totals;
     int Width = frmYear::kWidth + 425;
     bool normalState = true;
+    bool visible = true;  // printing a check hides the window; opening it shows it again
 
     // Open command steps 2 and 3: the grid's height by frequency, the strip right under it.
     void setFrequency(bool weekly);

@@ -289,8 +289,9 @@ void DialogState::ZeroBlankStateBoxes() {
 
 // ---------------------------------------------------------------- start-up
 
-DialogMessages DialogState::startUp(const std::filesystem::path& stateFile) {
+DialogMessages DialogState::startUp(const std::filesystem::path& stateFile, const std::function<void()>& reloadProfile) {
     DialogMessages messages = LoadState(stateFile);
+    if (reloadProfile) reloadProfile();
     for (SpecialState s : kSpecialStatesInSetOrder)
         if (box(s).value() == 1) runSetProcedure(s);
     for (auto& m : fillVari()) messages.push_back(std::move(m));

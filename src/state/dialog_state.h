@@ -6,6 +6,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -74,8 +75,9 @@ public:
 
     // ---- procedures ----
     // The window's start-up when it is first created: LoadState, the set procedure of every
-    // checked special state, fillVari, the "Use Base" captions.
-    DialogMessages startUp(const std::filesystem::path& stateFile);
+    // checked special state, fillVari, the "Use Base" captions. reloadProfile runs right after
+    // LoadState: the window reads the profile files again there (their reader is the session's).
+    DialogMessages startUp(const std::filesystem::path& stateFile, const std::function<void()>& reloadProfile = {});
     // After the menu has shown the window: the set procedures again, "Spouse Works" shown for
     // Missouri.
     void afterShownFromMenu();

@@ -194,6 +194,7 @@ void MDIForm1::refresh() {
     for (int i = 0; i < 18; ++i)
         if (m_totals[i]->text() != qs(boxes[i]->text)) m_totals[i]->setText(qs(boxes[i]->text));
     for (int i = 0; i < 14; ++i) m_totalCaptions[i]->setText(qs(w->totals.captions[i].caption));
+    if (!w->visible && isVisible()) hide();
 }
 
 bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {

@@ -14,6 +14,7 @@
 #include "core/federal_tables.h"
 #include "core/file_io.h"
 #include "support/scripted_person.h"
+#include "support/stored_profile.h"
 #include "support/temp_folder.h"
 
 using namespace orvane;
@@ -207,6 +208,7 @@ TEST(CalculationFlow, ResultValuesBehindTheLabels) {
     EXPECT_EQ(s.pay.FedWages, 950.0f - 2 * 130.76f - 20.0f);
     EXPECT_EQ(s.profile.txtMuni, 10.01f) << "the profile keeps the amount rounded to cents";
     s.profile.ckCafeState = 1;
+    test::storeProfile(s);
     ASSERT_TRUE(s.cmdCal_Click());
     EXPECT_EQ(s.pay.StateCafeAmt, 20.0f);
 }

@@ -17,6 +17,7 @@
 #include "local/dialog_city.h"
 #include "state/dialog_state.h"
 #include "support/scripted_person.h"
+#include "support/stored_profile.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -263,6 +264,7 @@ TEST(OrvaneCalc, UserOptionReproducesTheMainWindow) {
 
     newUser("Nora");  // a non-city resident
     s.profile.ckNonCity = 1;
+    test::storeProfile(s);
     users.push_back({"Nora", calculate()});
 
     newUser("Cid");  // a city resident whose stored table differs from the built-in one
@@ -302,8 +304,9 @@ TEST(OrvaneCalc, PasteWritesTheLedgerRowAsTheLedgerWindowDoes) {
     s.mnuNew_Click();
     s.profile.optWeek = false;
     s.profile.optBiWeek = true;
+    test::storeProfile(s);  // Bea is bi-weekly
     s.form1().txtAmount[0].text = "80";
-    ASSERT_TRUE(s.cmdCal_Click());  // saves Bea as bi-weekly
+    ASSERT_TRUE(s.cmdCal_Click());
     ASSERT_TRUE(s.OpenFile(folder.path / "Wes.use"));
     for (const auto& f : std::filesystem::directory_iterator(folder.path))
         std::filesystem::copy_file(f.path(), copy.path / f.path().filename(),

@@ -6,6 +6,7 @@
 #include "app/session.h"
 #include "core/file_io.h"
 #include "support/scripted_person.h"
+#include "support/stored_profile.h"
 #include "support/temp_folder.h"
 
 using namespace orvane;
@@ -54,6 +55,7 @@ TEST(SessionLedger, PastedPeriodIsSavedAndComesBackWithTheUser) {
         LedgerRun run(dir.path);
         run.newUser("Ann");
         run.session.profile.txtHourRate = 10;
+        test::storeProfile(run.session);
         ASSERT_TRUE(run.calculate("40"));
         EXPECT_FALSE(run.session.hasYtdWindow());
         MDIForm1& w = run.session.cmdYear_Click();
@@ -83,6 +85,7 @@ TEST(SessionLedger, SavedTotalsCapSocialSecurity) {
         LedgerRun run(dir.path);
         run.newUser("Bob");
         run.session.profile.txtHourRate = 10;
+        test::storeProfile(run.session);
         ASSERT_TRUE(run.calculate("40"));
         ASSERT_NEAR(run.session.pay.SocSecTax, 24.80, 0.001);
         MDIForm1& w = run.session.cmdYear_Click();
@@ -141,6 +144,7 @@ TEST(SessionLedger, BiWeeklyUserUsesTwentySixRows) {
     run.newUser("Di");
     run.session.profile.optWeek = false;
     run.session.profile.optBiWeek = true;
+    test::storeProfile(run.session);
     ASSERT_TRUE(run.calculate("10"));
     MDIForm1& w = run.session.cmdYear_Click();
     EXPECT_EQ(w.grid.Height, frmYear::kBiWeeklyHeight);

@@ -8,6 +8,7 @@
 #include "local/dialog_city.h"
 #include "print/print_document.h"
 #include "support/scripted_person.h"
+#include "support/stored_profile.h"
 #include "support/temp_folder.h"
 
 using namespace orvane;
@@ -70,6 +71,7 @@ protected:
         session.profile.txtHourRate = 10;
         session.profile.txtSSnum = "123-45-6789";
         session.profile.txtName = "Ann Smith";
+        test::storeProfile(session);
         for (size_t i = 0; i < 8; ++i) session.form1().txtAmount[i].text = i < entries.size() ? entries[i] : "";
         session.form1().opt1x.value = opt1x;
         session.form1().opt2x.value = !opt1x;
@@ -120,11 +122,15 @@ TEST_F(SessionPrint, PayStubOfTheLastCalculation) {
 
 TEST_F(SessionPrint, YearToDateFiguresComeFromTheLedgerTotals) {
     calculate({"40"});
-    session.ytd.YtdFed = 100;
-    session.ytd.YtdSS = 62;
-    session.ytd.YtdCafe = 15;
-    session.ytd.YtdGross = Currency::fromDouble(1000);
-    session.ytd.YtdNet = Currency::fromDouble(800);
+    // The stub prints the saved ledger: a row stored before, then the memory's totals changed.
+    YtdRow& row = session.ledger.rows[0];
+    row.Fed = 100;
+    row.SS = 62;
+    row.Cafe = 15;
+    row.Gross = 1000;
+    row.Net = 800;
+    ASSERT_TRUE(session.SaveAnnual());
+    session.ytd = YtdTotals{};
     ASSERT_TRUE(session.cmdPrint_Click());
     const auto ytdLine = lineWith(person.printer.documents.at(0), "YTD");
     // The last "YTD" caption is the summary's.

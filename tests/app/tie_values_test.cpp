@@ -12,6 +12,7 @@
 #include "local/dialog_city.h"
 #include "print/print_document.h"
 #include "support/scripted_person.h"
+#include "support/stored_profile.h"
 #include "support/temp_folder.h"
 
 using namespace orvane;
@@ -98,6 +99,7 @@ TEST(TieValues, EveryPlaceShowsTheSameCents) {
         ASSERT_TRUE(session.DialogCity_OKButton_Click());
         session.profile.txtHourRate = c.rate;
         session.profile.txtTipsRate = c.tipsRate;
+        test::storeProfile(session);
         for (size_t i = 0; i < 8; ++i) session.form1().txtAmount[i].text = i < c.entries.size() ? c.entries[i] : "";
         ASSERT_TRUE(session.cmdCal_Click());
 

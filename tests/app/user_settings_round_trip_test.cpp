@@ -14,6 +14,7 @@
 #include "state/dialog_state.h"
 #include "users/dialog_vac.h"
 #include "support/scripted_person.h"
+#include "support/stored_profile.h"
 #include "support/temp_folder.h"
 
 using namespace orvane;
@@ -58,6 +59,7 @@ TEST(UserSettingsRoundTrip, TwoUsersKeepTheirOwnSettingsAcrossARestart) {
         Program run(folder.path);
         run.newUser("Ann");
         run.session.profile.txtHourRate = 20;
+        test::storeProfile(run.session);
         run.session.mnuStateTax_Click().pressSpecialState(SpecialState::Kentucky);
         ASSERT_TRUE(run.session.DialogState_OKButton_Click());
         run.session.dialogCity().ckNoLocalTax.setValue(1);
