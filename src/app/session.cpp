@@ -87,6 +87,7 @@ bool Session::Calcu_late() {
     }
     pay = PayResult{};
     f.clearResultCaptions();
+    const bool stateWasOpen = dialogStateOpen(), cityWasOpen = hasDialogCity();
     auto federal = LoadFedTables();
     auto entry = std::get<PayPeriodEntry>(f.readEntries());
     lastEntry = entry;
@@ -99,6 +100,10 @@ bool Session::Calcu_late() {
     f.showResults(pay);
     f.clearZeroEntries();
     saveUserAfterCalculation();
+    // The state and city windows this calculation made are released (a save that worked has
+    // discarded them already; one that failed discards no window the person had open).
+    if (!stateWasOpen) discardWindow("DialogState");
+    if (!cityWasOpen) discardWindow("DialogCity");
     return true;
 }
 

@@ -247,6 +247,10 @@ private:
     // some of the state record's fields. False when a file could not be written (told).
     bool SaveProfileFiles();
     std::unique_ptr<DialogState> m_dialogState;
+    // The record and the profile as the window's start-up left them: CANCEL puts them back, so
+    // that no edit made in the window (a "Get Default", "NO STATE TAX") is saved later.
+    StateTaxSettings m_stateAtStartUp;
+    EmployeeProfile m_profileAtStateStartUp;
 
 public:
 

@@ -17,6 +17,9 @@ struct Session::LocalState {
     std::unique_ptr<DialogCity> dialogCity;
     std::unique_ptr<DialogNonCity> dialogNonCity;
     std::unique_ptr<DialogVac> dialogVac;
+    // The settings as the window's creation left them, for its cancel.
+    CityTaxSettings cityAtCreation;
+    NonCityTaxSettings nonCityAtCreation;
 };
 
 Session::LocalState& Session::local() {
@@ -49,6 +52,7 @@ bool Session::createDialogCity(const CityTaxSettings* given) {
         m_person.tell({*refusal, "The city tax settings keep their values."}, d.Caption, MessageIcon::Exclamation);
     else
         l.cityFilled = true;
+    l.cityAtCreation = l.city;
     return read != ReadOutcome::Damaged;
 }
 
@@ -131,12 +135,16 @@ bool Session::DialogCity_OKButton_Click() {
         return false;
     }
     local().cityFilled = true;
-    const bool written = SaveCity();
+    if (!SaveCity()) return false;  // the window stays with the person's entries
     discardDialogCity();
-    return written;
+    return true;
 }
 
-void Session::DialogCity_CancelButton_Click() { discardDialogCity(); }
+void Session::DialogCity_CancelButton_Click() {
+    // The settings keep the values they had before the window's edits.
+    if (hasDialogCity()) local().city = local().cityAtCreation;
+    discardDialogCity();
+}
 
 // ---- the non-city window and settings --------------------------------------------------------
 
@@ -158,6 +166,7 @@ bool Session::createDialogNonCity(const NonCityTaxSettings* given) {
         m_person.tell({*refusal, "The non-city settings keep their values."}, d.Caption, MessageIcon::Exclamation);
     else
         l.nonCityFilled = true;
+    l.nonCityAtCreation = l.nonCity;
     return read != ReadOutcome::Damaged;
 }
 
@@ -205,13 +214,15 @@ bool Session::DialogNonCity_OKButton_Click() {
         return false;
     }
     local().nonCityFilled = true;
-    const bool written = SaveNonCity();
+    if (!SaveNonCity()) return false;  // the window stays with the person's entries
     discardDialogNonCity();
-    return written;
+    return true;
 }
 
 void Session::DialogNonCity_CancelButton_Click() {
-    if (hasDialogNonCity()) local().dialogNonCity->CancelButton_Click();
+    if (!hasDialogNonCity()) return;
+    local().dialogNonCity->CancelButton_Click();
+    local().nonCity = local().nonCityAtCreation;  // a refused save's values are not kept
 }
 
 // ---- the leave window ------------------------------------------------------------------------

@@ -149,6 +149,11 @@ bool Session::PrintCheck() {
         m_person.tell({*refusal, "The check was not printed."}, checks.Caption, MessageIcon::Exclamation);
         return false;
     }
+    if (pay.NetPay < 0) {
+        m_person.tell({"The net pay is below zero: there is nothing to pay.", "The check was not printed."},
+                      checks.Caption, MessageIcon::Exclamation);
+        return false;
+    }
     zeroEmptyEntries();
     CheckInputs in;
     in.stub = stubInputs();

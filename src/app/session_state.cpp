@@ -17,7 +17,15 @@ DialogState& Session::dialogState() {
         // The start-up reads the state file into the record, then the profile files again (so a
         // calculation before any user is opened takes the default file set's profile), prepares
         // the checked special state and copies the window into the record.
-        tellStateMessages(m_dialogState->startUp(stateFile(), [this] { LoadUser(); }));
+        tellStateMessages(m_dialogState->startUp(stateFile(), [this] {
+            // An open overtime window keeps the rows typed into it: the save that ends the
+            // calculation stores them.
+            const std::optional<Form2> typed = m_form2 ? std::optional<Form2>(*m_form2) : std::nullopt;
+            LoadUser();
+            if (typed && m_form2) *m_form2 = *typed;
+        }));
+        m_stateAtStartUp = stateSettings;
+        m_profileAtStateStartUp = profile;
     }
     return *m_dialogState;
 }
@@ -147,7 +155,18 @@ bool Session::SaveProfileFiles() {
     return true;
 }
 
-void Session::DialogState_CancelButton_Click() { discardDialogState(); }
+void Session::DialogState_CancelButton_Click() {
+    if (!m_dialogState) return;
+    stateSettings = m_stateAtStartUp;
+    // The profile fields that the state file carries.
+    const EmployeeProfile& p = m_profileAtStateStartUp;
+    profile.cboDepend2 = p.cboDepend2;
+    profile.cboStatus2 = p.cboStatus2;
+    profile.ckFedExemp = p.ckFedExemp;
+    profile.txtFedAddL = p.txtFedAddL;
+    profile.ckSSMediExemp = p.ckSSMediExemp;
+    discardDialogState();
+}
 
 void Session::DialogState_cmdGetDefault_Click() { tellStateMessages(dialogState().LoadDefaultState(folder)); }
 

@@ -289,7 +289,8 @@ void Session::closeSaveUserWindow() {
 void Session::saveUserAfterCalculation() {
     if (!saveAfterCalculation) return;
     saveUserWindow();
-    if (!cmdSaveUser_Click()) closeSaveUserWindow();
+    // A failed save discards no settings window: their edits wait for the next save.
+    if (!cmdSaveUser_Click()) discardWindow("frmSaveUser");
 }
 
 void Session::mnuSave_Click() { showSaveUser(); }
@@ -337,6 +338,11 @@ bool Session::OpenFile(const std::filesystem::path& chosen) {
     const auto full = inFolder(folder, chosen);
     const auto newFolder = full.parent_path();
     const std::string name = withoutLastFourCharacters(full.filename().string());
+    // A name that New would refuse could never be saved again.
+    if (auto refusal = fileNameRefusal(name, "The user name")) {
+        m_person.tell({*refusal}, "Open");
+        return false;
+    }
     // Every file of the user is read and checked before anything changes.
     const UserFileSet set{newFolder, name};
     auto parts = userFileParts();
@@ -386,13 +392,17 @@ bool Session::taxInfoSave() {
         m_person.tell({*refusal, "Nothing was saved."}, w.Caption);
         return false;
     }
+    const EmployeeProfile before = profile;
     w.fillVar_(profile);
-    showProfileOnMainWindow();
     saveUserWindow();
     if (!cmdSaveUser_Click()) {
-        closeSaveUserWindow();
+        // Nothing changes but the message: the window stays with the person's edits, and the
+        // profile and every other window keep what they held.
+        profile = before;
+        discardWindow("frmSaveUser");
         return false;
     }
+    showProfileOnMainWindow();
     discardWindow("frmTaxInfo");
     return true;
 }

@@ -158,16 +158,17 @@ void DialogCity::refresh() {
 }
 
 void DialogCity::showEvent(QShowEvent* event) {
+    m_closingByButton = false;
     model().shown = true;
     refresh();
     QDialog::showEvent(event);
 }
 
-void DialogCity::closeEvent(QCloseEvent* event) {
-    // Closing by the window's own close box counts as "&CANCEL".
+void DialogCity::reject() {
+    // Escape and the window's own close box count as "&CANCEL".
     if (!m_closingByButton) m_session.DialogCity_CancelButton_Click();
-    m_closingByButton = false;
-    QDialog::closeEvent(event);
+    m_closingByButton = true;
+    QDialog::reject();
 }
 
 }  // namespace orvane::ui

@@ -21,6 +21,8 @@ class DialogCity : public QDialog {
     Q_OBJECT
 public:
     explicit DialogCity(Session& session, QWidget* parent = nullptr);
+    // Escape, the close box and the cancel button: the window\'s closing steps.
+    void reject() override;
 
     // Copies the model into the widgets.
     void refresh();
@@ -29,7 +31,6 @@ public:
     QLineEdit* box(const char* column, int row) const;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

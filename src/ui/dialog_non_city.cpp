@@ -128,10 +128,11 @@ void DialogNonCity::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void DialogNonCity::closeEvent(QCloseEvent* event) {
-    // "&CANCEL" and the close box only hide the window: its boxes keep the edits.
+void DialogNonCity::reject() {
+    // "&CANCEL", Escape and the close box only hide the window: its boxes keep the edits.
     if (!m_saved) m_session.DialogNonCity_CancelButton_Click();
-    QDialog::closeEvent(event);
+    m_saved = true;
+    QDialog::reject();
 }
 
 }  // namespace orvane::ui

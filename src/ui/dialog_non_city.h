@@ -20,13 +20,14 @@ class DialogNonCity : public QDialog {
     Q_OBJECT
 public:
     explicit DialogNonCity(Session& session, QWidget* parent = nullptr);
+    // Escape, the close box and the cancel button: the window\'s closing steps.
+    void reject() override;
 
     void refresh();
     // Boxes by column name ("txtNonMinWk") and row; "txtNonPer" with any row.
     QLineEdit* box(const char* column, int row) const;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

@@ -157,10 +157,12 @@ void DialogVac::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void DialogVac::closeEvent(QCloseEvent* event) {
-    // Closing otherwise than by "Save" discards the window without saving.
+void DialogVac::reject() {
+    // Closing otherwise than by "Save" discards the window without saving. (The close box
+    // arrives here too: a dialog's close event rejects it.)
     if (!m_saved) m_session.DialogVac_Close();
-    QDialog::closeEvent(event);
+    m_saved = true;
+    QDialog::reject();
 }
 
 }  // namespace orvane::ui

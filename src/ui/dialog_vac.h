@@ -21,6 +21,8 @@ class DialogVac : public QDialog {
     Q_OBJECT
 public:
     explicit DialogVac(Session& session, QWidget* parent = nullptr);
+    // Escape, the close box and the cancel button: the window\'s closing steps.
+    void reject() override;
 
     void refresh();
     // The boxes of one account (0 vacation, 1 holiday/personal, 2 sick).
@@ -30,7 +32,6 @@ public:
     QLabel* balanceLabel(int account) const { return m_accounts[account].balance; }
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

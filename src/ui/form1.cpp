@@ -199,6 +199,7 @@ QWidget* Form1::buildPayPeriodBar() {
     m_txtWeek = new QLineEdit;
     m_txtWeek->setObjectName("txtWeek");
     m_txtWeek->setFixedWidth(110);
+    m_txtWeek->setMaxLength(10);  // typed or pasted, as the program's own text
     m_controls.emplace_back(m_txtWeek, &f.txtWeek);
     m_txtWeek->installEventFilter(this);  // a click opens the date picker
     connect(m_txtWeek, &QLineEdit::textEdited, this, [this](const QString& t) { model().txtWeek.text = t.toStdString(); });

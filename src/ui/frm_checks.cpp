@@ -82,10 +82,11 @@ bool frmChecks::event(QEvent* event) {
     return QDialog::event(event);
 }
 
-void frmChecks::closeEvent(QCloseEvent* event) {
+void frmChecks::reject() {
+    // Escape and the close box: the window and its offset window are discarded.
     if (m_printSet) m_printSet->close();
-    m_session.checksWindowClose();
-    QDialog::closeEvent(event);
+    if (m_session.hasChecksWindow()) m_session.checksWindowClose();
+    QDialog::reject();
 }
 
 void frmChecks::mnuPrintCheck_Click() {

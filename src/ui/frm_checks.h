@@ -20,11 +20,12 @@ public:
     frmChecks(Session& session, QWidget* parent = nullptr);
     void refresh();
     void mnuPrintCheck_Click();  // the printer offset window, not modal
+    // Escape and the close box: the window's closing steps.
+    void reject() override;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     Session& m_session;

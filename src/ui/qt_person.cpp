@@ -84,9 +84,15 @@ std::optional<std::string> QtPerson::prompt(const std::string& text, const std::
 std::optional<std::filesystem::path> QtPerson::chooseFileToOpen(const std::string& title, const std::string& filter) {
     const QString folder =
         startFolder ? QString::fromStdU16String(startFolder().u16string()) : QDir::currentPath();
-    const QString file = QFileDialog::getOpenFileName(dialogParent(), qs(title), folder, qtFileFilter(filter));
-    if (file.isEmpty()) return std::nullopt;
-    return std::filesystem::path(file.toStdU16String());
+    QFileDialog dialog(dialogParent(), qs(title), folder, qtFileFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    // The default file set's names begin with a dot (".use"): hidden files are listed, which
+    // the platform's own dialog cannot be told to do.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFilter(dialog.filter() | QDir::Hidden);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return std::filesystem::path(dialog.selectedFiles().first().toStdU16String());
 }
 
 std::optional<std::filesystem::path> QtPerson::chooseFileToSave(const std::string& title, const std::string& filter) {

@@ -13,6 +13,7 @@
 #include "support/scripted_person.h"
 #include "support/stored_profile.h"
 #include "support/temp_folder.h"
+#include "users/dialog_vac.h"
 
 using namespace orvane;
 namespace fs = std::filesystem;
@@ -135,4 +136,55 @@ TEST(WindowLifetimes, SavedProfileCarriesTheOvertimeSummaryTheWindowShows) {
     EXPECT_EQ(stored.OtEarned, 2500.0f);
     EXPECT_EQ(stored.OtMaxAmount, 6000.0f);
     EXPECT_EQ(stored.OtAvailable, 3500.0f);
+}
+
+TEST(WindowLifetimes, FailedSaveOfACalculationDiscardsNoWindow) {
+    test::TempFolder folder;
+    Program run(folder.path);
+    run.session.profile.txtName = "\u03a9mega";  // a text the files cannot hold
+    run.session.dialogVac().txtVacBal.text = "7";
+    run.session.cmdOT_Click().txtOT[0].text = "12";
+    ASSERT_TRUE(run.calculate("40"));
+    EXPECT_NE(run.person.allText().find("Nothing was saved."), std::string::npos) << run.person.allText();
+    ASSERT_TRUE(run.session.hasDialogVac());
+    EXPECT_EQ(run.session.dialogVac().txtVacBal.text, "7");
+    ASSERT_TRUE(run.session.hasOvertimeWindow());
+    EXPECT_EQ(run.session.overtimeWindow().txtOT[0].text, "12");
+    EXPECT_FALSE(run.session.dialogStateOpen()) << "the state window the calculation made is released";
+    EXPECT_FALSE(fs::exists(folder.path / ".use"));
+}
+
+TEST(WindowLifetimes, OpenRefusesANameThatNewRefuses) {
+    for (const std::string name : {"Tab\tName", "Quote\"Name"}) {
+        SCOPED_TRACE(name);
+        test::TempFolder folder;
+        Program run(folder.path);
+        ASSERT_FALSE(writeFileAtomically(folder.path / (name + ".use"), "").has_value());
+        run.person.prompts.push_back(name);
+        run.person.answers.push_back(Answer::No);
+        run.session.mnuNew_Click();
+        ASSERT_EQ(run.person.messages.size(), 2u);  // the save question, the refusal
+        const Message refusedByNew = run.person.messages.back();
+        run.person.answers.push_back(Answer::No);
+        run.person.files.push_back(folder.path / (name + ".use"));
+        EXPECT_FALSE(run.session.mnuOpen_Click());
+        EXPECT_EQ(run.person.messages.back().lines, refusedByNew.lines);
+        EXPECT_EQ(run.session.UserName, "");
+    }
+}
+
+TEST(WindowLifetimes, NegativeNetPayPrintsNoCheck) {
+    test::TempFolder folder;
+    Program run(folder.path);
+    run.newUser("Ann");
+    run.session.profile.txtMisc = 500;  // more than 40 hours at 7.50 pay
+    test::storeProfile(run.session);
+    ASSERT_TRUE(run.calculate("40"));
+    ASSERT_LT(run.session.pay.NetPay, 0.0f);
+    run.session.mnuChecks_Click();
+    run.person.messages.clear();
+    EXPECT_FALSE(run.session.PrintCheck());
+    EXPECT_TRUE(run.person.printer.documents.empty());
+    ASSERT_EQ(run.person.messages.size(), 1u);
+    EXPECT_NE(run.person.allText().find("nothing to pay"), std::string::npos);
 }
