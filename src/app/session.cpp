@@ -22,7 +22,11 @@ bool isTooLargeEntry(const std::string& text) {
 }  // namespace
 
 Session::Session(Person& person, const Clock& clock, std::filesystem::path folder_)
-    : folder(std::move(folder_)), m_person(person), m_clock(clock), m_form1(std::make_unique<Form1>()) {}
+    : folder(std::move(folder_)), m_person(person), m_clock(clock), m_form1(std::make_unique<Form1>()) {
+    windows.listen([this](const std::string& window, WindowRegistry::Change change) {
+        if (change == WindowRegistry::Change::Discarded && windowDiscarded) windowDiscarded(window);
+    });
+}
 
 Session::~Session() = default;
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/person.h"
+#include "app/window_registry.h"
 #include "core/form2.h"
 #include "core/frm_tax_info.h"
 #include "core/profile_files.h"
@@ -54,6 +55,8 @@ public:
     EmployeeProfile profile;
     PayResult pay;   // the shared values of the last calculation
     YtdTotals ytd;   // the ledger totals
+    // Every window but the main one: its slot, its generation, who hears of its discarding.
+    WindowRegistry windows;
 
     // The main window exists for the whole run.
     Form1& form1() { return *m_form1; }
@@ -117,7 +120,8 @@ public:
     void copyAndFileIntoState();
 
     // The windows of users and profiles: created on first use (never writing a file), discarded
-    // by the commands that save or switch users. windowDiscarded tells a view to close.
+    // by the commands that save or switch users. discardWindow discards any window by its name
+    // (with what goes with it); windowDiscarded hears of every discarded window.
     frmTaxInfo& taxInfo();
     Form2& overtimeWindow();
     frmSaveUser& saveUserWindow();
@@ -206,11 +210,11 @@ private:
     OvertimeBoxes overtimeBoxes() const;
     // The summary of an open overtime window made current, so that .use stores what it shows.
     void totalOpenOvertimeWindow();
-    std::unique_ptr<frmTaxInfo> m_taxInfo;
-    std::unique_ptr<Form2> m_form2;
-    std::unique_ptr<frmSaveUser> m_saveUser;
-    std::unique_ptr<DialogHeader> m_header;
-    std::unique_ptr<DatePickerWindow> m_datePicker;
+    WindowSlot<frmTaxInfo> m_taxInfo{windows, "frmTaxInfo"};
+    WindowSlot<Form2> m_form2{windows, "Form2"};
+    WindowSlot<frmSaveUser> m_saveUser{windows, "frmSaveUser"};
+    WindowSlot<DialogHeader> m_header{windows, "DialogHeader"};
+    WindowSlot<DatePickerWindow> m_datePicker{windows, "frmDate"};
 
 public:
 
@@ -246,7 +250,7 @@ private:
     // SAVE's writing of the profile files (.use, .and, .cfe and the overtime file), which carry
     // some of the state record's fields. False when a file could not be written (told).
     bool SaveProfileFiles();
-    std::unique_ptr<DialogState> m_dialogState;
+    WindowSlot<DialogState> m_dialogState{windows, "DialogState"};
     // The record and the profile as the window's start-up left them: CANCEL puts them back, so
     // that no edit made in the window (a "Get Default", "NO STATE TAX") is saved later.
     StateTaxSettings m_stateAtStartUp;
@@ -360,7 +364,7 @@ public:
     void addLedgerFileParts(std::vector<UserFilesPart>& parts);
 
 private:
-    std::unique_ptr<MDIForm1> m_ytd;
+    WindowSlot<MDIForm1> m_ytd{windows, "MDIForm1"};
 
 public:
     // ---- end ledger ----
@@ -407,8 +411,8 @@ private:
     StubInputs stubInputs();
     void zeroEmptyEntries();
     bool sendToPrinter(const PrintDocument& document, const std::string& title);
-    std::unique_ptr<frmChecks> m_checks;
-    std::unique_ptr<dlgPrintSet> m_printSet;
+    WindowSlot<frmChecks> m_checks{windows, "frmChecks"};
+    WindowSlot<dlgPrintSet> m_printSet{windows, "dlgPrintSet"};
 
 private:
     PayInputs gatherInputs(const PayPeriodEntry& entry, std::optional<FederalTables> federal);

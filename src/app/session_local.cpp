@@ -10,20 +10,22 @@ namespace orvane {
 
 // The local tax settings of the run and the three windows, while they exist.
 struct Session::LocalState {
+    explicit LocalState(WindowRegistry& windows)
+        : dialogCity(windows, "DialogCity"), dialogNonCity(windows, "DialogNonCity"), dialogVac(windows, "DialogVac") {}
     CityTaxSettings city;
     NonCityTaxSettings nonCity;
     bool cityFilled = false;     // the city settings hold a user's file values or the built-in tables
     bool nonCityFilled = false;  // the same for the non-city settings
-    std::unique_ptr<DialogCity> dialogCity;
-    std::unique_ptr<DialogNonCity> dialogNonCity;
-    std::unique_ptr<DialogVac> dialogVac;
+    WindowSlot<DialogCity> dialogCity;
+    WindowSlot<DialogNonCity> dialogNonCity;
+    WindowSlot<DialogVac> dialogVac;
     // The settings as the window's creation left them, for its cancel.
     CityTaxSettings cityAtCreation;
     NonCityTaxSettings nonCityAtCreation;
 };
 
 Session::LocalState& Session::local() {
-    if (!m_local) m_local = std::make_shared<LocalState>();
+    if (!m_local) m_local = std::make_shared<LocalState>(windows);
     return *m_local;
 }
 

@@ -89,8 +89,7 @@ frmChecks& Session::checksWindow() {
 void Session::checksWindowClick() { checksWindow().Form_Click(profile, pay.NetPay); }
 
 void Session::checksWindowClose() {
-    printSetCancel();
-    m_checks.reset();
+    discardWindow("frmChecks");
 }
 
 dlgPrintSet& Session::mnuPrintCheck_Click() {
@@ -139,11 +138,14 @@ bool Session::printSetPrintCheck() {
 }
 
 void Session::printSetCancel() {
-    if (std::exchange(m_printSet, nullptr) && windowDiscarded) windowDiscarded("dlgPrintSet");
+    m_printSet.reset();
 }
 
 bool Session::PrintCheck() {
-    if (m_ytd) m_ytd->visible = false;  // the ledger window is hidden first
+    if (m_ytd) {
+        m_ytd->visible = false;  // the ledger window is hidden first
+        windows.changed("MDIForm1");
+    }
     frmChecks& checks = checksWindow();
     if (auto refusal = checks.refusal()) {
         m_person.tell({*refusal, "The check was not printed."}, checks.Caption, MessageIcon::Exclamation);

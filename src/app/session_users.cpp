@@ -155,33 +155,10 @@ DialogHeader& Session::headerWindow() {
 }
 
 void Session::discardWindow(const std::string& window) {
-    bool existed = false;
-    if (window == "frmTaxInfo") existed = std::exchange(m_taxInfo, nullptr) != nullptr;
-    else if (window == "Form2") existed = std::exchange(m_form2, nullptr) != nullptr;
-    else if (window == "frmSaveUser") existed = std::exchange(m_saveUser, nullptr) != nullptr;
-    else if (window == "DialogHeader") existed = std::exchange(m_header, nullptr) != nullptr;
-    else if (window == "frmDate") existed = std::exchange(m_datePicker, nullptr) != nullptr;
-    else if (window == "MDIForm1") {
-        existed = std::exchange(m_ytd, nullptr) != nullptr;
-        YtdQuietClose = false;
-    }
-    else if (window == "DialogState") existed = std::exchange(m_dialogState, nullptr) != nullptr;
-    else if (window == "frmChecks") {
-        // The offset window belongs to the checks window and goes with it.
-        discardWindow("dlgPrintSet");
-        existed = std::exchange(m_checks, nullptr) != nullptr;
-    } else if (window == "dlgPrintSet") existed = std::exchange(m_printSet, nullptr) != nullptr;
-    else if (window == "DialogCity") {
-        existed = hasDialogCity();
-        discardDialogCity();
-    } else if (window == "DialogNonCity") {
-        existed = hasDialogNonCity();
-        discardDialogNonCity();
-    } else if (window == "DialogVac") {
-        existed = hasDialogVac();
-        discardDialogVac();
-    }
-    if (existed && windowDiscarded) windowDiscarded(window);
+    if (window == "MDIForm1") YtdQuietClose = false;
+    // The offset window belongs to the checks window and goes with it.
+    if (window == "frmChecks") windows.discard("dlgPrintSet");
+    windows.discard(window);
 }
 
 // ---- the Save User window ---------------------------------------------------------------------
@@ -457,9 +434,7 @@ frmDate& Session::overtimeDateClick(int row) {
         if (m_form2) m_form2->Text1[row].text = text;
     });
     picker->Form_Load(w.Text1[row].text, m_clock.today());
-    frmDate& ref = *picker;
-    m_datePicker = std::move(picker);
-    return ref;
+    return windows.put("frmDate", std::move(picker));
 }
 
 // ---- the week-ending date and saved pay periods ---------------------------------------------------
@@ -469,9 +444,7 @@ void Session::setWeekText(const std::string& text) { form1().txtWeek.text = firs
 frmDateMain& Session::txtWeek_Click() {
     auto picker = std::make_unique<frmDateMain>([this](const std::string& text) { setWeekText(text); });
     picker->Form_Load(form1().txtWeek.text, m_clock.today());
-    frmDateMain& ref = *picker;
-    m_datePicker = std::move(picker);
-    return ref;
+    return windows.put("frmDate", std::move(picker));
 }
 
 void Session::closeDatePicker() { discardWindow("frmDate"); }
