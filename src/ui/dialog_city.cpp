@@ -14,6 +14,7 @@
 #include "app/session.h"
 #include "local/dialog_city.h"
 #include "ui/local_view_support.h"
+#include "ui/window_watch.h"
 
 namespace orvane::ui {
 
@@ -36,6 +37,9 @@ constexpr ColumnInfo kColumns[8] = {
 }  // namespace
 
 DialogCity::DialogCity(Session& session, QWidget* parent) : QDialog(parent), m_session(session) {
+    m_session.dialogCity();  // the window opened: made now if it does not exist
+    // Discarded, the view takes no more input; made again, the view shows the new one.
+    new WindowWatch(session, "DialogCity", this, [this] { refresh(); });
     setObjectName("DialogCity");
     setModal(false);
     m_boxes = new BoxBehaviour(this);
@@ -140,7 +144,10 @@ DialogCity::DialogCity(Session& session, QWidget* parent) : QDialog(parent), m_s
     refresh();
 }
 
-orvane::DialogCity& DialogCity::model() { return m_session.dialogCity(); }
+orvane::DialogCity& DialogCity::model() {
+    // The window as the session holds it now; the view never makes it again.
+    return *m_session.windows.find<orvane::DialogCity>("DialogCity");
+}
 
 QLineEdit* DialogCity::box(const char* column, int row) const {
     for (int c = 0; c < 8; ++c)
@@ -149,6 +156,7 @@ QLineEdit* DialogCity::box(const char* column, int row) const {
 }
 
 void DialogCity::refresh() {
+    if (!m_session.hasDialogCity()) return;
     orvane::DialogCity& m = model();
     setWindowTitle(qs(m.Caption));
     for (int c = 0; c < 8; ++c)
@@ -158,6 +166,7 @@ void DialogCity::refresh() {
 }
 
 void DialogCity::showEvent(QShowEvent* event) {
+    if (!m_session.hasDialogCity()) return QDialog::showEvent(event);
     m_closingByButton = false;
     model().shown = true;
     refresh();

@@ -13,6 +13,7 @@
 #include "app/session.h"
 #include "local/dialog_non_city.h"
 #include "ui/local_view_support.h"
+#include "ui/window_watch.h"
 
 namespace orvane::ui {
 
@@ -33,6 +34,9 @@ constexpr ColumnInfo kColumns[4] = {
 }  // namespace
 
 DialogNonCity::DialogNonCity(Session& session, QWidget* parent) : QDialog(parent), m_session(session) {
+    m_session.dialogNonCity();  // the window opened: made now if it does not exist
+    // Discarded, the view takes no more input; made again, the view shows the new one.
+    new WindowWatch(session, "DialogNonCity", this, [this] { refresh(); });
     setObjectName("DialogNonCity");
     setModal(false);
     m_boxes = new BoxBehaviour(this);
@@ -104,7 +108,10 @@ DialogNonCity::DialogNonCity(Session& session, QWidget* parent) : QDialog(parent
     refresh();
 }
 
-orvane::DialogNonCity& DialogNonCity::model() { return m_session.dialogNonCity(); }
+orvane::DialogNonCity& DialogNonCity::model() {
+    // The window as the session holds it now; the view never makes it again.
+    return *m_session.windows.find<orvane::DialogNonCity>("DialogNonCity");
+}
 
 QLineEdit* DialogNonCity::box(const char* column, int row) const {
     if (std::strcmp(column, "txtNonPer") == 0) return m_txtNonPer;
@@ -114,6 +121,7 @@ QLineEdit* DialogNonCity::box(const char* column, int row) const {
 }
 
 void DialogNonCity::refresh() {
+    if (!m_session.hasDialogNonCity()) return;
     orvane::DialogNonCity& m = model();
     setWindowTitle(qs(m.Caption));
     for (int c = 0; c < 4; ++c)
@@ -122,6 +130,7 @@ void DialogNonCity::refresh() {
 }
 
 void DialogNonCity::showEvent(QShowEvent* event) {
+    if (!m_session.hasDialogNonCity()) return QDialog::showEvent(event);
     m_saved = false;
     model().shown = true;
     refresh();

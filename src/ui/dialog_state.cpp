@@ -21,7 +21,8 @@ QString frameTitle(const std::string& s) { return q(s).remove('&'); }
 }  // namespace
 
 DialogState::DialogState(Session& session, QWidget* parent)
-    : QDialog(parent), m_session(session), m_model(session.dialogState()) {
+    : QDialog(parent), m_session(session), m_model(session.dialogState()),
+      m_ref(session.windows, "DialogState") {
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setWindowTitle(q(m_model.Caption));
@@ -175,7 +176,8 @@ DialogState* DialogState::showFromMenu(Session& session, QWidget* parent) {
 }
 
 bool DialogState::modelAlive() const {
-    return !m_closed && m_session.dialogStateOpen() && &m_session.dialogState() == &m_model;
+    // The generation, not the address: a window made again may sit where the old one was.
+    return !m_closed && m_ref.get() == &m_model;
 }
 
 QLineEdit* DialogState::addBox(TextBox& box) {

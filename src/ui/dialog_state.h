@@ -50,6 +50,7 @@ private:
 
     Session& m_session;
     orvane::DialogState& m_model;
+    WindowRef<orvane::DialogState> m_ref;  // the generation m_model belongs to
     std::vector<std::pair<TextBox*, QLineEdit*>> m_boxes;
     std::vector<std::pair<Label*, QLabel*>> m_labels;
     std::vector<std::pair<CheckBox*, QCheckBox*>> m_checks;

@@ -14,6 +14,7 @@
 
 #include "app/session.h"
 #include "ui/local_view_support.h"
+#include "ui/window_watch.h"
 #include "users/dialog_vac.h"
 
 namespace orvane::ui {
@@ -43,6 +44,9 @@ const char* const kPrefixes[3] = {"V", "H", "S"};
 }  // namespace
 
 DialogVac::DialogVac(Session& session, QWidget* parent) : QDialog(parent), m_session(session) {
+    m_session.dialogVac();  // the window opened: made now if it does not exist
+    // Discarded, the view takes no more input; made again, the view shows the new one.
+    new WindowWatch(session, "DialogVac", this, [this] { refresh(); });
     setObjectName("DialogVac");
     setModal(false);
     m_boxes = new BoxBehaviour(this);
@@ -126,7 +130,10 @@ DialogVac::DialogVac(Session& session, QWidget* parent) : QDialog(parent), m_ses
     refresh();
 }
 
-orvane::DialogVac& DialogVac::model() { return m_session.dialogVac(); }
+orvane::DialogVac& DialogVac::model() {
+    // The window as the session holds it now; the view never makes it again.
+    return *m_session.windows.find<orvane::DialogVac>("DialogVac");
+}
 
 void DialogVac::recompute(int which) {
     orvane::DialogVac& m = model();
@@ -137,6 +144,7 @@ void DialogVac::recompute(int which) {
 }
 
 void DialogVac::refresh() {
+    if (!m_session.hasDialogVac()) return;
     orvane::DialogVac& m = model();
     setWindowTitle(qs(m.Caption));
     for (int a = 0; a < 3; ++a) {
@@ -151,6 +159,7 @@ void DialogVac::refresh() {
 }
 
 void DialogVac::showEvent(QShowEvent* event) {
+    if (!m_session.hasDialogVac()) return QDialog::showEvent(event);
     m_saved = false;
     model().shown = true;
     refresh();

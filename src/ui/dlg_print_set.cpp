@@ -6,11 +6,13 @@
 #include <QPushButton>
 
 #include "ui/user_widgets.h"
+#include "ui/window_watch.h"
 
 namespace orvane::ui {
 
 dlgPrintSet::dlgPrintSet(Session& session, QWidget* parent) : QDialog(parent), m_session(session) {
     orvane::dlgPrintSet& m = session.mnuPrintCheck_Click();
+    new WindowWatch(session, "dlgPrintSet", this, {});
     setWindowTitle(qs(m.Caption));
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(qs(m.lbHeading.caption)), 0, 0, 1, 2);
@@ -43,20 +45,21 @@ dlgPrintSet::dlgPrintSet(Session& session, QWidget* parent) : QDialog(parent), m
     grid->addWidget(apply, 2, 2);
     grid->addWidget(cancel, 3, 2);
     connect(ok, &QPushButton::clicked, this, [this] {
-        takeBoxes();
-        if (m_session.printSetPrintCheck()) QDialog::accept();
+        if (takeBoxes() && m_session.printSetPrintCheck()) QDialog::accept();
     });
     connect(apply, &QPushButton::clicked, this, [this] {
-        takeBoxes();
-        m_session.printSetApply();
+        if (takeBoxes()) m_session.printSetApply();
     });
     connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
 }
 
-void dlgPrintSet::takeBoxes() {
-    orvane::dlgPrintSet& m = m_session.mnuPrintCheck_Click();
-    m.cboHorz.text = ss(m_cboHorz->currentText());
-    m.cboVert.text = ss(m_cboVert->currentText());
+bool dlgPrintSet::takeBoxes() {
+    // Only into the window the session holds: a discarded one is not made again here.
+    auto* m = m_session.windows.find<orvane::dlgPrintSet>("dlgPrintSet");
+    if (!m) return false;
+    m->cboHorz.text = ss(m_cboHorz->currentText());
+    m->cboVert.text = ss(m_cboVert->currentText());
+    return true;
 }
 
 void dlgPrintSet::reject() {

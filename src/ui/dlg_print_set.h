@@ -17,7 +17,7 @@ protected:
     void reject() override;  // "&Cancel", Escape and the close box
 
 private:
-    void takeBoxes();
+    bool takeBoxes();  // false once the window was discarded
     Session& m_session;
     QComboBox* m_cboHorz = nullptr;
     QComboBox* m_cboVert = nullptr;

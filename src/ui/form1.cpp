@@ -165,6 +165,7 @@ void Form1::mnuPrintItem_Click() {
 }
 
 void Form1::mnuChecks_Click() {
+    if (!m_session.hasChecksWindow()) dropView(m_frmChecks);  // a discarded one is filled anew
     showView(m_frmChecks, [this] { return new ui::frmChecks(m_session, this); });
 }
 
@@ -610,6 +611,7 @@ void Form1::closeViewsOfDiscardedWindows() {
     if (!m_session.hasDialogNonCity()) dropView(m_dialogNonCity);
     if (m_dialogState && !m_dialogState->showsSessionModel()) dropView(m_dialogState);
     if (!m_session.hasHeaderWindow()) dropView(m_dialogHeader);
+    if (!m_session.hasChecksWindow()) dropView(m_frmChecks);
 }
 
 void Form1::refreshOpenViews() {

@@ -11,6 +11,7 @@
 
 #include "ui/dlg_print_set.h"
 #include "ui/user_widgets.h"
+#include "ui/window_watch.h"
 
 namespace orvane::ui {
 
@@ -26,50 +27,55 @@ frmChecks::frmChecks(Session& session, QWidget* parent) : QDialog(parent), m_ses
 
     auto* grid = new QGridLayout;
     page->addLayout(grid);
-    const auto box = [this](TextBox& model, const char* name) {
+    // The boxes are bound by member, so that they always reach the window the session holds.
+    new WindowWatch(session, "frmChecks", this, [this] { refresh(); });
+    const auto box = [this, &m](TextBox orvane::frmChecks::*member, const char* name) {
         auto* edit = new QLineEdit;
         edit->setObjectName(name);
-        edit->setToolTip(qs(model.tip));
-        m_boxes.emplace_back(edit, &model);
-        connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& t) {
-            for (auto& [widget, text] : m_boxes)
-                if (widget->objectName() == name && m_session.hasChecksWindow()) text->text = ss(t);
+        edit->setToolTip(qs((m.*member).tip));
+        m_boxes.emplace_back(edit, member);
+        connect(edit, &QLineEdit::textEdited, this, [this, member](const QString& t) {
+            if (auto* checks = model()) (checks->*member).text = ss(t);
         });
         return edit;
     };
     const auto label = [](const Label& l) { return new QLabel(qs(l.caption)); };
-    grid->addWidget(box(m.txtCheckCompany, "txtCheckCompany"), 0, 0, 1, 2);
+    grid->addWidget(box(&orvane::frmChecks::txtCheckCompany, "txtCheckCompany"), 0, 0, 1, 2);
     grid->addWidget(label(m.lbDate), 0, 2, Qt::AlignRight);
-    grid->addWidget(box(m.txtCheckDate, "txtCheckDate"), 0, 3);
+    grid->addWidget(box(&orvane::frmChecks::txtCheckDate, "txtCheckDate"), 0, 3);
     grid->addWidget(label(m.lbPayTo), 1, 0);
-    grid->addWidget(box(m.txtPayTo, "txtPayTo"), 1, 1);
+    grid->addWidget(box(&orvane::frmChecks::txtPayTo, "txtPayTo"), 1, 1);
     grid->addWidget(label(m.lbDollarSign), 1, 2, Qt::AlignRight);
-    QLineEdit* amount = box(m.txtCheckAmt, "txtCheckAmt");
+    QLineEdit* amount = box(&orvane::frmChecks::txtCheckAmt, "txtCheckAmt");
     amount->setAlignment(Qt::AlignRight);
     grid->addWidget(amount, 1, 3);
-    grid->addWidget(box(m.txtDollars, "txtDollars"), 2, 0, 1, 3);
+    grid->addWidget(box(&orvane::frmChecks::txtDollars, "txtDollars"), 2, 0, 1, 3);
     grid->addWidget(label(m.lbDollars), 2, 3);
     auto* rule = new QFrame;
     rule->setFrameShape(QFrame::HLine);
     grid->addWidget(rule, 3, 0, 1, 4);
-    grid->addWidget(box(m.txtUserName, "txtUserName"), 4, 1);
-    grid->addWidget(box(m.txtUserSSnum, "txtUserSSnum"), 4, 3);
-    grid->addWidget(box(m.txtUserAddress, "txtUserAddress"), 5, 1);
-    grid->addWidget(box(m.txtUserState, "txtUserState"), 6, 1);
+    grid->addWidget(box(&orvane::frmChecks::txtUserName, "txtUserName"), 4, 1);
+    grid->addWidget(box(&orvane::frmChecks::txtUserSSnum, "txtUserSSnum"), 4, 3);
+    grid->addWidget(box(&orvane::frmChecks::txtUserAddress, "txtUserAddress"), 5, 1);
+    grid->addWidget(box(&orvane::frmChecks::txtUserState, "txtUserState"), 6, 1);
     grid->addWidget(label(m.lbMemo), 7, 0);
-    grid->addWidget(box(m.txtMemo, "txtMemo"), 7, 1);
+    grid->addWidget(box(&orvane::frmChecks::txtMemo, "txtMemo"), 7, 1);
     grid->setColumnStretch(1, 1);
     resize(720, 300);
     refresh();
 }
 
+orvane::frmChecks* frmChecks::model() const { return m_session.windows.find<orvane::frmChecks>("frmChecks"); }
+
 void frmChecks::refresh() {
-    for (auto& [widget, model] : m_boxes)
-        if (widget->text() != qs(model->text)) widget->setText(qs(model->text));
+    auto* checks = model();
+    if (!checks) return;
+    for (auto& [widget, member] : m_boxes)
+        if (widget->text() != qs((checks->*member).text)) widget->setText(qs((checks->*member).text));
 }
 
 void frmChecks::mousePressEvent(QMouseEvent* event) {
-    m_session.checksWindowClick();
+    if (model()) m_session.checksWindowClick();
     refresh();
     QDialog::mousePressEvent(event);
 }
@@ -90,6 +96,7 @@ void frmChecks::reject() {
 }
 
 void frmChecks::mnuPrintCheck_Click() {
+    if (!model()) return;
     if (!m_printSet) {
         m_printSet = new dlgPrintSet(m_session, this);
         m_printSet->setAttribute(Qt::WA_DeleteOnClose);

@@ -29,7 +29,8 @@ protected:
 
 private:
     Session& m_session;
-    std::vector<std::pair<QLineEdit*, TextBox*>> m_boxes;
+    orvane::frmChecks* model() const;  // null once the session has discarded the window
+    std::vector<std::pair<QLineEdit*, TextBox orvane::frmChecks::*>> m_boxes;
     QPointer<dlgPrintSet> m_printSet;
 };
 

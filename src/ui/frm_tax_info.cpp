@@ -17,8 +17,9 @@ namespace orvane::ui {
 
 using Model = orvane::frmTaxInfo;
 
+// The window is made (or found) first, then held by its generation.
 frmTaxInfo::frmTaxInfo(Session& session, QWidget* parent)
-    : QDialog(parent), m_session(session), m_model(&session.mnuTaxInfoItem_Click()) {
+    : QDialog(parent), m_session(session), m_model((session.mnuTaxInfoItem_Click(), session.windows), "frmTaxInfo") {
     setWindowTitle(qs(m_model->Caption));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
@@ -122,7 +123,7 @@ QLineEdit* frmTaxInfo::box(TextBox Model::*member, bool numeric) {
         selectOnFocus(edit);
     }
     connect(edit, &QLineEdit::textEdited, this, [this, member](const QString& t) {
-        if (m_model) (m_model->*member).text = ss(t);
+        if (m_model) (m_model.get()->*member).text = ss(t);
     });
     m_boxes.push_back({edit, member});
     return edit;
@@ -131,22 +132,22 @@ QLineEdit* frmTaxInfo::box(TextBox Model::*member, bool numeric) {
 QComboBox* frmTaxInfo::combo(ComboBox Model::*member) {
     auto* c = new QComboBox;
     c->setEditable(true);
-    for (const auto& item : (m_model->*member).list) c->addItem(qs(item));
-    c->setToolTip(qs((m_model->*member).tip));
+    for (const auto& item : (m_model.get()->*member).list) c->addItem(qs(item));
+    c->setToolTip(qs((m_model.get()->*member).tip));
     selectOnFocus(c);
     connect(c, &QComboBox::editTextChanged, this, [this, member](const QString& t) {
-        if (m_model) (m_model->*member).text = ss(t);
+        if (m_model) (m_model.get()->*member).text = ss(t);
     });
     m_combos.push_back({c, member});
     return c;
 }
 
 QCheckBox* frmTaxInfo::check(CheckBox Model::*member) {
-    auto* c = new QCheckBox(literalCaption((m_model->*member).caption));
+    auto* c = new QCheckBox(literalCaption((m_model.get()->*member).caption));
     // A click runs the box's reaction (the K plan boxes clear each other), then the view follows.
     connect(c, &QCheckBox::clicked, this, [this, member](bool on) {
         if (!m_model) return;
-        (m_model->*member).setValue(on ? 1 : 0);
+        (m_model.get()->*member).setValue(on ? 1 : 0);
         refresh();
     });
     m_checks.push_back({c, member});
@@ -156,15 +157,15 @@ QCheckBox* frmTaxInfo::check(CheckBox Model::*member) {
 void frmTaxInfo::refresh() {
     if (!m_model) return;
     for (const auto& b : m_boxes) {
-        const TextBox& box = m_model->*b.box;
+        const TextBox& box = m_model.get()->*b.box;
         if (b.edit->text() != qs(box.text)) b.edit->setText(qs(box.text));
         b.edit->setToolTip(qs(box.tip));
     }
     for (const auto& c : m_combos) {
-        const QString text = qs((m_model->*c.box).text);
+        const QString text = qs((m_model.get()->*c.box).text);
         if (c.combo->currentText() != text) c.combo->setEditText(text);
     }
-    for (const auto& c : m_checks) c.check->setChecked((m_model->*c.box).value() != 0);
+    for (const auto& c : m_checks) c.check->setChecked((m_model.get()->*c.box).value() != 0);
     m_optWeek->setChecked(m_model->optWeek.value);
     m_optBiWeek->setChecked(!m_model->optWeek.value && m_model->optBiWeek.value);
 }
@@ -172,14 +173,14 @@ void frmTaxInfo::refresh() {
 void frmTaxInfo::save() {
     if (!m_model) return;
     if (m_session.taxInfoSave()) {
-        m_model = nullptr;  // the save discards the window
+        m_model = {};  // the save discards the window
         QDialog::accept();
     }
 }
 
 void frmTaxInfo::reject() {
     if (m_model) m_session.taxInfoClose();
-    m_model = nullptr;
+    m_model = {};
     QDialog::reject();
 }
 

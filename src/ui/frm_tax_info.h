@@ -41,7 +41,7 @@ private:
     void save();
 
     Session& m_session;
-    orvane::frmTaxInfo* m_model;
+    WindowRef<orvane::frmTaxInfo> m_model;  // empty once the window is discarded
     std::vector<Box> m_boxes;
     std::vector<Combo> m_combos;
     std::vector<Check> m_checks;

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "ui/user_widgets.h"
+#include "ui/window_watch.h"
 
 namespace orvane::ui {
 
@@ -29,6 +30,8 @@ using Column = orvane::frmYear::Column;
 MDIForm1::MDIForm1(Session& session, QWidget* parent) : QMainWindow(parent, Qt::Window), m_session(session) {
     setObjectName("MDIForm1");
     orvane::MDIForm1& w = *model();
+    // A printed check hides the window; a discarded one takes no more input.
+    new WindowWatch(session, "MDIForm1", this, [this] { refresh(); });
     setWindowTitle(qs(w.Caption));
 
     // The menu bar: Close, Print, Clear (Clear All), Add, Excel.
