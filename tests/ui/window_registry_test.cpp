@@ -66,8 +66,10 @@ TEST(WindowRegistry, CommandsOfAViewWhoseWindowWasDiscardedReachNothing) {
         view->show();
         ASSERT_TRUE(p.session.windows.has(c.window));
         p.session.discardWindow(c.window);
+        const auto generation = p.session.windows.generation(c.window);
         useEverything(*view);
-        EXPECT_FALSE(p.session.windows.has(c.window)) << "no command made the window again";
+        EXPECT_EQ(p.session.windows.generation(c.window), generation) << "no command made the window again";
+        EXPECT_FALSE(p.session.windows.has(c.window));
         QApplication::processEvents();
         EXPECT_TRUE(!view || !view->isVisible());
         EXPECT_TRUE(p.person.messages.empty()) << p.person.allText();
