@@ -14,7 +14,7 @@ QDate toQDate(const Date& d) { return QDate(d.year, d.month, d.day); }
 }  // namespace
 
 DatePickerView::DatePickerView(Session& session, DatePickerWindow& model, QWidget* parent)
-    : QDialog(parent), m_session(session), m_model(&model) {
+    : QDialog(parent), m_session(session), m_model(session.windows, "frmDate") {
     setWindowTitle(qs(model.Caption));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
@@ -38,8 +38,8 @@ DatePickerView::DatePickerView(Session& session, DatePickerWindow& model, QWidge
 
 void DatePickerView::done(int result) {
     if (m_model) {
-        m_model = nullptr;
-        m_session.closeDatePicker();
+        m_model = {};
+        m_session.closeDatePicker();  // only its own picker: a newer one stays
     }
     QDialog::done(result);
 }

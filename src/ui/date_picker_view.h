@@ -18,7 +18,7 @@ public:
 
 private:
     Session& m_session;
-    DatePickerWindow* m_model;
+    WindowRef<DatePickerWindow> m_model;  // the picker this view was opened for
     QDateEdit* m_date;
 };
 
