@@ -6,6 +6,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QStringList>
 
 namespace orvane::ui {
@@ -98,7 +99,10 @@ std::optional<std::filesystem::path> QtPerson::chooseFileToSave(const std::strin
 }
 
 QPrinter& QtPerson::printer() {
-    if (!m_printer) m_printer = std::make_unique<QPrinter>();
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        setUpPrinter(*m_printer);
+    }
     return *m_printer;
 }
 
@@ -109,7 +113,37 @@ Printer* QtPerson::currentPrinter() {
 
 bool QtPerson::choosePrinter() {
     QPrintDialog dialog(&printer(), dialogParent());
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() != QDialog::Accepted) return false;
+    m_chosen = true;
+    return true;
+}
+
+bool QtPerson::preparePrinter() {
+    if (!m_chosen) return choosePrinter();
+    if (printer().outputFormat() != QPrinter::PdfFormat) return true;
+    // A file printer: each printout asks its file, so an earlier PDF is never overwritten
+    // without the person saying so.
+    const QString file = QFileDialog::getSaveFileName(dialogParent(), QStringLiteral("Print to File"),
+                                                      printer().outputFileName(), QStringLiteral("PDF (*.pdf)"));
+    if (file.isEmpty()) return false;
+    printer().setOutputFileName(file);
+    return true;
+}
+
+bool QtPerson::preview(const PrintDocument& document, const std::string& title) {
+    QPrinter& p = printer();
+    // The preview lays its pages out in the printer's orientation, so the document's holds for
+    // the whole dialog; printing from it plays the same document.
+    const OrientationFor orientation(p, document);
+    QPrintPreviewDialog dialog(&p, dialogParent());
+    dialog.setWindowTitle(qs(title));
+    bool failed = false;
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&document, &failed](QPrinter* target) { failed = !printDocument(*target, document) || failed; });
+    dialog.exec();
+    if (failed)
+        tell({"The printer did not take the page."}, title, MessageIcon::Critical);
+    return true;
 }
 
 }  // namespace orvane::ui

@@ -26,18 +26,22 @@ public:
     std::optional<std::filesystem::path> chooseFileToSave(const std::string& title, const std::string& filter) override;
     bool choosePrinter() override;
     Printer* currentPrinter() override;
+    bool preparePrinter() override;
+    bool preview(const PrintDocument& document, const std::string& title) override;
 
     // The folder the file chooser starts in: the session's current folder, which opening a user
     // in another folder changes. Unset, the process's current folder.
     std::function<std::filesystem::path()> startFolder;
 
-    // The printer the person chose last, for the print commands. Made on first use: setting up
-    // the printing system takes time the start-up should not spend.
+    // The program's one printer: the person's last choice of printer and paper holds for the run
+    // (Letter and the smallest margins at first). Made on first use: setting up the printing
+    // system takes time the start-up should not spend.
     QPrinter& printer();
 
 private:
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QtPrinter> m_sink;
+    bool m_chosen = false;  // the person has chosen a printer in this run
 };
 
 }  // namespace orvane::ui

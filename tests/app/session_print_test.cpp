@@ -84,7 +84,10 @@ TEST_F(SessionPrint, CancelledPrinterChooserPrintsNothingAndSaysNothing) {
     EXPECT_FALSE(session.cmdPrint_Click());
     EXPECT_FALSE(session.mnuPrintSheetItem_Click());
     bool imageAsked = false;
-    session.printMainWindowImage = [&] { return imageAsked = true; };
+    session.mainWindowPicture = [&] {
+        imageAsked = true;
+        return std::vector<unsigned char>{1};
+    };
     EXPECT_FALSE(session.mnuPrintItem_Click());
     EXPECT_FALSE(imageAsked);
     EXPECT_TRUE(person.printer.documents.empty());
@@ -133,16 +136,23 @@ TEST_F(SessionPrint, YearToDateFiguresComeFromTheLedgerTotals) {
                              {100, session.form1().txtWeek.text}}));
 }
 
-TEST_F(SessionPrint, PrintImageAsksTheViewAndPrintsNoStub) {
+TEST_F(SessionPrint, PrintImagePrintsTheViewsPictureAndNoStub) {
     int asked = 0;
-    session.printMainWindowImage = [&] { return ++asked, true; };
+    const std::vector<unsigned char> picture{0x89, 'P', 'N', 'G'};
+    session.mainWindowPicture = [&] { return ++asked, picture; };
     EXPECT_TRUE(session.mnuPrintItem_Click());
     EXPECT_EQ(asked, 1);
-    EXPECT_TRUE(person.printer.documents.empty());
+    ASSERT_EQ(person.printer.documents.size(), 1u);
+    const auto& ops = person.printer.documents[0].ops;
+    ASSERT_EQ(ops.size(), 2u);  // the picture, the end
+    EXPECT_EQ(ops[0].kind, PrintOp::Kind::Image);
+    EXPECT_EQ(ops[0].picture, picture);
 
-    session.printMainWindowImage = [] { return false; };
+    // A window that could not be pictured: a message, nothing printed.
+    session.mainWindowPicture = [] { return std::vector<unsigned char>{}; };
     EXPECT_FALSE(session.mnuPrintItem_Click());
     EXPECT_EQ(person.messages.size(), 1u);
+    EXPECT_EQ(person.printer.documents.size(), 1u);
 }
 
 TEST_F(SessionPrint, PrinterFailureIsReported) {

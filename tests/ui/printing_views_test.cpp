@@ -20,6 +20,7 @@
 #include "ui/form1.h"
 #include "ui/frm_checks.h"
 #include "ui/qt_printer.h"
+#include "ui/window_picture.h"
 
 namespace {
 
@@ -139,8 +140,15 @@ TEST(QtPrinter, WindowImageOnAPdfPage) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     const auto pdf = folder.path / "image.pdf";
     printer.setOutputFileName(QString::fromStdString(pdf.string()));
-    ASSERT_TRUE(ui::printWidgetImage(printer, window));
+    PrintDocument picture;
+    picture.image(ui::windowPicture(window));
+    picture.end();
+    ASSERT_TRUE(ui::printDocument(printer, picture));
     EXPECT_GT(std::filesystem::file_size(pdf), 0u);
+    // A picture that cannot be read fails, and says so.
+    PrintDocument broken;
+    broken.image({1, 2, 3});
+    EXPECT_FALSE(ui::printDocument(printer, broken));
 }
 
 class PrintingViews : public ::testing::Test {
