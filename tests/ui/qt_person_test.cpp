@@ -6,6 +6,8 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -122,6 +124,43 @@ TEST(QtPerson, FileChooserStartsInTheSessionsFolderAndFiltersByExtension) {
     EXPECT_EQ(person.chooseFileToOpen("Open", "Saved Files (*.use)|*.use"), std::nullopt);  // cancelled
     EXPECT_EQ(directory, QDir(QString::fromStdString(folder.path.string())).absolutePath());
     EXPECT_EQ(nameFilter, "Saved Files (*.use)");
+}
+
+TEST(QtPerson, PrintingWithoutTheChooserAsksForAPrinterOnceThenEachPdfItsName) {
+    orvane::test::TempFolder folder(false);
+    orvane::ui::QtPerson person;
+    int choosers = 0;
+    const auto choose = [&](bool accept) {
+        whenShown<QPrintDialog>([&choosers, accept](QPrintDialog& dialog) {
+            ++choosers;
+            dialog.done(accept ? QDialog::Accepted : QDialog::Rejected);
+        });
+    };
+    // Letter at first.
+    EXPECT_EQ(person.printer().pageLayout().pageSize().id(), QPageSize::Letter);
+    // Before any choice the chooser comes; cancelled, nothing prints.
+    choose(false);
+    EXPECT_FALSE(person.preparePrinter());
+    EXPECT_EQ(choosers, 1);
+    choose(true);
+    EXPECT_TRUE(person.preparePrinter());
+    EXPECT_EQ(choosers, 2);
+
+    // Chosen once: a PDF printer is asked for its file each time, the chooser stays away.
+    const QString earlier = QString::fromStdString((folder.path / "earlier.pdf").string());
+    const QString next = QString::fromStdString((folder.path / "next.pdf").string());
+    person.printer().setOutputFormat(QPrinter::PdfFormat);
+    person.printer().setOutputFileName(earlier);
+    whenShown<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+    EXPECT_FALSE(person.preparePrinter());  // no name given: nothing prints
+    EXPECT_EQ(person.printer().outputFileName(), earlier);
+    whenShown<QFileDialog>([&](QFileDialog& dialog) {
+        dialog.selectFile(next);
+        static_cast<QDialog&>(dialog).accept();  // QFileDialog's own accept takes the file
+    });
+    EXPECT_TRUE(person.preparePrinter());
+    EXPECT_EQ(person.printer().outputFileName(), next);
+    EXPECT_EQ(choosers, 2);
 }
 
 }  // namespace
