@@ -7,12 +7,15 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <filesystem>
 
+#include "ledger/ytd_print.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -161,6 +164,24 @@ TEST(QtPerson, PrintingWithoutTheChooserAsksForAPrinterOnceThenEachPdfItsName) {
     EXPECT_TRUE(person.preparePrinter());
     EXPECT_EQ(person.printer().outputFileName(), next);
     EXPECT_EQ(choosers, 2);
+}
+
+TEST(QtPerson, PreviewShowsTheDocumentInItsOrientationAndLeavesThePrinterAsItWas) {
+    orvane::ui::QtPerson person;
+    const auto ledger = orvane::ledgerDocument(orvane::PrintYr({}, {}, true, {}, "Smith", "1/8/2007"));
+    int pages = 0;
+    bool landscape = false;
+    whenShown<QPrintPreviewDialog>([&](QPrintPreviewDialog& dialog) {
+        auto* widget = dialog.findChild<QPrintPreviewWidget*>();
+        ASSERT_NE(widget, nullptr);
+        pages = widget->pageCount();
+        landscape = widget->orientation() == QPageLayout::Landscape;
+        dialog.reject();
+    });
+    EXPECT_TRUE(person.preview(ledger, "Year To Date"));
+    EXPECT_EQ(pages, 1);
+    EXPECT_TRUE(landscape);
+    EXPECT_EQ(person.printer().pageLayout().orientation(), QPageLayout::Portrait);
 }
 
 }  // namespace
