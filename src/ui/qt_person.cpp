@@ -98,6 +98,40 @@ std::optional<std::filesystem::path> QtPerson::chooseFileToSave(const std::strin
     return std::filesystem::path(file.toStdU16String());
 }
 
+// The program's printer as the print commands see it.
+class QtPerson::Sink : public Printer {
+public:
+    explicit Sink(QtPerson& person) : m_person(person) {}
+    bool print(const PrintDocument& document) override {
+        if (printDocument(m_person.printer(), document)) return true;
+        m_person.renewPrinter();
+        return false;
+    }
+    bool fitsOnPage(const PrintDocument& document) override {
+        return pagesOnPrinter(m_person.printer(), document) <= 1;
+    }
+
+private:
+    QtPerson& m_person;
+};
+
+QtPerson::QtPerson() = default;
+QtPerson::~QtPerson() = default;
+
+void QtPerson::renewPrinter() {
+    const QPrinter& old = printer();
+    auto fresh = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    fresh->setOutputFormat(old.outputFormat());
+    if (old.outputFormat() == QPrinter::PdfFormat) fresh->setOutputFileName(old.outputFileName());
+    else fresh->setPrinterName(old.printerName());
+    fresh->setPageLayout(old.pageLayout());
+    fresh->setCopyCount(old.copyCount());
+    fresh->setCollateCopies(old.collateCopies());
+    fresh->setColorMode(old.colorMode());
+    fresh->setDuplex(old.duplex());
+    m_printer = std::move(fresh);
+}
+
 QPrinter& QtPerson::printer() {
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -107,7 +141,7 @@ QPrinter& QtPerson::printer() {
 }
 
 Printer* QtPerson::currentPrinter() {
-    if (!m_sink) m_sink = std::make_unique<QtPrinter>(printer());
+    if (!m_sink) m_sink = std::make_unique<Sink>(*this);
     return m_sink.get();
 }
 

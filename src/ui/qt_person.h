@@ -19,6 +19,8 @@ QString qtFileFilter(const std::string& filter);
 
 class QtPerson : public Person {
 public:
+    QtPerson();
+    ~QtPerson() override;
     Answer ask(const Message& message) override;
     std::optional<std::string> prompt(const std::string& text, const std::string& title,
                                       const std::string& initial) override;
@@ -39,8 +41,12 @@ public:
     QPrinter& printer();
 
 private:
+    class Sink;
+    // After a failed print: a new printer with the old one's settings, so that whatever state the
+    // failure left behind cannot spoil the next printout.
+    void renewPrinter();
     std::unique_ptr<QPrinter> m_printer;
-    std::unique_ptr<QtPrinter> m_sink;
+    std::unique_ptr<Sink> m_sink;
     bool m_chosen = false;  // the person has chosen a printer in this run
 };
 

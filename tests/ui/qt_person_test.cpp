@@ -148,6 +148,7 @@ TEST(QtPerson, PrintingWithoutTheChooserAsksForAPrinterOnceThenEachPdfItsName) {
     choose(true);
     EXPECT_TRUE(person.preparePrinter());
     EXPECT_EQ(choosers, 2);
+    EXPECT_EQ(person.printer().pageLayout().pageSize().id(), QPageSize::Letter);  // the dialog kept it
 
     // Chosen once: a PDF printer is asked for its file each time, the chooser stays away.
     const QString earlier = QString::fromStdString((folder.path / "earlier.pdf").string());
@@ -182,6 +183,23 @@ TEST(QtPerson, PreviewShowsTheDocumentInItsOrientationAndLeavesThePrinterAsItWas
     EXPECT_EQ(pages, 1);
     EXPECT_TRUE(landscape);
     EXPECT_EQ(person.printer().pageLayout().orientation(), QPageLayout::Portrait);
+}
+
+TEST(QtPerson, AFailedPrintLeavesThePrinterUsableWithItsSettings) {
+    orvane::test::TempFolder folder(false);
+    orvane::ui::QtPerson person;
+    orvane::PrintDocument page;
+    page.at(1, "Hello");
+    page.end();
+    person.printer().setOutputFormat(QPrinter::PdfFormat);
+    person.printer().setPageSize(QPageSize(QPageSize::Legal));
+    person.printer().setOutputFileName(QString::fromStdString((folder.path / "missing" / "a.pdf").string()));
+    EXPECT_FALSE(person.currentPrinter()->print(page));
+    EXPECT_EQ(person.printer().pageLayout().pageSize().id(), QPageSize::Legal);  // the choice holds
+    const auto good = folder.path / "b.pdf";
+    person.printer().setOutputFileName(QString::fromStdString(good.string()));
+    EXPECT_TRUE(person.currentPrinter()->print(page));
+    EXPECT_TRUE(std::filesystem::exists(good));
 }
 
 }  // namespace
