@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
-#include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -120,10 +119,14 @@ OrientationFor::~OrientationFor() {
     m_printer.setPageOrientation(m_before ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
+void useSmallestMargins(QPrinter& printer) {
+    const QPageLayout layout = printer.pageLayout();
+    printer.setPageMargins(layout.minimumMargins(), layout.units());
+}
+
 void setUpPrinter(QPrinter& printer) {
     printer.setPageSize(QPageSize(QPageSize::Letter));
-    // Margins below the printer's smallest are raised to them.
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    useSmallestMargins(printer);
 }
 
 bool printDocument(QPrinter& printer, const PrintDocument& document) {

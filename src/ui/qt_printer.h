@@ -13,6 +13,8 @@ namespace orvane::ui {
 // The program's printer as it starts: Letter paper and the printer's smallest margins, so that
 // column 1 is the left edge of what the printer can print.
 void setUpPrinter(QPrinter& printer);
+// The smallest margins the printer's paper allows (none for a PDF file).
+void useSmallestMargins(QPrinter& printer);
 
 // The document's orientation on the printer for as long as this lives (the printer's own when the
 // document names none); the printer's own again afterwards, so that no printout's orientation
