@@ -33,7 +33,7 @@ constexpr const char* kUsage =
     "  printout and no amounts (and no --paste) no calculation runs.\n"
     "exit status: 0 the calculation ran and every read and save succeeded; 1 an entry was refused;\n"
     "  2 bad arguments; 3 the calculation ran but something failed (a save, a damaged or missing\n"
-    "  file, the federal tables). Every problem is also a \"message:\" line on standard error.\n";
+    "  file, the federal tables, a printout). Every problem is also a \"message:\" line on standard error.\n";
 
 int usage(const std::string& problem) {
     std::cerr << "orvane-calc: " << problem << '\n' << kUsage;
