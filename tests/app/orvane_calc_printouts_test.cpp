@@ -90,7 +90,9 @@ TEST(OrvaneCalcPrintouts, StubAndCheckAsLetterPdfPages) {
         EXPECT_NEAR(words.pages[0].height, 792, 0.5);
         EXPECT_FALSE(words.all("235.78").empty());  // the net pay of this calculation
         for (const auto& w : words.words)
-            if (w.text.find_first_not_of('-') != std::string::npos) EXPECT_TRUE(words.onPage(w)) << w.text;
+            if (w.text.find_first_not_of('-') != std::string::npos) {
+                EXPECT_TRUE(words.onPage(w)) << w.text;
+            }
     }
     EXPECT_EQ(orvane::test::pdfWords(folder.path / "check.pdf").all("Regular1").size(), 2u);  // two stubs
 }

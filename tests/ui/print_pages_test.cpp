@@ -88,7 +88,9 @@ TEST_F(PdfPages, LedgerShowsEveryColumnThroughGrossOnLandscapeLetter) {
             ASSERT_FALSE(line.empty());
             EXPECT_EQ(line.back().text, r.last);
             EXPECT_TRUE(words.onPage(line.back()));
-            if (r.words) EXPECT_EQ(line.size(), r.words);
+            if (r.words) {
+                EXPECT_EQ(line.size(), r.words);
+            }
         }
         EXPECT_EQ(words.all("12/28/2007").size(), weekly ? 52u : 26u);
         // Nothing lies past the right edge: the rule of 291 dashes is cut there.
