@@ -95,6 +95,7 @@ TEST(OrvaneCalcPrintouts, StubAndCheckAsLetterPdfPages) {
             }
     }
     EXPECT_EQ(orvane::test::pdfWords(folder.path / "check.pdf").all("Regular1").size(), 2u);  // two stubs
+    EXPECT_FALSE(fs::exists(folder.path / "stub.pdf.part"));
 }
 
 TEST(OrvaneCalcPrintouts, AFileThatCannotBeWrittenEndsWithStatusThree) {

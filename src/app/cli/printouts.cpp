@@ -4,6 +4,7 @@
 #include <QPrinter>
 #include <cstdio>
 #include <cstdlib>
+#include <system_error>
 
 #include "app/session.h"
 #include "core/file_io.h"
@@ -68,9 +69,16 @@ public:
             }
             return true;
         }
+        // Through a file beside it, so that a failure never leaves half a PDF in its place.
         ui::QtPrinter& printer = pdfPrinter();
-        m_pdf->setOutputFileName(QString::fromStdString(file.string()));
-        if (printer.print(document)) return true;
+        const std::filesystem::path part = file.string() + ".part";
+        m_pdf->setOutputFileName(QString::fromStdString(part.string()));
+        std::error_code ec;
+        if (printer.print(document)) {
+            std::filesystem::rename(part, file, ec);
+            if (!ec) return true;
+        }
+        std::filesystem::remove(part, ec);
         m_person.tell({"The PDF file " + file.string() + " could not be written."});
         return false;
     }
