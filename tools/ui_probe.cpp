@@ -8,6 +8,11 @@
 //                                      fresh folder, and saves a picture of each (NAME.png)
 //   orvane-ui-probe flow               runs New and Open through the real Qt dialogs (answered
 //                                      by the probe) and prints what the main window shows
+//   orvane-ui-probe window-printouts OUTDIR
+//                                      after that calculation, prints the main window ("&Print
+//                                      Image") and the overtime window ("&Print") to
+//                                      OUTDIR/window.pdf and overtime.pdf through the program's
+//                                      printer (Letter)
 //
 // Run it with QT_QPA_PLATFORM=offscreen. tools/ui_probe.sh turns the start-up figure into
 // milliseconds from process start.
@@ -24,6 +29,7 @@
 #include <QFile>
 #include <QFont>
 #include <QPixmap>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -38,6 +44,9 @@
 #include "app/session.h"
 #include "core/form1.h"
 #include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/qt_printer.h"
+#include "ui/window_picture.h"
 #include "ui/program.h"
 #include "ui/qt_person.h"
 
@@ -228,7 +237,49 @@ int flow(int argc, char** argv) {
 
 }  // namespace
 
+// Prints on one PDF printer set up as the program's, to the file named before each printout.
+class PdfPerson : public orvane::HeadlessPerson {
+public:
+    PdfPerson() : HeadlessPerson(std::cerr) {
+        orvane::ui::setUpPrinter(printer);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+    }
+    bool choosePrinter() override { return true; }
+    orvane::Printer* currentPrinter() override { return &sink; }
+    QPrinter printer{QPrinter::HighResolution};
+    orvane::ui::QtPrinter sink{printer};
+};
+
+int windowPrintouts(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: orvane-ui-probe window-printouts OUTDIR\n";
+        return 2;
+    }
+    QApplication app(argc, argv);
+    const QDir out(QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[2])));
+    QTemporaryDir folder;
+    if (!folder.isValid() || !QFile::copy(QStringLiteral(ORVANE_DATA "/Federal.dtt"), folder.filePath("Federal.dtt")))
+        return 1;
+    PdfPerson person;
+    FixedClock clock;
+    orvane::Session session(person, clock, folder.path().toStdString());
+    session.startUp();
+    orvane::ui::Form1 window(session);
+    window.show();
+    session.form1().txtAmount[0].text = "40";
+    window.cmdCal_Click();
+    QApplication::processEvents();
+    person.printer.setOutputFileName(out.filePath("window.pdf"));
+    if (!session.mnuPrintItem_Click()) return 1;
+    orvane::ui::Form2 overtime(session);
+    overtime.show();
+    QApplication::processEvents();
+    person.printer.setOutputFileName(out.filePath("overtime.pdf"));
+    return session.printWindowPicture([&overtime] { return orvane::ui::windowPicture(overtime); }, "OverTime") ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
+    if (argc >= 2 && std::strcmp(argv[1], "window-printouts") == 0) return windowPrintouts(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "startup") == 0) return startup(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "picture") == 0) return picture(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "windows") == 0) return windows(argc, argv);

@@ -43,6 +43,11 @@ public:
     // The printer the print commands send their pages to (the one chosen last); nothing when
     // there is none.
     virtual Printer* currentPrinter() { return nullptr; }
+    // Before a print command that shows no chooser: the chooser when no printer was chosen yet in
+    // this run, the file name when the chosen printer writes a file. False when the person cancelled.
+    virtual bool preparePrinter() { return true; }
+    // The print preview of a document on the current printer; false when there is none.
+    virtual bool preview(const PrintDocument& /*document*/, const std::string& /*title*/) { return false; }
 
     void tell(std::vector<std::string> lines, std::string title = "Orvane",
               MessageIcon icon = MessageIcon::Exclamation) {

@@ -1,5 +1,5 @@
 #pragma once
-// Where printouts go: a printer that plays a print document on one page and ends it.
+// Where printouts go: a printer that plays a print document and ends it.
 
 #include "print/print_document.h"
 
@@ -10,6 +10,8 @@ public:
     virtual ~Printer() = default;
     // Prints the document and sends the page. False when the printer failed.
     virtual bool print(const PrintDocument& document) = 0;
+    // Whether the document fits one page of this printer's paper.
+    virtual bool fitsOnPage(const PrintDocument& /*document*/) { return true; }
 };
 
 }  // namespace orvane

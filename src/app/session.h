@@ -378,12 +378,26 @@ public:
     bool cmdPrint_Click();
     bool mnuPrintSheetItem_Click() { return cmdPrint_Click(); }
     // "&Print Image": the printer chooser, then the main window as a picture, which only the view
-    // can make (printMainWindowImage, false when the printer failed).
+    // can make (mainWindowPicture: PNG, empty when it could not be made).
     bool mnuPrintItem_Click();
-    std::function<bool()> printMainWindowImage;
+    std::function<std::vector<unsigned char>()> mainWindowPicture;
     // PrintText: the profile and leave files read again, empty entry boxes set to "0", the header
     // read, and the pay stub printed.
     bool PrintText();
+    // The pay stub as PrintText prints it (with its preparation); nothing after a message.
+    std::optional<PrintDocument> payStubDocument();
+    // "Print Pre&view..." of the File menu: the pay stub in the print preview.
+    bool previewPayStub();
+    // The ledger window's "&Print": the printer chooser, then PrintYr; its "Print Pre&view...".
+    bool ytdPrint();
+    bool ytdPreview();
+    // PrintYr: the printed ledger on the printer chosen last.
+    bool PrintYr();
+    PrintDocument ytdDocument();
+    // A window printed as a picture (the overtime window's "&Print"): the printer chooser, then
+    // the picture the view makes (PNG); and the same in the print preview.
+    bool printWindowPicture(const std::function<std::vector<unsigned char>()>& picture, const std::string& title);
+    bool previewWindowPicture(const std::function<std::vector<unsigned char>()>& picture, const std::string& title);
 
     // "C&hecks": the checks window, created on first use (the view shows it, not modal).
     frmChecks& mnuChecks_Click() { return checksWindow(); }
@@ -403,14 +417,19 @@ public:
     // "Print Check": "&Apply", the check printed, the window closed (it stays when refused).
     bool printSetPrintCheck();
     void printSetCancel();  // "&Cancel"
-    // PrintCheck: the check page with the offsets of the profile. False, after a message, when the
-    // check cannot be printed.
+    // PrintCheck: the check page with the offsets of the profile, on the printer chosen last (the
+    // chooser once when none was chosen yet). False, after a message, when the check cannot be
+    // printed or does not fit the page.
     bool PrintCheck();
+    // The offset window's "Preview": the check with the offsets in its boxes, nothing saved.
+    bool printSetPreview();
 
 private:
     StubInputs stubInputs();
     void zeroEmptyEntries();
     bool sendToPrinter(const PrintDocument& document, const std::string& title);
+    bool showPreview(const PrintDocument& document, const std::string& title);
+    std::optional<PrintDocument> checkDocument(int H, int V);
     WindowSlot<frmChecks> m_checks{windows, "frmChecks"};
     WindowSlot<dlgPrintSet> m_printSet{windows, "dlgPrintSet"};
 

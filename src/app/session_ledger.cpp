@@ -210,7 +210,7 @@ namespace orvane {
 
 LedgerPrintout Session::ytdPrintout() {
     LoadHeader();
-    return PrintYr(ledger, ytd, ledgerWeekly(), header, UserName, shortDate(m_clock.today()));
+    return orvane::PrintYr(ledger, ytd, ledgerWeekly(), header, UserName, shortDate(m_clock.today()));
 }
 
 bool Session::ytdExport() {

@@ -16,11 +16,7 @@ bool Session::cmdPrint_Click() {
 }
 
 bool Session::mnuPrintItem_Click() {
-    if (!m_person.choosePrinter()) return false;
-    if (!printMainWindowImage) return false;
-    if (printMainWindowImage()) return true;
-    m_person.tell({"The picture of the window could not be printed."}, "Print Image", MessageIcon::Critical);
-    return false;
+    return mainWindowPicture && printWindowPicture(mainWindowPicture, "Print Image");
 }
 
 void Session::zeroEmptyEntries() {
@@ -59,8 +55,13 @@ bool Session::sendToPrinter(const PrintDocument& document, const std::string& ti
 }
 
 bool Session::PrintText() {
+    auto document = payStubDocument();
+    return document && sendToPrinter(*document, "Print");
+}
+
+std::optional<PrintDocument> Session::payStubDocument() {
     // What is printed is what is stored: unsaved edits of the profile give way to the files.
-    if (!LoadUser()) return false;
+    if (!LoadUser()) return std::nullopt;
     LoadAnnual();  // a damaged ledger has been reported; the totals in memory print
     GetVac();
     zeroEmptyEntries();
@@ -73,7 +74,7 @@ bool Session::PrintText() {
     in.ssn = checksWindow().txtUserSSnum.text;
     in.today = shortDate(m_clock.today());
     in.version = threePartVersion(ORVANE_VERSION);
-    return sendToPrinter(orvane::PrintText(in), "Print");
+    return orvane::PrintText(in);
 }
 
 // ---- the checks window and the check ------------------------------------------------------------
@@ -146,15 +147,44 @@ bool Session::PrintCheck() {
         m_ytd->visible = false;  // the ledger window is hidden first
         windows.changed("MDIForm1");
     }
+    const int V = verticalShift(andFile.cboVert);
+    auto document = checkDocument(horizontalShift(andFile.cboHorz), V);
+    if (!document) return false;
+    const std::string& title = checksWindow().Caption;
+    if (!m_person.preparePrinter()) return false;  // the person cancelled
+    if (Printer* printer = m_person.currentPrinter(); printer && !printer->fitsOnPage(*document)) {
+        const int offset = V - 3;
+        m_person.tell({"The check and its two stubs do not fit on one page of this printer at the vertical offset " +
+                           std::string(offset > 0 ? "+" : "") + std::to_string(offset) + ".",
+                       "Choose a smaller vertical offset or a printer with smaller margins.",
+                       "Nothing was printed."},
+                      title, MessageIcon::Exclamation);
+        return false;
+    }
+    return sendToPrinter(*document, title);
+}
+
+bool Session::printSetPreview() {
+    auto offsets = mnuPrintCheck_Click().offsets();
+    if (auto* refusal = std::get_if<std::string>(&offsets)) {
+        m_person.tell({*refusal}, mnuPrintCheck_Click().Caption);
+        return false;
+    }
+    const auto o = std::get<dlgPrintSet::Offsets>(offsets);
+    auto document = checkDocument(horizontalShift(o.cboHorz), verticalShift(o.cboVert));
+    return document && showPreview(*document, checksWindow().Caption);
+}
+
+std::optional<PrintDocument> Session::checkDocument(int H, int V) {
     frmChecks& checks = checksWindow();
     if (auto refusal = checks.refusal()) {
         m_person.tell({*refusal, "The check was not printed."}, checks.Caption, MessageIcon::Exclamation);
-        return false;
+        return std::nullopt;
     }
     if (pay.NetPay < 0) {
         m_person.tell({"The net pay is below zero: there is nothing to pay.", "The check was not printed."},
                       checks.Caption, MessageIcon::Exclamation);
-        return false;
+        return std::nullopt;
     }
     zeroEmptyEntries();
     CheckInputs in;
@@ -163,9 +193,9 @@ bool Session::PrintCheck() {
                 checks.txtUserName.text,  checks.txtUserAddress.text, checks.txtUserState.text,
                 checks.txtUserSSnum.text, checks.txtMemo.text};
     in.AmountWords = checks.AmountWords;
-    in.H = horizontalShift(andFile.cboHorz);
-    in.V = verticalShift(andFile.cboVert);
-    return sendToPrinter(orvane::PrintCheck(in), checks.Caption);
+    in.H = H;
+    in.V = V;
+    return orvane::PrintCheck(in);
 }
 
 }  // namespace orvane

@@ -54,7 +54,7 @@ Form1::Form1() {
         {"mnuFile", "File",
          {item("mnuNew", "&New", "Ctrl+N"), item("mnuOpen", "&Open", "Ctrl+O"), item("mnuSave", "&Save", "Ctrl+S", true),
           item("mnuChecks", "C&hecks", "Ctrl+H", true), item("mnuPrintSheetItem", "Print Sheet"),
-          item("mnuPrintItem", "&Print Image", "Ctrl+P", true), item("mnuClearIitem", "&Clear", "Ctrl+C"),
+          item("mnuPrintPreview", "Print Pre&view..."), item("mnuPrintItem", "&Print Image", "Ctrl+P", true), item("mnuClearIitem", "&Clear", "Ctrl+C"),
           item("mnuExitItem", "E&xit", "Ctrl+X")}},
         {"mnuForms", "Forms",
          {item("mnuVac", "&Vacation", "Ctrl+V"), item("mnuOtItem", "OT %"), item("mnuYear", "&Year to Date", "Ctrl+Y")}},

@@ -29,6 +29,7 @@ Form2::Form2(bool weekly) : m_weekly(weekly) {
     cmdAdvance = makeButton("&New Week", "Move up one pay period. Delete 1st wk, add new 26wk.");
     cmdUndo = makeButton("&Undo", "ONLY BACK TO WHEN FIRST OPENED");
     cmdPrint = makeButton("&Print");
+    cmdPreview = makeButton("Pre&view...");  // the print preview of the same picture
     cmdClose = makeButton("&Back");
     setFrequency(weekly);
 }

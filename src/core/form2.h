@@ -34,7 +34,7 @@ public:
     TextBox txtPercent;
     // The main window's date and overtime of the last calculation.
     Label Label15, lbWk, Label9, lb_OT;
-    CommandButton cmdADD, cmdAdvance, cmdUndo, cmdPrint, cmdClose;
+    CommandButton cmdADD, cmdAdvance, cmdUndo, cmdPrint, cmdPreview, cmdClose;
 
     bool weekly() const { return m_weekly; }
     int rows() const { return overtimeRows(m_weekly); }

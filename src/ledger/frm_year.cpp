@@ -181,7 +181,8 @@ MDIForm1::MDIForm1() {
     };
     menus = {
         {"mnuClose", "&Close", {}},
-        {"mnuPrint", "&Print", {}},
+        // "&Print" opens a menu of its print command and the print preview.
+        {"mnuPrint", "&Print", {item("mnuPrintLedger", "&Print"), item("mnuPrintPreview", "Print Pre&view...")}},
         {"mnuClear", "C&lear", {item("mnuClearAll", "&Clear All")}},
         {"mnuAdd", "&Add", {}},
         {"mnuExcel", "&Excel", {}},

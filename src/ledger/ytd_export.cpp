@@ -1,8 +1,10 @@
 #include "ledger/ytd_export.h"
 
+#include <unistd.h>
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <system_error>
 
@@ -71,13 +73,62 @@ std::string footerText(const std::string& text) {
     return out;
 }
 
+// libxlsxwriter explains its failures on standard error; while it works they are kept aside
+// instead, and the first of them goes into the message the person is shown.
+class LibraryMessages {
+public:
+    LibraryMessages() {
+        std::fflush(stderr);
+        m_kept = std::tmpfile();
+        m_saved = m_kept ? dup(STDERR_FILENO) : -1;
+        if (m_saved >= 0 && dup2(fileno(m_kept), STDERR_FILENO) < 0) {
+            close(m_saved);
+            m_saved = -1;
+        }
+    }
+    ~LibraryMessages() {
+        restore();
+        if (m_kept) std::fclose(m_kept);
+    }
+    LibraryMessages(const LibraryMessages&) = delete;
+    LibraryMessages& operator=(const LibraryMessages&) = delete;
+
+    // Standard error as it was, and the first message the library gave, without its "[ERROR] ".
+    std::string first() {
+        restore();
+        if (!m_kept) return {};
+        std::rewind(m_kept);
+        char line[512] = {};
+        if (!std::fgets(line, sizeof line, m_kept)) return {};
+        std::string text = line;
+        text.erase(text.find_last_not_of("\r\n") + 1);
+        if (const auto mark = text.find("] "); text.starts_with('[') && mark != std::string::npos) text.erase(0, mark + 2);
+        return text;
+    }
+
+private:
+    void restore() {
+        if (m_saved < 0) return;
+        std::fflush(stderr);
+        dup2(m_saved, STDERR_FILENO);
+        close(m_saved);
+        m_saved = -1;
+    }
+    std::FILE* m_kept = nullptr;
+    int m_saved = -1;
+};
+
 }  // namespace
 
 std::optional<std::string> writeLedgerWorkbook(const LedgerSheet& sheet, const std::filesystem::path& path) {
-    const std::string failure = "The workbook " + path.filename().string() + " could not be written.";
+    LibraryMessages messages;
+    const auto failed = [&messages, &path] {
+        const std::string why = messages.first();
+        return "The workbook " + path.filename().string() + " could not be written." + (why.empty() ? "" : " " + why);
+    };
     const std::filesystem::path temporary = path.string() + ".part";
     lxw_workbook* book = workbook_new(temporary.string().c_str());
-    if (!book) return failure;
+    if (!book) return failed();
     lxw_worksheet* ws = workbook_add_worksheet(book, nullptr);
     std::map<SheetStyle, lxw_format*> formats;
     formats[SheetStyle::Plain] = nullptr;
@@ -105,7 +156,8 @@ std::optional<std::string> writeLedgerWorkbook(const LedgerSheet& sheet, const s
     worksheet_freeze_panes(ws, static_cast<lxw_row_t>(sheet.frozenRows), 0);
     worksheet_set_selection(ws, 0, 0, 0, 0);
     if (sheet.landscape) worksheet_set_landscape(ws);
-    // Header and footer margins must be above zero in the file format: the smallest it keeps.
+    // The header and footer margins: libxlsxwriter ignores 0 (its default 0.3 inch stays), so
+    // the smallest it takes, 0.01 inch, stands for none.
     lxw_header_footer_options options{};
     options.margin = 0.01;
     worksheet_set_header_opt(ws, footerText(sheet.centerHeader).c_str(), &options);
@@ -119,13 +171,13 @@ std::optional<std::string> writeLedgerWorkbook(const LedgerSheet& sheet, const s
     if (workbook_close(book) != LXW_NO_ERROR) {
         std::error_code ec;
         std::filesystem::remove(temporary, ec);
-        return failure;
+        return failed();
     }
     std::error_code ec;
     std::filesystem::rename(temporary, path, ec);
     if (ec) {
         std::filesystem::remove(temporary, ec);
-        return failure;
+        return "The workbook " + path.filename().string() + " could not be written. " + ec.message();
     }
     return std::nullopt;
 }

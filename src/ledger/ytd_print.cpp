@@ -82,4 +82,18 @@ LedgerPrintout PrintYr(const YtdLedger& ledger, const YtdTotals& t, bool weekly,
     return out;
 }
 
+PrintDocument ledgerDocument(const LedgerPrintout& printout) {
+    PrintDocument document;
+    document.orientation(printout.landscape ? PageOrientation::Landscape : PageOrientation::Portrait);
+    int size = 0;
+    for (const auto& line : printout.lines) {
+        if (line.fontSize != size) document.font(printout.fontName, line.fontSize);
+        size = line.fontSize;
+        for (const auto& text : line.texts) document.at(text.column, text.text);
+        document.newLine();
+    }
+    document.end();
+    return document;
+}
+
 }  // namespace orvane

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ledger/ytd_ledger.h"
+#include "print/print_document.h"
 #include "users/company_header.h"
 
 namespace orvane {
@@ -33,5 +34,9 @@ std::string printedRowAmount(float value);
 
 LedgerPrintout PrintYr(const YtdLedger& ledger, const YtdTotals& totals, bool weekly, const CompanyHeader& header,
                        const std::string& userName, const std::string& today);
+
+// The printout as a print document, for the one printer every printout goes through: the page
+// orientation, then each line in its font size, its texts at their columns.
+PrintDocument ledgerDocument(const LedgerPrintout& printout);
 
 }  // namespace orvane

@@ -108,6 +108,9 @@ PrintDocument PrintCheck(const CheckInputs& in) {
     const StubFigures f = stubFigures(in.stub);
     const CheckBoxes& b = in.boxes;
     PrintDocument doc;
+    // Lines set solid: the check and both stubs then fit one Letter page at every vertical offset
+    // from -5 to +5, with room left for a printer's margins.
+    doc.lineSpacing = 1.0;
     ShiftedPage page(doc, in.H);
     doc.orientation(PageOrientation::Portrait);
     doc.font("Arial", 11);

@@ -18,6 +18,7 @@ dlgPrintSet::dlgPrintSet() {
     OKButton = makeButton("Print Check");
     cmdApply = makeButton("&Apply");
     CancelButton = makeButton("&Cancel");
+    cmdPreview = makeButton("Pre&view");  // the check with the offsets in the boxes, in the print preview
 }
 
 void dlgPrintSet::Form_Load(float storedHorz, float storedVert, const std::string& txtWeek) {

@@ -22,7 +22,7 @@ public:
     std::string Caption = "Printer Offset";
     Label lbHeading, lbHorz, lbVert, lbWeek, lbInstructions;
     ComboBox cboHorz, cboVert;
-    CommandButton OKButton, cmdApply, CancelButton;
+    CommandButton OKButton, cmdApply, CancelButton, cmdPreview;
 
     // Form_Load: the stored offsets as whole numbers (halves to the even number), the week.
     void Form_Load(float storedHorz, float storedVert, const std::string& txtWeek);

@@ -32,6 +32,13 @@ void PrintDocument::newLine(int count) {
     for (int i = 0; i < count; ++i) ops.push_back(PrintOp{});
 }
 
+void PrintDocument::image(std::vector<unsigned char> picture) {
+    PrintOp op;
+    op.kind = PrintOp::Kind::Image;
+    op.picture = std::move(picture);
+    ops.push_back(std::move(op));
+}
+
 void PrintDocument::end() {
     PrintOp op;
     op.kind = PrintOp::Kind::EndDoc;
@@ -53,7 +60,8 @@ std::vector<PlacedText> placeByCharacters(const PrintDocument& document) {
     for (const auto& op : document.ops) {
         switch (op.kind) {
         case PrintOp::Kind::Font: size = op.size; break;
-        case PrintOp::Kind::Orientation: break;
+        case PrintOp::Kind::Orientation:
+        case PrintOp::Kind::Image: break;
         case PrintOp::Kind::NewLine:
             ++line;
             used = 0;

@@ -3,6 +3,7 @@
 // of the current line, new lines and the end of the document. Layouts build one; a printer plays
 // it. A column is the average character width of the current font, column 1 at the left margin;
 // a text whose column the current line has already passed goes to that column of the next line.
+// A window's picture is a document too: one image scaled onto the page.
 
 #include <string>
 #include <vector>
@@ -12,26 +13,34 @@ namespace orvane {
 enum class PageOrientation { Portrait, Landscape };
 
 struct PrintOp {
-    enum class Kind { Font, Orientation, Text, NewLine, EndDoc };
+    enum class Kind { Font, Orientation, Text, NewLine, Image, EndDoc };
     Kind kind = Kind::NewLine;
     std::string text;  // Font: the font name; Text: the text
     double size = 0;   // Font
     bool bold = false; // Font
     PageOrientation orientation = PageOrientation::Portrait;  // Orientation
     int column = 1;    // Text
+    std::vector<unsigned char> picture;  // Image: an encoded picture (PNG)
 
     bool operator==(const PrintOp&) const = default;
 };
 
+// The default line pitch in font sizes: Arial's own line spacing.
+inline constexpr double kDefaultLineSpacing = 1.15;
+
 class PrintDocument {
 public:
     std::vector<PrintOp> ops;
+    // The distance from one line to the next, in sizes of the line's font.
+    double lineSpacing = kDefaultLineSpacing;
 
     void font(std::string name, double size, bool bold = false);
     void orientation(PageOrientation o);
     // The text at `column` of the current line; a column below 1 counts as 1.
     void at(int column, std::string text);
     void newLine(int count = 1);
+    // A picture scaled to fit the page, keeping its proportions.
+    void image(std::vector<unsigned char> picture);
     void end();
 };
 

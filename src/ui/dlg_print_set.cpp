@@ -39,16 +39,23 @@ dlgPrintSet::dlgPrintSet(Session& session, QWidget* parent) : QDialog(parent), m
     auto* ok = new QPushButton(literalCaption(m.OKButton.caption));
     auto* apply = new QPushButton(qs(m.cmdApply.caption));
     auto* cancel = new QPushButton(qs(m.CancelButton.caption));
+    auto* preview = new QPushButton(qs(m.cmdPreview.caption));
+    preview->setObjectName("cmdPreview");
     ok->setObjectName("OKButton");
     apply->setObjectName("cmdApply");
     grid->addWidget(ok, 1, 2);
     grid->addWidget(apply, 2, 2);
     grid->addWidget(cancel, 3, 2);
+    grid->addWidget(preview, 5, 2);
     connect(ok, &QPushButton::clicked, this, [this] {
         if (takeBoxes() && m_session.printSetPrintCheck()) QDialog::accept();
     });
     connect(apply, &QPushButton::clicked, this, [this] {
         if (takeBoxes()) m_session.printSetApply();
+    });
+    connect(preview, &QPushButton::clicked, this, [this] {
+        takeBoxes();
+        m_session.printSetPreview();
     });
     connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
 }

@@ -32,7 +32,7 @@
 #include "ui/frm_checks.h"
 #include "ui/frm_date_main.h"
 #include "ui/qt_person.h"
-#include "ui/qt_printer.h"
+#include "ui/window_picture.h"
 #include "ui/frm_save_user.h"
 #include "ui/frm_tax_info.h"
 #include "version.h"
@@ -142,20 +142,22 @@ Form1::Form1(Session& session, QWidget* parent) : QMainWindow(parent), m_session
             self->refreshOpenViews();
         });
     };
-    // "&Print Image": the window as it is shown, on the printer the person chose.
-    m_session.printMainWindowImage = [self, &session = m_session] {
-        auto* person = dynamic_cast<QtPerson*>(&session.person());
-        return self && person && printWidgetImage(person->printer(), *self);
-    };
+    // "&Print Image": the window as it is shown.
+    m_session.mainWindowPicture = [self] { return self ? windowPicture(*self) : std::vector<unsigned char>{}; };
 
     refresh();
     txtAmount(0)->setFocus();  // ready for the hours of the period
 }
 
-Form1::~Form1() { m_session.printMainWindowImage = nullptr; }
+Form1::~Form1() { m_session.mainWindowPicture = nullptr; }
 
 void Form1::cmdPrint_Click() {
     m_session.cmdPrint_Click();
+    afterFlow();  // empty entry boxes now show "0"
+}
+
+void Form1::mnuPrintPreview_Click() {
+    m_session.previewPayStub();
     afterFlow();  // empty entry boxes now show "0"
 }
 
@@ -409,6 +411,7 @@ void Form1::buildMenus() {
         {"mnuChecks", &Form1::mnuChecks_Click},
         {"mnuPrintSheetItem", &Form1::cmdPrint_Click},
         {"mnuPrintItem", &Form1::mnuPrintItem_Click},
+        {"mnuPrintPreview", &Form1::mnuPrintPreview_Click},
     };
     for (auto [name, command] : commands) connect(menuAction(name), &QAction::triggered, this, command);
 }

@@ -75,6 +75,7 @@ public:
     void cmdSavePrev_Click();
     void cmdPrint_Click();        // "Print Sheet" as well
     void mnuPrintItem_Click();    // the window printed as a picture
+    void mnuPrintPreview_Click(); // the pay stub in the print preview
     void mnuChecks_Click();       // not modal
 
 protected:

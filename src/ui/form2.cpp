@@ -6,13 +6,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "ui/frm_date.h"
+#include "ui/window_picture.h"
 #include "ui/user_widgets.h"
 
 namespace orvane::ui {
@@ -128,6 +126,9 @@ Form2::Form2(Session& session, QWidget* parent) : QDialog(parent), m_session(ses
         refresh();
     });
     connect(button(m.cmdPrint), &QPushButton::clicked, this, [this] { print(); });
+    connect(button(m.cmdPreview), &QPushButton::clicked, this, [this] {
+        m_session.previewWindowPicture([this] { return windowPicture(*this); }, "OverTime");
+    });
     connect(button(m.cmdClose), &QPushButton::clicked, this, [this] { close(); });
     side->addStretch();
     layout->addLayout(side);
@@ -206,16 +207,6 @@ void Form2::done(int result) {
     QDialog::done(result);
 }
 
-void Form2::print() {
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    const QPixmap image = grab();
-    QPainter painter(&printer);
-    const QRect page = painter.viewport();
-    QSize size = image.size();
-    size.scale(page.size(), Qt::KeepAspectRatio);
-    painter.drawPixmap(QRect(page.topLeft(), size), image);
-}
+void Form2::print() { m_session.printWindowPicture([this] { return windowPicture(*this); }, "OverTime"); }
 
 }  // namespace orvane::ui

@@ -10,9 +10,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScrollArea>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -36,7 +33,8 @@ MDIForm1::MDIForm1(Session& session, QWidget* parent) : QMainWindow(parent, Qt::
 
     // The menu bar: Close, Print, Clear (Clear All), Add, Excel.
     const std::pair<const char*, void (MDIForm1::*)()> commands[] = {
-        {"mnuClose", &MDIForm1::mnuClose_Click},   {"mnuPrint", &MDIForm1::mnuPrint_Click},
+        {"mnuClose", &MDIForm1::mnuClose_Click},   {"mnuPrintLedger", &MDIForm1::mnuPrint_Click},
+        {"mnuPrintPreview", &MDIForm1::mnuPrintPreview_Click},
         {"mnuClearAll", &MDIForm1::mnuClearAll_Click}, {"mnuAdd", &MDIForm1::mnuAdd_Click},
         {"mnuExcel", &MDIForm1::mnuExcel_Click},
     };
@@ -249,35 +247,13 @@ void MDIForm1::mnuAdd_Click() {
 }
 
 void MDIForm1::mnuPrint_Click() {
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted) return;  // cancelled: nothing is printed
-    printLedger(m_session.ytdPrintout(), printer);
+    m_session.ytdPrint();
     refresh();
 }
 
-void printLedger(const LedgerPrintout& printout, QPrinter& printer) {
-    printer.setPageOrientation(printout.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    QPainter painter;
-    if (!painter.begin(&printer)) return;  // a printer that cannot start prints nothing
-    const int pageHeight = painter.viewport().height();
-    int y = 0;
-    for (const auto& line : printout.lines) {
-        QFont font(qs(printout.fontName));
-        font.setPointSize(line.fontSize);
-        painter.setFont(font);
-        const QFontMetrics metrics(font, &printer);
-        y += metrics.height();
-        if (y > pageHeight && y > metrics.height()) {
-            // A weekly ledger may not fit one page: the lines go on on the next.
-            if (!printer.newPage()) break;
-            y = metrics.height();
-        }
-        // Columns are measured in average character widths of the line's font.
-        for (const auto& text : line.texts)
-            painter.drawText((text.column - 1) * metrics.averageCharWidth(), y - metrics.descent(), qs(text.text));
-    }
-    painter.end();
+void MDIForm1::mnuPrintPreview_Click() {
+    m_session.ytdPreview();
+    refresh();
 }
 
 void MDIForm1::mnuExcel_Click() {

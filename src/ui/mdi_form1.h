@@ -10,14 +10,10 @@
 #include "app/session.h"
 
 class QLabel;
-class QPrinter;
 class QLineEdit;
 class QWidget;
 
 namespace orvane::ui {
-
-// The printed ledger on a printer: each text at its character column, line by line.
-void printLedger(const LedgerPrintout& printout, QPrinter& printer);
 
 class MDIForm1 : public QMainWindow {
 public:
@@ -27,7 +23,8 @@ public:
 
     // The menu commands.
     void mnuClose_Click();
-    void mnuPrint_Click();
+    void mnuPrint_Click();         // "&Print" of the Print menu
+    void mnuPrintPreview_Click();  // "Print Pre&view..."
     void mnuClearAll_Click();
     void mnuAdd_Click();
     void mnuExcel_Click();

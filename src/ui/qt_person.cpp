@@ -6,6 +6,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QStringList>
 
 namespace orvane::ui {
@@ -103,19 +104,87 @@ std::optional<std::filesystem::path> QtPerson::chooseFileToSave(const std::strin
     return std::filesystem::path(file.toStdU16String());
 }
 
+// The program's printer as the print commands see it.
+class QtPerson::Sink : public Printer {
+public:
+    explicit Sink(QtPerson& person) : m_person(person) {}
+    bool print(const PrintDocument& document) override {
+        if (printDocument(m_person.printer(), document)) return true;
+        m_person.renewPrinter();
+        return false;
+    }
+    bool fitsOnPage(const PrintDocument& document) override {
+        return pagesOnPrinter(m_person.printer(), document) <= 1;
+    }
+
+private:
+    QtPerson& m_person;
+};
+
+QtPerson::QtPerson() = default;
+QtPerson::~QtPerson() = default;
+
+void QtPerson::renewPrinter() {
+    const QPrinter& old = printer();
+    auto fresh = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    fresh->setOutputFormat(old.outputFormat());
+    if (old.outputFormat() == QPrinter::PdfFormat) fresh->setOutputFileName(old.outputFileName());
+    else fresh->setPrinterName(old.printerName());
+    fresh->setPageLayout(old.pageLayout());
+    fresh->setCopyCount(old.copyCount());
+    fresh->setCollateCopies(old.collateCopies());
+    fresh->setColorMode(old.colorMode());
+    fresh->setDuplex(old.duplex());
+    m_printer = std::move(fresh);
+}
+
 QPrinter& QtPerson::printer() {
-    if (!m_printer) m_printer = std::make_unique<QPrinter>();
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        setUpPrinter(*m_printer);
+    }
     return *m_printer;
 }
 
 Printer* QtPerson::currentPrinter() {
-    if (!m_sink) m_sink = std::make_unique<QtPrinter>(printer());
+    if (!m_sink) m_sink = std::make_unique<Sink>(*this);
     return m_sink.get();
 }
 
 bool QtPerson::choosePrinter() {
     QPrintDialog dialog(&printer(), dialogParent());
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() != QDialog::Accepted) return false;
+    useSmallestMargins(printer());  // another printer may print nearer its edges
+    m_chosen = true;
+    return true;
+}
+
+bool QtPerson::preparePrinter() {
+    if (!m_chosen) return choosePrinter();
+    if (printer().outputFormat() != QPrinter::PdfFormat) return true;
+    // A file printer: each printout asks its file, so an earlier PDF is never overwritten
+    // without the person saying so.
+    const QString file = QFileDialog::getSaveFileName(dialogParent(), QStringLiteral("Print to File"),
+                                                      printer().outputFileName(), QStringLiteral("PDF (*.pdf)"));
+    if (file.isEmpty()) return false;
+    printer().setOutputFileName(file);
+    return true;
+}
+
+bool QtPerson::preview(const PrintDocument& document, const std::string& title) {
+    QPrinter& p = printer();
+    // The preview lays its pages out in the printer's orientation, so the document's holds for
+    // the whole dialog; printing from it plays the same document.
+    const OrientationFor orientation(p, document);
+    QPrintPreviewDialog dialog(&p, dialogParent());
+    dialog.setWindowTitle(qs(title));
+    bool failed = false;
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&document, &failed](QPrinter* target) { failed = !printDocument(*target, document) || failed; });
+    dialog.exec();
+    if (failed)
+        tell({"The printer did not take the page."}, title, MessageIcon::Critical);
+    return true;
 }
 
 }  // namespace orvane::ui

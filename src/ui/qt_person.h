@@ -19,6 +19,8 @@ QString qtFileFilter(const std::string& filter);
 
 class QtPerson : public Person {
 public:
+    QtPerson();
+    ~QtPerson() override;
     Answer ask(const Message& message) override;
     std::optional<std::string> prompt(const std::string& text, const std::string& title,
                                       const std::string& initial) override;
@@ -26,18 +28,26 @@ public:
     std::optional<std::filesystem::path> chooseFileToSave(const std::string& title, const std::string& filter) override;
     bool choosePrinter() override;
     Printer* currentPrinter() override;
+    bool preparePrinter() override;
+    bool preview(const PrintDocument& document, const std::string& title) override;
 
     // The folder the file chooser starts in: the session's current folder, which opening a user
     // in another folder changes. Unset, the process's current folder.
     std::function<std::filesystem::path()> startFolder;
 
-    // The printer the person chose last, for the print commands. Made on first use: setting up
-    // the printing system takes time the start-up should not spend.
+    // The program's one printer: the person's last choice of printer and paper holds for the run
+    // (Letter and the smallest margins at first). Made on first use: setting up the printing
+    // system takes time the start-up should not spend.
     QPrinter& printer();
 
 private:
+    class Sink;
+    // After a failed print: a new printer with the old one's settings, so that whatever state the
+    // failure left behind cannot spoil the next printout.
+    void renewPrinter();
     std::unique_ptr<QPrinter> m_printer;
-    std::unique_ptr<QtPrinter> m_sink;
+    std::unique_ptr<Sink> m_sink;
+    bool m_chosen = false;  // the person has chosen a printer in this run
 };
 
 }  // namespace orvane::ui

@@ -2,11 +2,12 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
-#include <QPixmap>
 #include <QPrinter>
-#include <QWidget>
+#include <algorithm>
 
 namespace orvane::ui {
 
@@ -16,7 +17,7 @@ namespace {
 // case letters and the blank, weighted by how often each occurs in English text (the classic
 // definition of a font's average character width). Newer fonts report an average over all their
 // glyphs instead, capitals and symbols included, which is about a third wider and would push the
-// right-hand columns of the pay stub off the page.
+// right-hand columns off the page.
 double averageCharacterWidth(const QFontMetricsF& metrics) {
     static const int kWeights[27] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6, 35, 20, 56,
                                      56, 17, 4,  49, 56,  71, 31, 10, 18, 3, 18, 2, 166};
@@ -27,67 +28,119 @@ double averageCharacterWidth(const QFontMetricsF& metrics) {
         sum += kWeights[i] * metrics.horizontalAdvance(c);
         weights += kWeights[i];
     }
-    const double width = sum / weights;
-    return width > 0 ? width : metrics.averageCharWidth();
+    return sum / weights;
 }
 
-}  // namespace
-
-bool printDocument(QPrinter& printer, const PrintDocument& document) {
-    // The orientation belongs to the page, so it is set before the page is begun.
-    for (const auto& op : document.ops)
-        if (op.kind == PrintOp::Kind::Orientation)
-            printer.setPageOrientation(op.orientation == PageOrientation::Landscape ? QPageLayout::Landscape
-                                                                                    : QPageLayout::Portrait);
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
+// Plays the document; without a painter it only counts the pages. -1 when a page could not be
+// begun or a picture not read.
+int play(QPrinter& printer, const PrintDocument& document, QPainter* painter) {
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution()).toRectF();
+    const double pixelsPerPoint = printer.resolution() / 72.0;
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(11);
-    painter.setFont(font);
     QFontMetricsF metrics(font, &printer);
+    double columnWidth = averageCharacterWidth(metrics);
+    const auto pitch = [&] { return font.pointSizeF() * document.lineSpacing * pixelsPerPoint; };
+    const auto setFont = [&] {
+        metrics = QFontMetricsF(font, &printer);
+        columnWidth = averageCharacterWidth(metrics);
+        if (painter) painter->setFont(font);
+    };
+    setFont();
+    int pages = 1;
+    bool pageUsed = false;
     double lineTop = 0;
     double x = 0;  // where the current line's printing has reached, from the left margin
+    const auto newPage = [&] {
+        ++pages;
+        lineTop = 0;
+        pageUsed = false;
+        if (painter && !printer.newPage()) return false;
+        if (painter) painter->setClipRect(QRectF(QPointF(0, 0), page.size()));
+        return true;
+    };
+    if (painter) painter->setClipRect(QRectF(QPointF(0, 0), page.size()));
     for (const auto& op : document.ops) {
         switch (op.kind) {
         case PrintOp::Kind::Font:
             font = QFont(QString::fromStdString(op.text));
             font.setPointSizeF(op.size);
             font.setBold(op.bold);
-            painter.setFont(font);
-            metrics = QFontMetricsF(font, &printer);
+            setFont();
             break;
         case PrintOp::Kind::Orientation: break;
         case PrintOp::Kind::NewLine:
-            lineTop += metrics.lineSpacing();
+            lineTop += pitch();
             x = 0;
             break;
         case PrintOp::Kind::Text: {
-            const double column = (op.column - 1) * averageCharacterWidth(metrics);
+            const double column = (op.column - 1) * columnWidth;
             if (x > column + 0.5) {  // the column is passed: the same column of the next line
-                lineTop += metrics.lineSpacing();
+                lineTop += pitch();
                 x = 0;
             }
+            if (lineTop > 0 && lineTop + std::max(pitch(), metrics.height()) > page.height() && !newPage()) return -1;
             const QString text = QString::fromStdString(op.text);
-            // Text beyond the right edge is cut off by the page, never wrapped.
-            painter.drawText(QPointF(column, lineTop + metrics.ascent()), text);
+            if (painter) painter->drawText(QPointF(column, lineTop + metrics.ascent()), text);
+            pageUsed = true;
             x = column + metrics.horizontalAdvance(text);
             break;
         }
-        case PrintOp::Kind::EndDoc: return painter.end();
+        case PrintOp::Kind::Image: {
+            const QImage picture =
+                QImage::fromData(op.picture.data(), static_cast<int>(op.picture.size()));
+            if (picture.isNull()) return -1;
+            if (pageUsed && !newPage()) return -1;
+            if (painter) {
+                QSizeF size = picture.size().toSizeF();
+                size.scale(page.size(), Qt::KeepAspectRatio);
+                painter->drawImage(QRectF(QPointF(0, 0), size), picture);
+            }
+            pageUsed = true;
+            break;
+        }
+        case PrintOp::Kind::EndDoc: return pages;
         }
     }
-    return painter.end();
+    return pages;
 }
 
-bool printWidgetImage(QPrinter& printer, QWidget& widget) {
-    const QPixmap picture = widget.grab();
+}  // namespace
+
+OrientationFor::OrientationFor(QPrinter& printer, const PrintDocument& document)
+    : m_printer(printer), m_before(printer.pageLayout().orientation() == QPageLayout::Landscape) {
+    bool landscape = m_before;
+    for (const auto& op : document.ops)
+        if (op.kind == PrintOp::Kind::Orientation) landscape = op.orientation == PageOrientation::Landscape;
+    m_printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+OrientationFor::~OrientationFor() {
+    m_printer.setPageOrientation(m_before ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+void useSmallestMargins(QPrinter& printer) {
+    const QPageLayout layout = printer.pageLayout();
+    printer.setPageMargins(layout.minimumMargins(), layout.units());
+}
+
+void setUpPrinter(QPrinter& printer) {
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    useSmallestMargins(printer);
+}
+
+bool printDocument(QPrinter& printer, const PrintDocument& document) {
+    const OrientationFor orientation(printer, document);
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    const QRect page = painter.viewport();
-    QSize size = picture.size();
-    size.scale(page.size(), Qt::KeepAspectRatio);
-    painter.drawPixmap(QRect(QPoint(0, 0), size), picture);
-    return painter.end();
+    const bool played = play(printer, document, &painter) > 0;
+    if (!played) printer.abort();
+    return painter.end() && played;
+}
+
+int pagesOnPrinter(QPrinter& printer, const PrintDocument& document) {
+    const OrientationFor orientation(printer, document);
+    return play(printer, document, nullptr);
 }
 
 }  // namespace orvane::ui

@@ -1,25 +1,49 @@
 #pragma once
-// Printing on a QPrinter: a print document played with QPainter, columns measured in the average
-// character width of the current font (of its lower case letters and the blank), lines in its line
-// spacing; and a window printed as a picture scaled onto one page.
+// The one printer of every printout: a print document played with QPainter on a QPrinter, on
+// paper, in a PDF file or in a print preview. Columns are measured in the average character width
+// of the current font (its lower case letters and the blank, weighted as in English text), lines
+// in the document's line spacing; text past the right edge is cut off by the page, never wrapped.
 
 #include "app/printer.h"
 
 class QPrinter;
-class QWidget;
 
 namespace orvane::ui {
 
-// Plays the document on the printer as one page. False when the printer could not be started.
+// The program's printer as it starts: Letter paper and the printer's smallest margins, so that
+// column 1 is the left edge of what the printer can print.
+void setUpPrinter(QPrinter& printer);
+// The smallest margins the printer's paper allows (none for a PDF file).
+void useSmallestMargins(QPrinter& printer);
+
+// The document's orientation on the printer for as long as this lives (the printer's own when the
+// document names none); the printer's own again afterwards, so that no printout's orientation
+// reaches the next one.
+class OrientationFor {
+public:
+    OrientationFor(QPrinter& printer, const PrintDocument& document);
+    ~OrientationFor();
+    OrientationFor(const OrientationFor&) = delete;
+    OrientationFor& operator=(const OrientationFor&) = delete;
+
+private:
+    QPrinter& m_printer;
+    bool m_before;  // landscape
+};
+
+// Plays the document on the printer in the document's orientation (the printer's own when it names
+// none), which is given back afterwards; lines past the foot of a page go on on the next. False
+// when the printer could not be started or a page not begun.
 bool printDocument(QPrinter& printer, const PrintDocument& document);
 
-// The window as it is shown, scaled to fit one page and keeping its proportions.
-bool printWidgetImage(QPrinter& printer, QWidget& widget);
+// The number of pages the document takes on the printer's paper, found without printing.
+int pagesOnPrinter(QPrinter& printer, const PrintDocument& document);
 
 class QtPrinter : public Printer {
 public:
     explicit QtPrinter(QPrinter& printer) : m_printer(printer) {}
     bool print(const PrintDocument& document) override { return printDocument(m_printer, document); }
+    bool fitsOnPage(const PrintDocument& document) override { return pagesOnPrinter(m_printer, document) <= 1; }
 
 private:
     QPrinter& m_printer;

@@ -20,16 +20,25 @@ class RecordingPrinter : public Printer {
 public:
     std::vector<PrintDocument> documents;
     bool works = true;
+    bool fits = true;
     bool print(const PrintDocument& document) override {
         documents.push_back(document);
         return works;
     }
+    bool fitsOnPage(const PrintDocument&) override { return fits; }
 };
 
 class PrintingPerson : public test::ScriptedPerson {
 public:
     RecordingPrinter printer;
+    bool prepared = true;  // the answer to the chooser or file name a command without a chooser asks
+    std::vector<PrintDocument> previews;
     Printer* currentPrinter() override { return &printer; }
+    bool preparePrinter() override { return prepared; }
+    bool preview(const PrintDocument& document, const std::string&) override {
+        previews.push_back(document);
+        return true;
+    }
 };
 
 // The texts of one printed line, by column.
@@ -86,7 +95,10 @@ TEST_F(SessionPrint, CancelledPrinterChooserPrintsNothingAndSaysNothing) {
     EXPECT_FALSE(session.cmdPrint_Click());
     EXPECT_FALSE(session.mnuPrintSheetItem_Click());
     bool imageAsked = false;
-    session.printMainWindowImage = [&] { return imageAsked = true; };
+    session.mainWindowPicture = [&] {
+        imageAsked = true;
+        return std::vector<unsigned char>{1};
+    };
     EXPECT_FALSE(session.mnuPrintItem_Click());
     EXPECT_FALSE(imageAsked);
     EXPECT_TRUE(person.printer.documents.empty());
@@ -139,16 +151,23 @@ TEST_F(SessionPrint, YearToDateFiguresComeFromTheLedgerTotals) {
                              {100, session.form1().txtWeek.text}}));
 }
 
-TEST_F(SessionPrint, PrintImageAsksTheViewAndPrintsNoStub) {
+TEST_F(SessionPrint, PrintImagePrintsTheViewsPictureAndNoStub) {
     int asked = 0;
-    session.printMainWindowImage = [&] { return ++asked, true; };
+    const std::vector<unsigned char> picture{0x89, 'P', 'N', 'G'};
+    session.mainWindowPicture = [&] { return ++asked, picture; };
     EXPECT_TRUE(session.mnuPrintItem_Click());
     EXPECT_EQ(asked, 1);
-    EXPECT_TRUE(person.printer.documents.empty());
+    ASSERT_EQ(person.printer.documents.size(), 1u);
+    const auto& ops = person.printer.documents[0].ops;
+    ASSERT_EQ(ops.size(), 2u);  // the picture, the end
+    EXPECT_EQ(ops[0].kind, PrintOp::Kind::Image);
+    EXPECT_EQ(ops[0].picture, picture);
 
-    session.printMainWindowImage = [] { return false; };
+    // A window that could not be pictured: a message, nothing printed.
+    session.mainWindowPicture = [] { return std::vector<unsigned char>{}; };
     EXPECT_FALSE(session.mnuPrintItem_Click());
     EXPECT_EQ(person.messages.size(), 1u);
+    EXPECT_EQ(person.printer.documents.size(), 1u);
 }
 
 TEST_F(SessionPrint, PrinterFailureIsReported) {
@@ -259,6 +278,61 @@ TEST_F(SessionPrint, NegativeNetPayShowsZeroAndIsKept) {
     EXPECT_EQ(w.txtCheckAmt.text, "000000.00");
     EXPECT_EQ(w.txtDollars.text, "Zero and No/100");
     EXPECT_EQ(session.pay.NetPay, -12.34f);  // the ledger still receives the real net pay
+}
+
+TEST_F(SessionPrint, PrintCheckWithoutAPrinterOrWithoutRoomPrintsNothing) {
+    calculate({"40"});
+    session.mnuChecks_Click();
+    // The chooser (or the PDF's file name) cancelled: nothing, and no word.
+    person.prepared = false;
+    EXPECT_FALSE(session.PrintCheck());
+    EXPECT_TRUE(person.messages.empty());
+    // A page too short for the offset: said before printing, nothing printed.
+    person.prepared = true;
+    person.printer.fits = false;
+    session.andFile.cboVert = 5;
+    EXPECT_FALSE(session.PrintCheck());
+    EXPECT_TRUE(person.printer.documents.empty());
+    EXPECT_NE(person.allText().find("do not fit on one page of this printer at the vertical offset +5."),
+              std::string::npos);
+    person.printer.fits = true;
+    EXPECT_TRUE(session.PrintCheck());
+    EXPECT_EQ(person.printer.documents.size(), 1u);
+}
+
+TEST_F(SessionPrint, LedgerPrintsLandscapeAfterTheChooser) {
+    person.printerAnswer = false;
+    EXPECT_FALSE(session.ytdPrint());
+    EXPECT_TRUE(person.printer.documents.empty());
+    person.printerAnswer = true;
+    ASSERT_TRUE(session.ytdPrint());
+    ASSERT_EQ(person.printer.documents.size(), 1u);
+    const auto& ops = person.printer.documents[0].ops;
+    EXPECT_EQ(ops.front().kind, PrintOp::Kind::Orientation);
+    EXPECT_EQ(ops.front().orientation, PageOrientation::Landscape);
+    EXPECT_TRUE(find(person.printer.documents[0], "Gross").has_value());
+    EXPECT_TRUE(person.messages.empty());
+}
+
+TEST_F(SessionPrint, PreviewsShowWhatPrintingPrints) {
+    calculate({"40"});
+    ASSERT_TRUE(session.previewPayStub());
+    ASSERT_TRUE(session.cmdPrint_Click());
+    ASSERT_TRUE(session.ytdPreview());
+    ASSERT_TRUE(session.PrintYr());
+    ASSERT_EQ(person.previews.size(), 2u);
+    ASSERT_EQ(person.printer.documents.size(), 2u);
+    EXPECT_EQ(person.previews[0].ops, person.printer.documents[0].ops);
+    EXPECT_EQ(person.previews[1].ops, person.printer.documents[1].ops);
+
+    // The offset window's preview uses the offsets typed, and stores nothing.
+    session.mnuChecks_Click();
+    dlgPrintSet& w = session.mnuPrintCheck_Click();
+    w.cboVert.text = "+2";
+    ASSERT_TRUE(session.printSetPreview());
+    EXPECT_EQ(placeByCharacters(person.previews.back()).at(0).line, 6);  // the date on the seventh line
+    EXPECT_EQ(session.andFile.cboVert, 0.0f);
+    EXPECT_TRUE(session.hasPrintSetWindow());
 }
 
 }  // namespace

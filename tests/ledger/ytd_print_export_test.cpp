@@ -140,8 +140,17 @@ TEST(ToExcel, WritesAWorkbookThatReadsBack) {
     EXPECT_NE(xml.find("&amp;LS&amp;&amp;P    1&amp;CORVANE 2007"), std::string::npos);
     EXPECT_NE(xml.find("horizontalCentered=\"1\""), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir.path / "Smith.xlsx.part"));
-    // A folder that does not exist: a message, no crash.
-    EXPECT_TRUE(writeLedgerWorkbook(ToExcel(grid, totals, true, {}, "S", "1"), dir.path / "none" / "x.xlsx"));
+    // All six margins as small as the format keeps: the header and footer ones 0.01 inch.
+    EXPECT_NE(xml.find("<pageMargins left=\"0\" right=\"0\" top=\"0\" bottom=\"0\" header=\"0.01\" footer=\"0.01\"/>"),
+              std::string::npos);
+    // A folder that does not exist: a message with the system's reason; the library's own
+    // words never reach standard error.
+    ::testing::internal::CaptureStderr();
+    const auto failure = writeLedgerWorkbook(ToExcel(grid, totals, true, {}, "S", "1"), dir.path / "none" / "x.xlsx");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    ASSERT_TRUE(failure);
+    EXPECT_NE(failure->find("The workbook x.xlsx could not be written."), std::string::npos) << *failure;
+    EXPECT_NE(failure->find("No such file or directory"), std::string::npos) << *failure;
 }
 
 }  // namespace

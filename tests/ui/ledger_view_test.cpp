@@ -9,10 +9,12 @@
 #include <memory>
 
 #include "app/session.h"
+#include "support/pdf_words.h"
 #include "support/scripted_person.h"
 #include "support/temp_folder.h"
 #include "ui/form1.h"
 #include "ui/mdi_form1.h"
+#include "ui/qt_printer.h"
 
 namespace {
 
@@ -94,10 +96,14 @@ TEST_F(LedgerView, PrintedLedgerGoesToThePrinter) {
     printer.setOutputFileName(QString::fromStdString(pdf.string()));
     session.ledger.rows[0].WeekEnding = "1/5/2007";
     session.AddAnnual();
-    orvane::ui::printLedger(session.ytdPrintout(), printer);
-    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
-    ASSERT_TRUE(std::filesystem::exists(pdf));
-    EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
+    orvane::ui::setUpPrinter(printer);
+    ASSERT_TRUE(orvane::ui::printDocument(printer, session.ytdDocument()));
+    const auto words = orvane::test::pdfWords(pdf);
+    ASSERT_EQ(words.pages.size(), 1u);
+    EXPECT_GT(words.pages[0].width, words.pages[0].height);  // landscape
+    EXPECT_EQ(words.lineOf("1/5/2007").size(), 16u);  // the week and its fifteen amounts
+    // The printer keeps its own orientation for the next printout.
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
 }
 
 }  // namespace

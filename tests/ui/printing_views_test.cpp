@@ -18,8 +18,11 @@
 #include "support/temp_folder.h"
 #include "ui/dlg_print_set.h"
 #include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/mdi_form1.h"
 #include "ui/frm_checks.h"
 #include "ui/qt_printer.h"
+#include "ui/window_picture.h"
 
 namespace {
 
@@ -111,7 +114,82 @@ public:
         }
     } recorder;
     Printer* currentPrinter() override { return &recorder; }
+    std::vector<PrintDocument> previews;
+    bool preview(const PrintDocument& d, const std::string&) override {
+        previews.push_back(d);
+        return true;
+    }
 };
+
+bool hasText(const PrintDocument& d, const std::string& text) {
+    for (const auto& op : d.ops)
+        if (op.kind == PrintOp::Kind::Text && op.text == text) return true;
+    return false;
+}
+
+bool isPicture(const PrintDocument& d) { return !d.ops.empty() && d.ops.front().kind == PrintOp::Kind::Image; }
+
+QPushButton* buttonWithText(QWidget& w, const QString& text) {
+    for (auto* b : w.findChildren<QPushButton*>())
+        if (b->text() == text) return b;
+    return nullptr;
+}
+
+TEST(PreviewCommands, EveryPrintoutPreviewsBesideItsPrintCommand) {
+    test::TempFolder folder;
+    RecordingPerson person;
+    test::FixedClock clock;
+    Session session{person, clock, folder.path};
+    session.startUp();
+    ui::Form1 window(session);
+    window.show();
+
+    // The pay stub: "Print Pre&view..." in the File menu.
+    QAction* stub = window.menuAction("mnuPrintPreview");
+    ASSERT_NE(stub, nullptr);
+    EXPECT_EQ(stub->text(), "Print Pre&view...");
+    stub->trigger();
+    ASSERT_EQ(person.previews.size(), 1u);
+    EXPECT_TRUE(hasText(person.previews.back(), "Regular1 Earning"));
+
+    // The ledger: its Print menu holds "&Print" and "Print Pre&view...".
+    window.menuAction("mnuYear")->trigger();
+    auto* ledger = window.findChild<ui::MDIForm1*>("MDIForm1");
+    ASSERT_NE(ledger, nullptr);
+    ledger->findChild<QAction*>("mnuPrintPreview")->trigger();
+    ASSERT_EQ(person.previews.size(), 2u);
+    EXPECT_TRUE(hasText(person.previews.back(), "Gross"));
+    ledger->findChild<QAction*>("mnuPrintLedger")->trigger();
+    ASSERT_EQ(person.recorder.documents.size(), 1u);
+    EXPECT_EQ(person.recorder.documents.back().ops, person.previews.back().ops);
+
+    // The check: "Pre&view" in the offset window, with the offsets typed there.
+    window.menuAction("mnuChecks")->trigger();
+    auto* checks = window.findChild<ui::frmChecks*>();
+    ASSERT_NE(checks, nullptr);
+    checks->findChild<QAction*>("mnuPrintCheck")->trigger();
+    auto* offsets = checks->findChild<ui::dlgPrintSet*>();
+    ASSERT_NE(offsets, nullptr);
+    offsets->findChild<QComboBox*>("cboVert")->setEditText("+2");
+    offsets->findChild<QPushButton*>("cmdPreview")->click();
+    ASSERT_EQ(person.previews.size(), 3u);
+    EXPECT_EQ(placeByCharacters(person.previews.back()).at(0).line, 6);
+    EXPECT_EQ(session.andFile.cboVert, 0.0f);  // a preview stores nothing
+    checks->close();
+
+    // The overtime window: its picture, previewed and printed.
+    ui::Form2 overtime(session);
+    overtime.show();
+    QPushButton* preview = buttonWithText(overtime, "Pre&view...");
+    ASSERT_NE(preview, nullptr);
+    preview->click();
+    ASSERT_EQ(person.previews.size(), 4u);
+    EXPECT_TRUE(isPicture(person.previews.back()));
+    buttonWithText(overtime, "&Print")->click();
+    ASSERT_EQ(person.recorder.documents.size(), 2u);
+    EXPECT_TRUE(isPicture(person.recorder.documents.back()));
+    EXPECT_TRUE(person.messages.empty());
+}
 
 TEST(PrintButton, PrintsTheStubAndShowsZeroInEmptyBoxes) {
     test::TempFolder folder;
@@ -139,8 +217,15 @@ TEST(QtPrinter, WindowImageOnAPdfPage) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     const auto pdf = folder.path / "image.pdf";
     printer.setOutputFileName(QString::fromStdString(pdf.string()));
-    ASSERT_TRUE(ui::printWidgetImage(printer, window));
+    PrintDocument picture;
+    picture.image(ui::windowPicture(window));
+    picture.end();
+    ASSERT_TRUE(ui::printDocument(printer, picture));
     EXPECT_GT(std::filesystem::file_size(pdf), 0u);
+    // A picture that cannot be read fails, and says so.
+    PrintDocument broken;
+    broken.image({1, 2, 3});
+    EXPECT_FALSE(ui::printDocument(printer, broken));
 }
 
 class PrintingViews : public ::testing::Test {

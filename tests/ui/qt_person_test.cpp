@@ -6,11 +6,16 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <filesystem>
 
+#include "ledger/ytd_print.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -122,6 +127,79 @@ TEST(QtPerson, FileChooserStartsInTheSessionsFolderAndFiltersByExtension) {
     EXPECT_EQ(person.chooseFileToOpen("Open", "Saved Files (*.use)|*.use"), std::nullopt);  // cancelled
     EXPECT_EQ(directory, QDir(QString::fromStdString(folder.path.string())).absolutePath());
     EXPECT_EQ(nameFilter, "Saved Files (*.use)");
+}
+
+TEST(QtPerson, PrintingWithoutTheChooserAsksForAPrinterOnceThenEachPdfItsName) {
+    orvane::test::TempFolder folder(false);
+    orvane::ui::QtPerson person;
+    int choosers = 0;
+    const auto choose = [&](bool accept) {
+        whenShown<QPrintDialog>([&choosers, accept](QPrintDialog& dialog) {
+            ++choosers;
+            dialog.done(accept ? QDialog::Accepted : QDialog::Rejected);
+        });
+    };
+    // Letter at first.
+    EXPECT_EQ(person.printer().pageLayout().pageSize().id(), QPageSize::Letter);
+    // Before any choice the chooser comes; cancelled, nothing prints.
+    choose(false);
+    EXPECT_FALSE(person.preparePrinter());
+    EXPECT_EQ(choosers, 1);
+    choose(true);
+    EXPECT_TRUE(person.preparePrinter());
+    EXPECT_EQ(choosers, 2);
+    EXPECT_EQ(person.printer().pageLayout().pageSize().id(), QPageSize::Letter);  // the dialog kept it
+
+    // Chosen once: a PDF printer is asked for its file each time, the chooser stays away.
+    const QString earlier = QString::fromStdString((folder.path / "earlier.pdf").string());
+    const QString next = QString::fromStdString((folder.path / "next.pdf").string());
+    person.printer().setOutputFormat(QPrinter::PdfFormat);
+    person.printer().setOutputFileName(earlier);
+    whenShown<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+    EXPECT_FALSE(person.preparePrinter());  // no name given: nothing prints
+    EXPECT_EQ(person.printer().outputFileName(), earlier);
+    whenShown<QFileDialog>([&](QFileDialog& dialog) {
+        dialog.selectFile(next);
+        static_cast<QDialog&>(dialog).accept();  // QFileDialog's own accept takes the file
+    });
+    EXPECT_TRUE(person.preparePrinter());
+    EXPECT_EQ(person.printer().outputFileName(), next);
+    EXPECT_EQ(choosers, 2);
+}
+
+TEST(QtPerson, PreviewShowsTheDocumentInItsOrientationAndLeavesThePrinterAsItWas) {
+    orvane::ui::QtPerson person;
+    const auto ledger = orvane::ledgerDocument(orvane::PrintYr({}, {}, true, {}, "Smith", "1/8/2007"));
+    int pages = 0;
+    bool landscape = false;
+    whenShown<QPrintPreviewDialog>([&](QPrintPreviewDialog& dialog) {
+        auto* widget = dialog.findChild<QPrintPreviewWidget*>();
+        ASSERT_NE(widget, nullptr);
+        pages = widget->pageCount();
+        landscape = widget->orientation() == QPageLayout::Landscape;
+        dialog.reject();
+    });
+    EXPECT_TRUE(person.preview(ledger, "Year To Date"));
+    EXPECT_EQ(pages, 1);
+    EXPECT_TRUE(landscape);
+    EXPECT_EQ(person.printer().pageLayout().orientation(), QPageLayout::Portrait);
+}
+
+TEST(QtPerson, AFailedPrintLeavesThePrinterUsableWithItsSettings) {
+    orvane::test::TempFolder folder(false);
+    orvane::ui::QtPerson person;
+    orvane::PrintDocument page;
+    page.at(1, "Hello");
+    page.end();
+    person.printer().setOutputFormat(QPrinter::PdfFormat);
+    person.printer().setPageSize(QPageSize(QPageSize::Legal));
+    person.printer().setOutputFileName(QString::fromStdString((folder.path / "missing" / "a.pdf").string()));
+    EXPECT_FALSE(person.currentPrinter()->print(page));
+    EXPECT_EQ(person.printer().pageLayout().pageSize().id(), QPageSize::Legal);  // the choice holds
+    const auto good = folder.path / "b.pdf";
+    person.printer().setOutputFileName(QString::fromStdString(good.string()));
+    EXPECT_TRUE(person.currentPrinter()->print(page));
+    EXPECT_TRUE(std::filesystem::exists(good));
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/headless_person.h"
+#include "app/cli/printouts.h"
 #include "app/result_labels.h"
 #include "app/cli/help_text.h"
 #include "app/session.h"
@@ -19,8 +19,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: orvane-calc [--folder DIR] [--user NAME] [--week TEXT] [--2x] [--no-save] [--paste WEEK] [--json] [--] "
-    "A0 A1 A2 A3 A4 A5 A6 A7\n"
+    "usage: orvane-calc [--folder DIR] [--user NAME] [--week TEXT] [--2x] [--no-save] [--paste WEEK] [--json]\n"
+    "                   [--stub FILE] [--check FILE] [--ledger FILE] [--export FILE] [--] [A0 .. A7]\n"
     "  A0..A7 go into the eight entry boxes: straight time 1, straight time 2, overtime (1x or 2x),\n"
     "  overtime at time and a half, holiday hours, vacation/sick hours, pay in dollars, tips hours.\n"
     "  --user NAME opens NAME.use of the folder as File > Open does; the calculation then saves the\n"
@@ -28,9 +28,12 @@ constexpr const char* kUsage =
     "  --paste WEEK pastes the result into ledger row WEEK (1 to 52, 1 to 26 for a bi-weekly user)\n"
     "  and saves the ledger, as a left click on the week number and Close answered Yes do.\n"
     "  A relative --folder is taken from the current directory.\n"
+    "  --stub, --check and --ledger print the pay stub, the check and the ledger to FILE, a PDF page\n"
+    "  (FILE.pdf) or plain text (FILE.txt); --export writes the ledger's workbook to FILE. With a\n"
+    "  printout and no amounts (and no --paste) no calculation runs.\n"
     "exit status: 0 the calculation ran and every read and save succeeded; 1 an entry was refused;\n"
     "  2 bad arguments; 3 the calculation ran but something failed (a save, a damaged or missing\n"
-    "  file, the federal tables). Every problem is also a \"message:\" line on standard error.\n";
+    "  file, the federal tables, a printout). Every problem is also a \"message:\" line on standard error.\n";
 
 int usage(const std::string& problem) {
     std::cerr << "orvane-calc: " << problem << '\n' << kUsage;
@@ -67,6 +70,7 @@ int main(int argc, char** argv) {
     std::optional<int> pasteWeek;
     bool twoX = false, save = true, json = false;
     std::vector<std::string> amounts;
+    orvane::cli::Printouts printouts;
     bool optionsDone = false;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
@@ -96,6 +100,8 @@ int main(int argc, char** argv) {
             if (!v || std::from_chars(v->data(), end, n).ptr != end || n < 1 || n > 52)
                 return usage("--paste needs a week number from 1 to 52");
             pasteWeek = n;
+        } else if (orvane::cli::isPrintoutOption(arg)) {
+            if (auto problem = orvane::cli::setPrintout(printouts, arg, value(arg.c_str()))) return usage(*problem);
         } else if (arg == "--2x") {
             twoX = true;
         } else if (arg == "--no-save") {
@@ -120,7 +126,9 @@ int main(int argc, char** argv) {
     if (user && !orvane::FileExist(folder / (*user + ".use")))
         return usage("no user " + *user + " in " + folder.string() + " (" + *user + ".use is missing)");
 
-    orvane::HeadlessPerson person(std::cerr);
+    std::optional<orvane::cli::PdfPrinting> pdf;
+    if (printouts.anyPdf()) pdf.emplace(argc, argv);
+    orvane::cli::FilePerson person(std::cerr);
     orvane::SystemClock clock;
     orvane::Session session(person, clock, folder);
     session.saveAfterCalculation = save;
@@ -138,7 +146,9 @@ int main(int argc, char** argv) {
     if (week) session.setWeekText(*week);  // as the program puts a text into txtWeek
     form.opt1x.value = !twoX;
     form.opt2x.value = twoX;
-    if (!session.cmdCal_Click()) return 1;
+    // A printout alone prints what is there: the ledger and the stored user, no new pay period.
+    const bool calculate = !amounts.empty() || pasteWeek || !printouts.any();
+    if (calculate && !session.cmdCal_Click()) return 1;
 
     if (pasteWeek) {
         // The ledger window, a left click on the week number, then Close answered Yes.
@@ -148,6 +158,9 @@ int main(int argc, char** argv) {
         session.AddAnnual();
         if (!session.SaveAnnual()) return 3;  // calculated, but the ledger could not be saved
     }
+
+    if (printouts.any() && !orvane::cli::writePrintouts(session, person, printouts)) return 3;
+    if (!calculate) return session.problemsReported > 0 ? 3 : 0;
 
     const auto labels = orvane::resultLabels(form);
     if (json) {
