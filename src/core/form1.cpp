@@ -86,6 +86,12 @@ std::optional<int> Form1::txtAmount_KeyDown(int index, NavKey key) {
     return std::nullopt;
 }
 
+std::optional<int> Form1::refusedEntry() const {
+    for (int i = 0; i < 8; ++i)
+        if (!isWholeNumber(txtAmount[i].text)) return i;
+    return std::nullopt;
+}
+
 std::variant<PayPeriodEntry, std::string> Form1::readEntries() {
     for (int i = 0; i < 8; ++i) {
         if (!isWholeNumber(txtAmount[i].text))

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include "ui/binder.h"
 #include "ui/dlg_print_set.h"
 #include "ui/user_widgets.h"
 
@@ -26,16 +27,9 @@ frmChecks::frmChecks(Session& session, QWidget* parent) : QDialog(parent), m_ses
 
     auto* grid = new QGridLayout;
     page->addLayout(grid);
+    m_bind = new Binder(this);
     const auto box = [this](TextBox& model, const char* name) {
-        auto* edit = new QLineEdit;
-        edit->setObjectName(name);
-        edit->setToolTip(qs(model.tip));
-        m_boxes.emplace_back(edit, &model);
-        connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& t) {
-            for (auto& [widget, text] : m_boxes)
-                if (widget->objectName() == name && m_session.hasChecksWindow()) text->text = ss(t);
-        });
-        return edit;
+        return m_bind->text(new QLineEdit, name, [this, &model] { return m_session.hasChecksWindow() ? &model : nullptr; });
     };
     const auto label = [](const Label& l) { return new QLabel(qs(l.caption)); };
     grid->addWidget(box(m.txtCheckCompany, "txtCheckCompany"), 0, 0, 1, 2);
@@ -63,10 +57,7 @@ frmChecks::frmChecks(Session& session, QWidget* parent) : QDialog(parent), m_ses
     refresh();
 }
 
-void frmChecks::refresh() {
-    for (auto& [widget, model] : m_boxes)
-        if (widget->text() != qs(model->text)) widget->setText(qs(model->text));
-}
+void frmChecks::refresh() { m_bind->refresh(); }
 
 void frmChecks::mousePressEvent(QMouseEvent* event) {
     m_session.checksWindowClick();

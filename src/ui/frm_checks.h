@@ -13,6 +13,7 @@ class QLineEdit;
 
 namespace orvane::ui {
 
+class Binder;
 class dlgPrintSet;
 
 class frmChecks : public QDialog {
@@ -28,7 +29,7 @@ protected:
 
 private:
     Session& m_session;
-    std::vector<std::pair<QLineEdit*, TextBox*>> m_boxes;
+    Binder* m_bind = nullptr;
     QPointer<dlgPrintSet> m_printSet;
 };
 

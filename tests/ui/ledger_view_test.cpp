@@ -52,7 +52,7 @@ TEST_F(LedgerView, YearToDateOpensPastesAndClosesThroughItsCommand) {
     EXPECT_EQ(w->windowTitle(), "Year To Date");
 
     // A left click on week 1 pastes the results; the gross column shows 300.00.
-    QTest::mouseClick(in<QLabel>(w, "Label2_0"), Qt::LeftButton);
+    QTest::mouseClick(in<QAbstractButton>(w, "Label2_0"), Qt::LeftButton);
     auto* gross = in<QLineEdit>(w, QString("cell_0_%1").arg(orvane::frmYear::Gross));
     EXPECT_EQ(gross->text(), "300.00");
     EXPECT_EQ(in<QLineEdit>(w, "total_13")->text(), "300.00");  // "Gross" total

@@ -53,11 +53,12 @@ TEST(UsersViews, UserInfoKeyFilterKplanAndSave) {
     EXPECT_EQ(rate->text(), "12.5");
     EXPECT_EQ(p.session.taxInfo().txtHourRate.text, "12.5");
 
-    QCheckBox *per = nullptr, *fix = nullptr;
-    auto checks = view.findChildren<QCheckBox*>();
-    for (auto* c : checks)
-        if (c->text().isEmpty()) (per ? fix : per) = c;
+    // The K plan boxes say what they mean: a percentage or dollars.
+    auto* per = view.findChild<QCheckBox*>("ckKpPer");
+    auto* fix = view.findChild<QCheckBox*>("ckKpFix");
     ASSERT_TRUE(per && fix);
+    EXPECT_EQ(per->text(), "%");
+    EXPECT_EQ(fix->text(), "$");
     EXPECT_TRUE(per->isChecked());
     fix->click();
     EXPECT_FALSE(per->isChecked());
