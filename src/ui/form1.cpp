@@ -33,6 +33,7 @@
 #include "ui/frm_date_main.h"
 #include "ui/qt_person.h"
 #include "ui/qt_printer.h"
+#include "ui/window_fit.h"
 #include "ui/frm_save_user.h"
 #include "ui/frm_tax_info.h"
 #include "version.h"
@@ -56,11 +57,12 @@ void styleAmount(QLabel* label, bool large = false) {
 }
 
 // Shows a window that is not modal: the open one brought to the front, or a new one that
-// deletes itself when it closes.
+// deletes itself when it closes. It is a window of its own, which the main window may cover.
 template <class View, class Make>
 void showView(QPointer<View>& view, Make make) {
     if (!view) {
         view = make();
+        makeIndependent(view);
         view->setAttribute(Qt::WA_DeleteOnClose);
     }
     view->show();
@@ -140,7 +142,13 @@ Form1::Form1(Session& session, QWidget* parent)
     txtAmount(0)->setFocus();  // ready for the hours of the period
 }
 
-Form1::~Form1() { m_session.printMainWindowImage = nullptr; }
+Form1::~Form1() {
+    m_session.printMainWindowImage = nullptr;
+    // The windows that are not modal have no parent: they go with the main window.
+    for (QWidget* view : std::initializer_list<QWidget*>{m_form2, m_ytd, m_dialogVac, m_dialogState, m_dialogCity,
+                                                         m_dialogNonCity, m_dialogHeader, m_frmChecks})
+        delete view;
+}
 
 void Form1::cmdPrint_Click() {
     m_session.cmdPrint_Click();
@@ -463,7 +471,7 @@ void Form1::mnuState_Click() {
         return;
     }
     dropView(m_dialogState);
-    m_dialogState = ui::DialogState::showFromMenu(m_session, this);
+    m_dialogState = ui::DialogState::showFromMenu(m_session);  // a window of its own
 }
 
 void Form1::mnuCity_Click() {

@@ -27,7 +27,12 @@ protected:
         main->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
     }
-    orvane::ui::MDIForm1* ledger() { return main->findChild<orvane::ui::MDIForm1*>("MDIForm1"); }
+    // The ledger is a window of its own, not a child of the main window.
+    orvane::ui::MDIForm1* ledger() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* ytd = dynamic_cast<orvane::ui::MDIForm1*>(w)) return ytd;
+        return nullptr;
+    }
     template <class T>
     T* in(QWidget* w, const QString& name) {
         T* found = w->findChild<T*>(name);
