@@ -64,10 +64,6 @@ Form1::Form1() {
           item("mnuNonCity", "Non City Tax")}},
         {"mnuHelp", "Help", {item("mnuHelpItem", "He&lp", "Ctrl+L", true), item("mnuAboutItem", "&About", "Ctrl+A")}},
     };
-
-    // The one place that says which commands work: those whose window or printout this build
-    // does not have yet are shown, but disabled. Each is enabled here when its window arrives.
-    for (const char* name : {"mnuHelpItem"}) menu(name)->enabled = false;
 }
 
 MenuItem* Form1::menu(const std::string& name) {

@@ -1,7 +1,6 @@
 #include "ui/dialog_vac.h"
 
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,11 +9,11 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/session.h"
 #include "ui/binder.h"
+#include "ui/help_window.h"
 #include "ui/local_view_support.h"
 #include "ui/window_fit.h"
 #include "users/dialog_vac.h"
@@ -51,10 +50,9 @@ DialogVac::DialogVac(Session& session, QWidget* parent) : QDialog(parent), m_ses
     m_bind = new FormBinder<orvane::DialogVac>(this, [this] { return &model(); });
 
     auto* menuBar = new QMenuBar(this);
-    m_bind->action(menuBar->addAction(QString()), "mnuHelp", m_bind->of(&orvane::DialogVac::mnuHelp), [this] {
-        // The help file beside the user files; the platform's viewer opens it if it can.
-        QDesktopServices::openUrl(QUrl::fromLocalFile(qs((m_session.folder / "Orv2k.hlp").string())));
-    });
+    // The manual's section on the balances.
+    m_bind->action(menuBar->addAction(QString()), "mnuHelp", m_bind->of(&orvane::DialogVac::mnuHelp),
+                   [] { HelpWindow::showManual("leave"); });
 
     auto* title = new QLabel(QString::fromUtf8(orvane::DialogVac::Heading));
     title->setAlignment(Qt::AlignCenter);

@@ -36,6 +36,7 @@
 #include "ui/window_fit.h"
 #include "ui/frm_save_user.h"
 #include "ui/frm_tax_info.h"
+#include "ui/help_window.h"
 #include "version.h"
 
 namespace orvane::ui {
@@ -359,6 +360,7 @@ void Form1::buildMenus() {
         {"mnuState", &Form1::mnuState_Click},
         {"mnuCity", &Form1::mnuCity_Click},
         {"mnuNonCity", &Form1::mnuNonCity_Click},
+        {"mnuHelpItem", &Form1::mnuHelpItem_Click},
         {"mnuAboutItem", &Form1::mnuAboutItem_Click},
         {"mnuChecks", &Form1::mnuChecks_Click},
         {"mnuPrintSheetItem", &Form1::cmdPrint_Click},
@@ -559,7 +561,10 @@ void Form1::closeAllViews() {
     dropView(m_dialogNonCity);
     dropView(m_dialogHeader);
     dropView(m_frmChecks);
+    HelpWindow::closeManual();
 }
+
+void Form1::mnuHelpItem_Click() { HelpWindow::showManual(); }
 
 void Form1::mnuAboutItem_Click() {
     QMessageBox::about(this, tr("About Orvane"),

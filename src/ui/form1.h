@@ -63,6 +63,7 @@ public:
     void mnuOpen_Click();
     void mnuSave_Click();
     void mnuExitItem_Click();
+    void mnuHelpItem_Click();     // the user manual, in a window of its own
     void mnuAboutItem_Click();
     void mnuHeader_Click();       // not modal
     void mnuTaxInfoItem_Click();  // modal
