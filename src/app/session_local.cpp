@@ -132,6 +132,7 @@ bool Session::DialogCity_OKButton_Click() {
     }
     local().cityFilled = true;
     const bool written = SaveCity();
+    if (written) notifySaved("the city tax settings", userFile(".cti"));
     discardDialogCity();
     return written;
 }
@@ -206,6 +207,7 @@ bool Session::DialogNonCity_OKButton_Click() {
     }
     local().nonCityFilled = true;
     const bool written = SaveNonCity();
+    if (written) notifySaved("the non-city tax settings", userFile(".nci"));
     discardDialogNonCity();
     return written;
 }
@@ -271,6 +273,7 @@ void Session::clearVac() { dialogVac().clearVac(); }
 
 bool Session::DialogVac_OKButton_Click() {
     if (!SaveVac()) return false;  // the window stays with the person's entries
+    notifySaved("the vacation, sick and holiday balances", userFile(".hol"));
     discardDialogVac();
     return true;
 }

@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -113,6 +114,7 @@ Form1::Form1(Session& session, QWidget* parent)
     page->addWidget(line);
     page->addWidget(buildTableNotice());
     setCentralWidget(central);
+    statusBar()->setObjectName("statusBar");  // where the saves say what they saved
     buildMenus();
 
     // The session shows the Save User window through this window, and tells it which windows it
@@ -133,6 +135,10 @@ Form1::Form1(Session& session, QWidget* parent)
             self->refreshOpenViews();
         });
     };
+    // Each save says in the status line what it saved and where.
+    m_session.saved = [self](const std::string& notice) {
+        if (self) self->statusBar()->showMessage(qs(notice));
+    };
     // "&Print Image": the window as it is shown, on the printer the person chose.
     m_session.printMainWindowImage = [self, &session = m_session] {
         auto* person = dynamic_cast<QtPerson*>(&session.person());
@@ -145,6 +151,7 @@ Form1::Form1(Session& session, QWidget* parent)
 
 Form1::~Form1() {
     m_session.printMainWindowImage = nullptr;
+    m_session.saved = nullptr;
     // The windows that are not modal have no parent: they go with the main window.
     for (QWidget* view : std::initializer_list<QWidget*>{m_form2, m_ytd, m_dialogVac, m_dialogState, m_dialogCity,
                                                          m_dialogNonCity, m_dialogHeader, m_frmChecks})

@@ -34,6 +34,9 @@ TEST(DialogStateView, ShowsTheModelAndWritesEditsBack) {
     EXPECT_EQ(view->windowTitle().toStdString(), "Biweekly State Tax");
     EXPECT_EQ(view->editFor(model.txtStateMinBS[1])->text().toStdString(), "308");
     EXPECT_EQ(view->labelFor(model.Label26)->text().toStdString(), "Flat Rate");
+    auto* allowance = view->findChild<QLabel*>("lbAllowance");
+    ASSERT_NE(allowance, nullptr);
+    EXPECT_EQ(allowance->text(), "Withholding Allowance");
 
     QLineEdit* adj = view->editFor(model.txtStateAdj);
     adj->clear();

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -478,6 +479,31 @@ TEST_F(Form1View, CommandsShowTheirModalWindows) {
                                                }));
     EXPECT_EQ(week->text(), "1/12/2007");  // the picker's date, shown at once
     EXPECT_TRUE(person.messages.empty());
+}
+
+// A save says in the status line what it saved and where.
+TEST_F(Form1View, SavesSayWhatTheySavedAndWhere) {
+    const QString where = QString::fromStdString(folder.path.lexically_normal().string());
+    auto* status = window->findChild<QStatusBar*>();
+    ASSERT_NE(status, nullptr);
+    EXPECT_TRUE(status->currentMessage().isEmpty());
+    type(0, "40");
+    widget<QAbstractButton>("cmdSavePrev")->click();
+    EXPECT_TRUE(status->currentMessage().startsWith("Saved the pay period of 1/5/2007 in " + where + "/"))
+        << status->currentMessage().toStdString();
+    EXPECT_TRUE(status->currentMessage().endsWith(".prv")) << status->currentMessage().toStdString();
+
+    window->menuAction("mnuHeader")->trigger();
+    auto headers = openWindows<orvane::ui::DialogHeader>();
+    ASSERT_EQ(headers.size(), 1u);
+    press(*headers[0], "OK");
+    EXPECT_EQ(status->currentMessage(), "Saved the company header in " + where + "/Header.sav");
+
+    person.prompts = {std::string("Smith")};
+    window->menuAction("mnuNew")->trigger();
+    EXPECT_TRUE(answersModal<orvane::ui::frmSaveUser>([&] { window->menuAction("mnuSave")->trigger(); },
+                                                      [](orvane::ui::frmSaveUser& w) { press(w, "&Save"); }));
+    EXPECT_EQ(status->currentMessage(), "Saved the user Smith in " + where);
 }
 
 TEST_F(Form1View, NewUserShowsItsNameInTheCaption) {

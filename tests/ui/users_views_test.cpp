@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -131,6 +132,15 @@ TEST(UsersViews, HeaderWindowShowsPlaceholdersAndWrites) {
     auto edits = view->findChildren<QLineEdit*>();
     ASSERT_EQ(edits.size(), 4);
     EXPECT_EQ(edits[0]->text(), "Company");
+    // Each box says what it is for, beside it and inside it while empty; that text is not stored.
+    const char* purposes[4] = {"Company name", "Address", "Zip code", "ID number"};
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(edits[i]->placeholderText(), purposes[i]);
+        auto* caption = view->findChild<QLabel*>(QString("lbHeader(%1)").arg(i));
+        ASSERT_NE(caption, nullptr);
+        EXPECT_EQ(caption->text(), QString(purposes[i]) + ':');
+    }
     edits[0]->selectAll();
     QTest::keyClicks(edits[0], "Acme");
     button(*view, "OK")->click();
