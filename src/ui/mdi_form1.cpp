@@ -143,6 +143,7 @@ QWidget* MDIForm1::buildGrid() {
     orvane::frmYear& g = model()->grid;
     auto* grid = new QWidget;
     auto* outer = new QVBoxLayout(grid);
+    outer->setContentsMargins(0, 0, 0, 0);  // as the totals strip's, so that the columns meet
     for (int block = 0; block < 2; ++block) {
         auto* frame = new QFrame;
         auto* cells = new QGridLayout(frame);
