@@ -22,8 +22,7 @@ HelpWindow::HelpWindow(std::optional<std::filesystem::path> manual, QWidget* par
                                    "share/orvane/manual/index.html beside the program's folder "
                                    "(/usr/share/orvane/manual/index.html for a package)."));
     }
-    resize(760, 720);
-    fitOnScreen(this);
+    fitOnScreen(this, QSize(760, 720));
 }
 
 void HelpWindow::showSection(const QString& section) {

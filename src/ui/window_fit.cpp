@@ -32,13 +32,14 @@ QScrollArea* scrollingArea(QWidget* content) {
     return area;
 }
 
-void fitOnScreen(QWidget* window) {
+void fitOnScreen(QWidget* window, QSize wanted) {
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect room = screen->availableGeometry();
     // The window frame and title bar take some of the room.
     const QSize frame(16, 48);
-    const QSize size = window->sizeHint().expandedTo(window->minimumSizeHint()).boundedTo(room.size() - frame);
+    if (!wanted.isValid()) wanted = window->sizeHint();
+    const QSize size = wanted.expandedTo(window->minimumSizeHint()).boundedTo(room.size() - frame);
     window->resize(size);
     QRect placed = window->frameGeometry();
     if (!room.contains(placed)) {
