@@ -458,6 +458,12 @@ TEST_F(Form1View, CommandsShowTheirWindowsWithoutBlocking) {
         run();
         EXPECT_EQ(c.shown(), 1u) << c.window;
         EXPECT_TRUE(person.messages.empty());
+        // A window of its own, which the main window may cover: no parent, so not kept above it.
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != window.get() && w->isVisible()) {
+                EXPECT_EQ(w->parentWidget(), nullptr) << c.window;
+                EXPECT_FALSE(w->isModal()) << c.window;
+            }
         run();
         EXPECT_EQ(c.shown(), 1u) << c.window << " again";
         for (QWidget* w : QApplication::topLevelWidgets())
