@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QToolButton>
 #include <QPainter>
 #include <QPrintDialog>
@@ -114,7 +115,10 @@ MDIForm1::MDIForm1(Session& session, QWidget* parent)
 
     // The totals under their columns: they follow the grid when it scrolls sideways.
     auto* totalsArea = new QScrollArea;
-    totalsArea->setWidget(buildTotals());
+    QWidget* totals = buildTotals();
+    // As wide as the grid with its scroll bar, so that both scroll as far.
+    totals->layout()->setContentsMargins(0, 0, style()->pixelMetric(QStyle::PM_ScrollBarExtent), 0);
+    totalsArea->setWidget(totals);
     totalsArea->setWidgetResizable(true);
     totalsArea->setFrameShape(QFrame::NoFrame);
     totalsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
