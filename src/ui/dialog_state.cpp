@@ -27,6 +27,20 @@ DialogState::DialogState(Session& session, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setWindowTitle(q(m_model.Caption));
+    // The labels' names in the program, for their widgets.
+    auto& m = m_model;
+    for (auto [label, name] : std::initializer_list<std::pair<Label*, const char*>>{
+             {&m.Label1, "Label1"},     {&m.Label2, "Label2"},       {&m.Label3, "Label3"},
+             {&m.Label4, "Label4"},     {&m.Label6, "Label6"},       {&m.Label5, "Label5"},
+             {&m.Label8, "Label8"},     {&m.Label9, "Label9"},       {&m.Label10, "Label10"},
+             {&m.Label11, "Label11"},   {&m.Label19, "Label19"},     {&m.Label20, "Label20"},
+             {&m.Label21, "Label21"},   {&m.Label13, "Label13"},     {&m.Label14, "Label14"},
+             {&m.Label15, "Label15"},   {&m.Label26, "Label26"},     {&m.Label25, "Label25"},
+             {&m.Label23, "Label23"},   {&m.Label22, "Label22"},     {&m.lbAdjustNote, "lbAdjustNote"},
+             {&m.lbCalAllow, "lbCalAllow"}, {&m.lbWarning, "lbWarning"}, {&m.lbUnusedNote, "lbUnusedNote"},
+             {&m.lbBiweeklyNote, "lbBiweeklyNote"}, {&m.lbWhereTables, "lbWhereTables"}})
+        m_labelNames[label] = name;
+    for (size_t k = 0; k < m.Label27.size(); ++k) m_labelNames[&m.Label27[k]] = QString("Label27_%1").arg(k);
     auto* outer = new QVBoxLayout(this);
     // Everything above the buttons scrolls, so that the window fits a small screen.
     auto* content = new QWidget;
@@ -213,7 +227,7 @@ QLineEdit* DialogState::addBox(TextBox& box, const QString& name) {
 }
 
 QLabel* DialogState::addLabel(Label& label) {
-    auto* w = m_bind->label(new QLabel, QString(), alive(&label));
+    auto* w = m_bind->label(new QLabel, m_labelNames.value(&label), alive(&label));
     w->setTextFormat(Qt::AutoText);
     m_labels.emplace_back(&label, w);
     return w;

@@ -4,6 +4,8 @@
 // or the session.
 
 #include <QDialog>
+#include <QHash>
+#include <QString>
 #include <map>
 #include <vector>
 
@@ -57,6 +59,7 @@ private:
     Session& m_session;
     orvane::DialogState& m_model;
     Binder* m_bind;
+    QHash<const Label*, QString> m_labelNames;
     std::vector<std::pair<TextBox*, QLineEdit*>> m_boxes;
     std::vector<std::pair<Label*, QLabel*>> m_labels;
     std::vector<std::pair<CheckBox*, QCheckBox*>> m_checks;
