@@ -6,10 +6,8 @@ set(ORVANE_APP_ID org.orvane.orvane)
 
 install(TARGETS orvane orvane-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES data/Federal.dtt DESTINATION ${CMAKE_INSTALL_DATADIR}/orvane)
-# The help manual goes to ${CMAKE_INSTALL_DATADIR}/orvane/manual/ once it is part of the tree.
-if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/data/manual)
-  install(DIRECTORY data/manual/ DESTINATION ${CMAKE_INSTALL_DATADIR}/orvane/manual)
-endif()
+# The user manual, beside the tables; "He&lp" finds it there.
+install(DIRECTORY docs/manual/ DESTINATION ${CMAKE_INSTALL_DATADIR}/orvane/manual)
 
 install(FILES dist/${ORVANE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 configure_file(dist/${ORVANE_APP_ID}.metainfo.xml ${CMAKE_BINARY_DIR}/dist/${ORVANE_APP_ID}.metainfo.xml @ONLY)

@@ -5,7 +5,8 @@
 //   orvane-ui-probe picture OUT.png    calculates 40 hours in a fresh folder with the shipped
 //                                      Federal.dtt and saves a picture of the window
 //   orvane-ui-probe windows OUTDIR     opens every window the main window's menus open, in a
-//                                      fresh folder, and saves a picture of each (NAME.png)
+//                                      fresh folder, and saves a picture of each, named after
+//                                      the window (DialogState.png)
 //   orvane-ui-probe flow               runs New and Open through the real Qt dialogs (answered
 //                                      by the probe) and prints what the main window shows
 //   orvane-ui-probe window-printouts OUTDIR
@@ -47,6 +48,8 @@
 #include "ui/form2.h"
 #include "ui/qt_printer.h"
 #include "ui/window_picture.h"
+#include "ui/mdi_form1.h"
+#include "ui/program_icon.h"
 #include "ui/program.h"
 #include "ui/qt_person.h"
 
@@ -124,6 +127,7 @@ int windows(int argc, char** argv) {
         return 2;
     }
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(orvane::ui::programIcon());
     const QDir out(QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[2])));
     CalculatedWindow calculated;
     if (!out.exists() || !calculated.open()) {
@@ -136,25 +140,63 @@ int windows(int argc, char** argv) {
     auto settle = [] {
         for (int i = 0; i < 5; ++i) QApplication::processEvents();
     };
-    for (const char* menu : {"mnuTaxInfoItem", "mnuSave", "mnuHeader", "mnuState", "mnuCity", "mnuNonCity", "mnuVac",
-                             "mnuOtItem", "mnuYear", "mnuChecks"}) {
+    auto save = [&](QWidget* w, const char* name) {
+        ok = w->grab().save(out.filePath(QString("%1.png").arg(name))) && ok;
+    };
+    // Each window a command opens, by the window's name in the program.
+    const std::pair<const char*, const char*> commands[] = {
+        {"mnuTaxInfoItem", "frmTaxInfo"}, {"mnuSave", "frmSaveUser"},  {"mnuHeader", "DialogHeader"},
+        {"mnuState", "DialogState"},      {"mnuCity", "DialogCity"},   {"mnuNonCity", "DialogNonCity"},
+        {"mnuVac", "DialogVac"},          {"mnuOtItem", "Form2"},      {"mnuYear", "MDIForm1"},
+        {"mnuChecks", "frmChecks"},       {"mnuHelpItem", "HelpWindow"}, {"mnuAboutItem", "About"},
+    };
+    for (auto [menu, name] : commands) {
         // A modal window is pictured and closed while its command waits; the others after it.
-        QTimer::singleShot(100, [&, menu] {
+        QTimer::singleShot(100, [&, name] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
-                ok = modal->grab().save(out.filePath(QString("%1.png").arg(menu))) && ok;
+                save(modal, name);
                 modal->close();
             }
         });
         window.menuAction(menu)->trigger();
         settle();
+        QThread::msleep(100);
+        settle();
         for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w == &window || !w->isVisible()) continue;
-            ok = w->grab().save(out.filePath(QString("%1.png").arg(menu))) && ok;
-            w->close();
+            if (w == &window || !w->isVisible() || w->isModal()) continue;
+            if (std::strcmp(name, "frmChecks") == 0) {
+                // The printer offsets come from the checks window's menu.
+                save(w, name);
+                if (QAction* print = w->findChild<QAction*>("mnuPrintCheck")) print->trigger();
+                settle();
+                for (QWidget* offsets : QApplication::topLevelWidgets())
+                    if (offsets->isVisible() && offsets->parentWidget() == w) save(offsets, "dlgPrintSet");
+                w->close();
+                continue;
+            }
+            auto* ledger = dynamic_cast<orvane::ui::MDIForm1*>(w);
+            if (ledger) {
+                // Week 1 with the calculated pay pasted in, as after a click on its number.
+                calculated.session->Label2_MouseDown(0, 1);
+                ledger->refresh();
+                settle();
+            }
+            save(w, name);
+            // The ledger refuses its close box: its own "Close" ends it (the probe answers No).
+            if (ledger) ledger->mnuClose_Click();
+            else w->close();
         }
         QThread::msleep(150);
         settle();
     }
+    // The week-ending picker, from a click into the date.
+    QTimer::singleShot(100, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            save(modal, "frmDateMain");
+            modal->close();
+        }
+    });
+    window.txtWeek_Click();
     return ok ? 0 : 1;
 }
 

@@ -137,6 +137,10 @@ public:
     // cmdSaveUser_Click, cmdEnd_Click, cmdQuit_Click). Without it the window is put to the person
     // as a Yes/No question: Yes saves, No leaves without saving.
     std::function<void()> showSaveUserModally;
+    // Told after each save that succeeded, what was saved and where ("Saved the company header
+    // in /home/kay/Orvane/Header.sav"); the main window shows it in its status line.
+    std::function<void(const std::string& notice)> saved;
+    void notifySaved(const std::string& what, const std::filesystem::path& where);
     void showSaveUser();
     // Set by "&Quit": the program ends without asking again.
     bool quitRequested = false;

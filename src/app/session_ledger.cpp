@@ -96,6 +96,7 @@ bool Session::SaveAnnual() {
         m_person.tell({*failure, "The ledger was not saved."}, "Year To Date", MessageIcon::Critical);
         return false;
     }
+    notifySaved("the year-to-date ledger", path);
     return true;
 }
 

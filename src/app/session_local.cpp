@@ -138,6 +138,7 @@ bool Session::DialogCity_OKButton_Click() {
     }
     local().cityFilled = true;
     if (!SaveCity()) return false;  // the window stays with the person's entries
+    notifySaved("the city tax settings", userFile(".cti"));
     discardDialogCity();
     return true;
 }
@@ -217,6 +218,7 @@ bool Session::DialogNonCity_OKButton_Click() {
     }
     local().nonCityFilled = true;
     if (!SaveNonCity()) return false;  // the window stays with the person's entries
+    notifySaved("the non-city tax settings", userFile(".nci"));
     discardDialogNonCity();
     return true;
 }
@@ -284,6 +286,7 @@ void Session::clearVac() { dialogVac().clearVac(); }
 
 bool Session::DialogVac_OKButton_Click() {
     if (!SaveVac()) return false;  // the window stays with the person's entries
+    notifySaved("the vacation, sick and holiday balances", userFile(".hol"));
     discardDialogVac();
     return true;
 }

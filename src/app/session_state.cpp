@@ -132,6 +132,7 @@ bool Session::DialogState_OKButton_Click() {
     // The profile files are saved too: .and keeps the record's "Spouse Works", extra allowance,
     // "Round State" and the Idaho, Wisconsin, N.C. and Alabama boxes.
     if (!SaveProfileFiles()) return false;
+    notifySaved("the state tax settings", stateFile());
     discardDialogState();
     return true;
 }
@@ -180,6 +181,7 @@ bool Session::DialogState_cmdMkDefault_Click() {
     // The current user's files, then the same settings as the default file set, which every
     // window created before a user is opened or made reads.
     if (!writeUserFileSet({folder, UserName}) || !writeUserFileSet({folder, ""})) return false;
+    notifySaved("the state tax settings, as the defaults for new users too,", folder);
     YtdQuietClose = true;  // the ledger window closes without its own question
     for (const char* window :
          {"Form2", "DialogVac", "MDIForm1", "frmSaveUser", "DialogState", "DialogCity", "DialogNonCity"})

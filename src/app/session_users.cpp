@@ -229,6 +229,7 @@ bool Session::cmdSaveUser_Click() {
     }
     takeProfileWindows();
     if (!writeUserFileSet({folder, name})) return false;
+    notifySaved(name.empty() ? std::string("the default settings") : "the user " + name, folder);
     UserName = name;
     form1().lbUser.caption = name;
     // The windows that hold user settings come back from what was just written.
@@ -482,6 +483,7 @@ bool Session::cmdSavePrev_Click() {
         m_person.tell({*failure}, title, MessageIcon::Critical);
         return false;
     }
+    notifySaved("the pay period of " + f.txtWeek.text, path);
     return true;
 }
 
@@ -541,6 +543,7 @@ bool Session::headerOk() {
         header = before;
         return false;
     }
+    notifySaved("the company header", folder / kHeaderFileName);
     discardWindow("DialogHeader");
     return true;
 }

@@ -13,6 +13,15 @@ std::optional<std::filesystem::path> shippedFederalTables(const std::filesystem:
     return std::nullopt;
 }
 
+std::optional<std::filesystem::path> shippedManual(const std::filesystem::path& programDir) {
+    if (programDir.empty()) return std::nullopt;
+    std::error_code ec;
+    for (const auto& candidate : {programDir / ".." / "share" / "orvane" / "manual" / "index.html",
+                                  programDir / "manual" / "index.html"})
+        if (std::filesystem::is_regular_file(candidate, ec)) return candidate.lexically_normal();
+    return std::nullopt;
+}
+
 std::filesystem::path runningProgramDir() {
     std::error_code ec;
     auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);

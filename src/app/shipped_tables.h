@@ -11,6 +11,10 @@ namespace orvane {
 // then programDir itself (the build tree). Nothing when neither has it.
 std::optional<std::filesystem::path> shippedFederalTables(const std::filesystem::path& programDir);
 
+// The user manual shipped with the programs (index.html), found as the tables are: in
+// programDir/../share/orvane/manual/ (an install), then programDir/manual/ (the build tree).
+std::optional<std::filesystem::path> shippedManual(const std::filesystem::path& programDir);
+
 // The folder of the running program (from /proc/self/exe); empty when unknown.
 std::filesystem::path runningProgramDir();
 

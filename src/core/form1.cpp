@@ -64,10 +64,6 @@ Form1::Form1() {
           item("mnuNonCity", "Non City Tax")}},
         {"mnuHelp", "Help", {item("mnuHelpItem", "He&lp", "Ctrl+L", true), item("mnuAboutItem", "&About", "Ctrl+A")}},
     };
-
-    // The one place that says which commands work: those whose window or printout this build
-    // does not have yet are shown, but disabled. Each is enabled here when its window arrives.
-    for (const char* name : {"mnuHelpItem"}) menu(name)->enabled = false;
 }
 
 MenuItem* Form1::menu(const std::string& name) {
@@ -83,6 +79,12 @@ std::optional<int> Form1::txtAmount_KeyDown(int index, NavKey key) {
     case NavKey::Up: return index == 0 ? std::nullopt : std::optional<int>(index - 1);
     case NavKey::Down: return index == 7 ? std::nullopt : std::optional<int>(index + 1);
     }
+    return std::nullopt;
+}
+
+std::optional<int> Form1::refusedEntry() const {
+    for (int i = 0; i < 8; ++i)
+        if (!isWholeNumber(txtAmount[i].text)) return i;
     return std::nullopt;
 }
 

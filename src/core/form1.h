@@ -70,6 +70,8 @@ public:
     // Step 6 of the calculation: boxes whose value is 0 show "0"; then the entries are read.
     // An entry that is not a number in whole is refused with a sentence naming its box.
     std::variant<PayPeriodEntry, std::string> readEntries();
+    // The box readEntries refuses first, if any.
+    std::optional<int> refusedEntry() const;
     // Steps 26, 33 and 37: the result labels from the results.
     void showResults(const PayResult& r);
     // Steps 1 and 4: the captions the calculation empties before it runs.

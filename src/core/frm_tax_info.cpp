@@ -68,6 +68,8 @@ frmTaxInfo::frmTaxInfo() {
     txtTax7.text = "Dues";
     txtTax8.text = "Pension";
     txtTax9.text = "Misc.";
+    ckKpPer.caption = "%";  // the K plan is a percentage of the gross pay
+    ckKpFix.caption = "$";  // or a fixed amount in dollars
     ckCafeState.caption = "Deduct State";
     ckFedExemp.caption = "Federal Tax Exempt";
     ckSSMediExemp.caption = "S.S. & Medicare Tax Exempt";

@@ -42,6 +42,7 @@ public:
     std::array<TextBox, 10> txtStateMinBS, txtStateAmtBS, txtStatePerBS;  // single table
     std::array<TextBox, 10> txtStateMinBM, txtStateAmtBM, txtStatePerBM;  // married table
     std::array<TextBox, 10> txtStateSgExp, txtStateMarExp;                // allowance columns
+    static constexpr const char* HeadAllowance = "Withholding Allowance";  // over the allowance columns
     Label Label1, Label2, Label3, Label4, Label6;       // single table: title, column heads
     Label Label5, Label8, Label9, Label10, Label11;     // married table: title, column heads
     Label Label19, Label20, Label21;                    // period labels

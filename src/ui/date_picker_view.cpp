@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/binder.h"
 #include "ui/user_widgets.h"
 
 namespace orvane::ui {
@@ -24,8 +25,11 @@ DatePickerView::DatePickerView(Session& session, DatePickerWindow& model, QWidge
     m_date->setDateRange(toQDate(model.DTPicker1.minDate), toQDate(model.DTPicker1.maxDate));
     m_date->setDate(toQDate(model.DTPicker1.value));
     layout->addWidget(m_date);
-    auto* ok = new QPushButton(qs(model.Command1.caption));
+    auto* bind = new FormBinder<DatePickerWindow>(this, [this] { return m_model; });
+    auto* ok = new QPushButton;
     ok->setDefault(true);
+    bind->button(ok, "Command1", bind->of(&DatePickerWindow::Command1), {});
+    bind->refresh();
     layout->addWidget(ok);
     connect(m_date, &QDateEdit::dateChanged, this, [this](QDate d) {
         if (m_model) m_model->DTPicker1_Change(Date{d.year(), d.month(), d.day()});

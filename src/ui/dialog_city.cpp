@@ -8,13 +8,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <cstring>
 
 #include "app/session.h"
 #include "local/dialog_city.h"
+#include "ui/binder.h"
 #include "ui/local_view_support.h"
 #include "ui/window_watch.h"
+#include "ui/window_fit.h"
 
 namespace orvane::ui {
 
@@ -42,12 +45,12 @@ DialogCity::DialogCity(Session& session, QWidget* parent) : QDialog(parent), m_s
     new WindowWatch(session, "DialogCity", this, [this] { refresh(); });
     setObjectName("DialogCity");
     setModal(false);
-    m_boxes = new BoxBehaviour(this);
+    m_bind = new FormBinder<orvane::DialogCity>(this, [this] { return &model(); });
 
     auto makeColumnBox = [&](int column, int row) {
-        return m_columns[column][row] = m_boxes->columnBox(kColumns[column].name, row, [this, column, row](const std::string& text) {
-                   (model().*kColumns[column].member)[row].text = text;
-               });
+        return m_columns[column][row] =
+                   m_bind->text(new QLineEdit, QString("%1_%2").arg(kColumns[column].name).arg(row),
+                                m_bind->of(kColumns[column].member, static_cast<size_t>(row)), Entry::Numeric);
     };
 
     auto makeTable = [&](const char* title, int firstColumn, const char* objectName) {
@@ -92,38 +95,30 @@ DialogCity::DialogCity(Session& session, QWidget* parent) : QDialog(parent), m_s
     auto* note = new QLabel(QString::fromUtf8(orvane::DialogCity::Note));
     note->setWordWrap(true);
 
-    m_ckNoLocalTax = new QCheckBox;
-    m_ckNoLocalTax->setObjectName("ckNoLocalTax");
-    connect(m_ckNoLocalTax, &QCheckBox::clicked, this, [this](bool checked) {
-        model().ckNoLocalTax.setValue(checked ? 1 : 0);
-        refresh();
-    });
+    m_ckNoLocalTax = m_bind->check(new QCheckBox, "ckNoLocalTax", m_bind->of(&orvane::DialogCity::ckNoLocalTax),
+                                   [this] { refresh(); });
 
-    auto button = [&](const CommandButton& b, const char* objectName) {
-        auto* pb = new QPushButton(qs(b.caption));
-        pb->setObjectName(objectName);
+    auto button = [&](CommandButton orvane::DialogCity::*member, const char* objectName, std::function<void()> clicked) {
+        auto* pb = new QPushButton;
         pb->setAutoDefault(false);
+        m_bind->button(pb, objectName, m_bind->of(member), std::move(clicked));
         return pb;
     };
-    auto* cmdDefault = button(model().cmdDefault, "cmdDefault");
-    auto* cmdClearMe = button(model().cmdClearMe, "cmdClearMe");
-    auto* okButton = button(model().OKButton, "OKButton");
-    auto* cancelButton = button(model().CancelButton, "CancelButton");
-    connect(cmdDefault, &QPushButton::clicked, this, [this] {
+    auto* cmdDefault = button(&orvane::DialogCity::cmdDefault, "cmdDefault", [this] {
         model().cmdDefault_Click();
         refresh();
     });
-    connect(cmdClearMe, &QPushButton::clicked, this, [this] {
+    auto* cmdClearMe = button(&orvane::DialogCity::cmdClearMe, "cmdClearMe", [this] {
         model().cmdClearMe_Click();
         refresh();
     });
-    connect(okButton, &QPushButton::clicked, this, [this] {
+    auto* okButton = button(&orvane::DialogCity::OKButton, "OKButton", [this] {
         m_session.DialogCity_OKButton_Click();
         if (m_session.hasDialogCity()) return;  // a refused box: the window stays for the correction
         m_closingByButton = true;
         close();
     });
-    connect(cancelButton, &QPushButton::clicked, this, [this] {
+    auto* cancelButton = button(&orvane::DialogCity::CancelButton, "CancelButton", [this] {
         m_session.DialogCity_CancelButton_Click();
         m_closingByButton = true;
         close();
@@ -138,10 +133,13 @@ DialogCity::DialogCity(Session& session, QWidget* parent) : QDialog(parent), m_s
     bottom->addWidget(m_ckNoLocalTax);
     for (auto* b : {cmdDefault, cmdClearMe, okButton, cancelButton}) bottom->addWidget(b);
 
+    auto* tableArea = new QWidget;
+    tableArea->setLayout(tables);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(tables);
+    layout->addWidget(scrollingArea(tableArea), 1);
     layout->addLayout(bottom);
     refresh();
+    fitOnScreen(this);
 }
 
 orvane::DialogCity& DialogCity::model() {
@@ -159,10 +157,7 @@ void DialogCity::refresh() {
     if (!m_session.hasDialogCity()) return;
     orvane::DialogCity& m = model();
     setWindowTitle(qs(m.Caption));
-    for (int c = 0; c < 8; ++c)
-        for (int row = 0; row < 10; ++row) showText(m_columns[c][row], (m.*kColumns[c].member)[row].text);
-    m_ckNoLocalTax->setText(qs(m.ckNoLocalTax.caption));
-    m_ckNoLocalTax->setChecked(m.ckNoLocalTax.value() == 1);
+    m_bind->refresh();
 }
 
 void DialogCity::showEvent(QShowEvent* event) {

@@ -15,7 +15,8 @@ class DialogCity;
 
 namespace orvane::ui {
 
-class BoxBehaviour;
+template <class Model>
+class FormBinder;
 
 class DialogCity : public QDialog {
     Q_OBJECT
@@ -37,7 +38,7 @@ private:
     orvane::DialogCity& model();
 
     Session& m_session;
-    BoxBehaviour* m_boxes = nullptr;
+    FormBinder<orvane::DialogCity>* m_bind = nullptr;
     std::array<std::array<QLineEdit*, 10>, 8> m_columns{};
     QCheckBox* m_ckNoLocalTax = nullptr;
     bool m_closingByButton = false;

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "app/session.h"
+#include "ui/binder.h"
 
 class QLineEdit;
 
@@ -19,6 +20,7 @@ protected:
 
 private:
     Session& m_session;
+    FormBinder<orvane::DialogHeader>* m_bind;
     std::array<QLineEdit*, 4> m_txtHeader{};
 };
 

@@ -7,13 +7,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <cstring>
 
 #include "app/session.h"
 #include "local/dialog_non_city.h"
+#include "ui/binder.h"
 #include "ui/local_view_support.h"
 #include "ui/window_watch.h"
+#include "ui/window_fit.h"
 
 namespace orvane::ui {
 
@@ -39,12 +42,12 @@ DialogNonCity::DialogNonCity(Session& session, QWidget* parent) : QDialog(parent
     new WindowWatch(session, "DialogNonCity", this, [this] { refresh(); });
     setObjectName("DialogNonCity");
     setModal(false);
-    m_boxes = new BoxBehaviour(this);
+    m_bind = new FormBinder<orvane::DialogNonCity>(this, [this] { return &model(); });
 
     auto makeBox = [&](int column, int row) {
-        return m_columns[column][row] = m_boxes->columnBox(kColumns[column].name, row, [this, column, row](const std::string& text) {
-                   (model().*kColumns[column].member)[row].text = text;
-               });
+        return m_columns[column][row] =
+                   m_bind->text(new QLineEdit, QString("%1_%2").arg(kColumns[column].name).arg(row),
+                                m_bind->of(kColumns[column].member, static_cast<size_t>(row)), Entry::Numeric);
     };
     auto makeTable = [&](const char* period, int firstColumn, const char* objectName) {
         auto* frame = new QGroupBox;
@@ -67,32 +70,25 @@ DialogNonCity::DialogNonCity(Session& session, QWidget* parent) : QDialog(parent
     tables->addWidget(makeTable(orvane::DialogNonCity::FrameWeekly, 0, "frameWeekly"));
     tables->addWidget(makeTable(orvane::DialogNonCity::FrameBiweekly, 2, "frameBiweekly"));
 
-    m_txtNonPer = new QLineEdit;
-    m_txtNonPer->setObjectName("txtNonPer");
-    m_boxes->attach(m_txtNonPer, true);
-    connect(m_txtNonPer, &QLineEdit::textEdited, this,
-            [this](const QString& text) { model().txtNonPer.text = text.toStdString(); });
+    m_txtNonPer = m_bind->text(new QLineEdit, "txtNonPer", m_bind->of(&orvane::DialogNonCity::txtNonPer), Entry::Numeric);
 
-    auto button = [&](const CommandButton& b, const char* objectName) {
-        auto* pb = new QPushButton(qs(b.caption));
-        pb->setObjectName(objectName);
+    auto button = [&](CommandButton orvane::DialogNonCity::*member, const char* objectName, std::function<void()> clicked) {
+        auto* pb = new QPushButton;
         pb->setAutoDefault(false);
+        m_bind->button(pb, objectName, m_bind->of(member), std::move(clicked));
         return pb;
     };
-    auto* cmdDefault = button(model().cmdDefault, "cmdDefault");
-    auto* okButton = button(model().OKButton, "OKButton");
-    auto* cancelButton = button(model().CancelButton, "CancelButton");
-    connect(cmdDefault, &QPushButton::clicked, this, [this] {
+    auto* cmdDefault = button(&orvane::DialogNonCity::cmdDefault, "cmdDefault", [this] {
         model().deFault();
         refresh();
     });
-    connect(okButton, &QPushButton::clicked, this, [this] {
+    auto* okButton = button(&orvane::DialogNonCity::OKButton, "OKButton", [this] {
         m_session.DialogNonCity_OKButton_Click();
         if (m_session.hasDialogNonCity()) return;  // a refused box: the window stays
         m_saved = true;
         close();
     });
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::close);
+    auto* cancelButton = button(&orvane::DialogNonCity::CancelButton, "CancelButton", [this] { close(); });
 
     auto* rate = new QVBoxLayout;
     rate->addWidget(columnHeadingLabel(orvane::DialogNonCity::HeadPercent));
@@ -100,12 +96,18 @@ DialogNonCity::DialogNonCity(Session& session, QWidget* parent) : QDialog(parent
     rate->addWidget(new QLabel(QString::fromUtf8(orvane::DialogNonCity::Warning)));
     rate->addWidget(new QLabel(QString::fromUtf8(orvane::DialogNonCity::WarningText)));
     rate->addStretch();
-    for (auto* b : {cmdDefault, okButton, cancelButton}) rate->addWidget(b);
     tables->addLayout(rate);
+    auto* tableArea = new QWidget;
+    tableArea->setLayout(tables);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (auto* b : {cmdDefault, okButton, cancelButton}) buttons->addWidget(b);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(tables);
+    layout->addWidget(scrollingArea(tableArea), 1);
+    layout->addLayout(buttons);
     refresh();
+    fitOnScreen(this);
 }
 
 orvane::DialogNonCity& DialogNonCity::model() {
@@ -124,9 +126,7 @@ void DialogNonCity::refresh() {
     if (!m_session.hasDialogNonCity()) return;
     orvane::DialogNonCity& m = model();
     setWindowTitle(qs(m.Caption));
-    for (int c = 0; c < 4; ++c)
-        for (int row = 0; row < 8; ++row) showText(m_columns[c][row], (m.*kColumns[c].member)[row].text);
-    showText(m_txtNonPer, m.txtNonPer.text);
+    m_bind->refresh();
 }
 
 void DialogNonCity::showEvent(QShowEvent* event) {

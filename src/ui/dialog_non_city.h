@@ -14,7 +14,8 @@ class DialogNonCity;
 
 namespace orvane::ui {
 
-class BoxBehaviour;
+template <class Model>
+class FormBinder;
 
 class DialogNonCity : public QDialog {
     Q_OBJECT
@@ -34,7 +35,7 @@ private:
     orvane::DialogNonCity& model();
 
     Session& m_session;
-    BoxBehaviour* m_boxes = nullptr;
+    FormBinder<orvane::DialogNonCity>* m_bind = nullptr;
     std::array<std::array<QLineEdit*, 8>, 4> m_columns{};
     QLineEdit* m_txtNonPer = nullptr;
     bool m_saved = false;

@@ -9,8 +9,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
+#include <QScrollArea>
 #include <QVBoxLayout>
+
+#include "ui/window_fit.h"
 
 namespace orvane::ui {
 
@@ -22,18 +24,38 @@ QString frameTitle(const std::string& s) { return q(s).remove('&'); }
 
 DialogState::DialogState(Session& session, QWidget* parent)
     : QDialog(parent), m_session(session), m_model(session.dialogState()),
-      m_ref(session.windows, "DialogState") {
+      m_ref(session.windows, "DialogState"), m_bind(new Binder(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setWindowTitle(q(m_model.Caption));
+    // The labels' names in the program, for their widgets.
+    auto& m = m_model;
+    for (auto [label, name] : std::initializer_list<std::pair<Label*, const char*>>{
+             {&m.Label1, "Label1"},     {&m.Label2, "Label2"},       {&m.Label3, "Label3"},
+             {&m.Label4, "Label4"},     {&m.Label6, "Label6"},       {&m.Label5, "Label5"},
+             {&m.Label8, "Label8"},     {&m.Label9, "Label9"},       {&m.Label10, "Label10"},
+             {&m.Label11, "Label11"},   {&m.Label19, "Label19"},     {&m.Label20, "Label20"},
+             {&m.Label21, "Label21"},   {&m.Label13, "Label13"},     {&m.Label14, "Label14"},
+             {&m.Label15, "Label15"},   {&m.Label26, "Label26"},     {&m.Label25, "Label25"},
+             {&m.Label23, "Label23"},   {&m.Label22, "Label22"},     {&m.lbAdjustNote, "lbAdjustNote"},
+             {&m.lbCalAllow, "lbCalAllow"}, {&m.lbWarning, "lbWarning"}, {&m.lbUnusedNote, "lbUnusedNote"},
+             {&m.lbBiweeklyNote, "lbBiweeklyNote"}, {&m.lbWhereTables, "lbWhereTables"}})
+        m_labelNames[label] = name;
+    for (size_t k = 0; k < m.Label27.size(); ++k) m_labelNames[&m.Label27[k]] = QString("Label27_%1").arg(k);
     auto* outer = new QVBoxLayout(this);
+    // Everything above the buttons scrolls, so that the window fits a small screen.
+    auto* content = new QWidget;
+    auto* page = new QVBoxLayout(content);
+    page->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scrollingArea(content), 1);
 
     // ---- the two bracket tables and the allowance columns ----
     auto* tables = new QGridLayout;
-    outer->addLayout(tables);
+    page->addLayout(tables);
+    using Column = std::array<TextBox, 10>;
     auto table = [&](Label& title, Label& minHead, Label& amtHead, Label& perHead, Label& rowHead, Label& period,
-                     std::array<TextBox, 10>& mins, std::array<TextBox, 10>& amts, std::array<TextBox, 10>& pers,
-                     std::array<Label, 10>& rows, Control* rowFrame) {
+                     std::array<std::pair<Column*, const char*>, 3> columns, std::array<Label, 10>& rows,
+                     Control* rowFrame) {
         auto* box = new QWidget;
         auto* grid = new QGridLayout(box);
         grid->addWidget(addLabel(title), 0, 0, 1, 3);
@@ -46,99 +68,115 @@ DialogState::DialogState(Session& session, QWidget* parent)
             QLabel* rowCaption = addLabel(rows[i]);
             if (rowFrame) m_frames.emplace_back(rowFrame, rowCaption);
             grid->addWidget(rowCaption, i + 2, 0);
-            grid->addWidget(addBox(mins[i]), i + 2, 1);
-            grid->addWidget(addBox(amts[i]), i + 2, 2);
-            grid->addWidget(addBox(pers[i]), i + 2, 3);
+            for (int c = 0; c < 3; ++c)
+                grid->addWidget(addBox((*columns[c].first)[i], QString("%1_%2").arg(columns[c].second).arg(i)), i + 2, c + 1);
         }
         return box;
     };
     tables->addWidget(table(m_model.Label1, m_model.Label2, m_model.Label3, m_model.Label4, m_model.Label6,
-                            m_model.Label19, m_model.txtStateMinBS, m_model.txtStateAmtBS, m_model.txtStatePerBS,
+                            m_model.Label19,
+                            {{{&m_model.txtStateMinBS, "txtStateMinBS"},
+                              {&m_model.txtStateAmtBS, "txtStateAmtBS"},
+                              {&m_model.txtStatePerBS, "txtStatePerBS"}}},
                             m_model.singleRowCaptions, &m_model.Frame1),
                       0, 0);
     tables->addWidget(table(m_model.Label5, m_model.Label8, m_model.Label9, m_model.Label10, m_model.Label11,
-                            m_model.Label20, m_model.txtStateMinBM, m_model.txtStateAmtBM, m_model.txtStatePerBM,
+                            m_model.Label20,
+                            {{{&m_model.txtStateMinBM, "txtStateMinBM"},
+                              {&m_model.txtStateAmtBM, "txtStateAmtBM"},
+                              {&m_model.txtStatePerBM, "txtStatePerBM"}}},
                             m_model.marriedRowCaptions, nullptr),
                       0, 1);
     auto* allowance = new QWidget;
     auto* allowGrid = new QGridLayout(allowance);
     allowGrid->addWidget(addLabel(m_model.Label21), 0, 0, 1, 3);
-    allowGrid->addWidget(addLabel(m_model.Label13), 1, 0);
-    allowGrid->addWidget(addLabel(m_model.Label14), 1, 1);
-    allowGrid->addWidget(addLabel(m_model.Label15), 1, 2);
+    auto* allowanceHead = new QLabel(QString::fromUtf8(orvane::DialogState::HeadAllowance));
+    allowanceHead->setObjectName("lbAllowance");
+    allowanceHead->setAlignment(Qt::AlignCenter);
+    allowGrid->addWidget(allowanceHead, 1, 1, 1, 2);
+    allowGrid->addWidget(addLabel(m_model.Label13), 2, 0);
+    allowGrid->addWidget(addLabel(m_model.Label14), 2, 1);
+    allowGrid->addWidget(addLabel(m_model.Label15), 2, 2);
     for (int k = 0; k < 10; ++k) {
         QLabel* rowCaption = addLabel(m_model.Label27[k]);
         m_frames.emplace_back(&m_model.Frame3, rowCaption);
-        allowGrid->addWidget(rowCaption, k + 2, 0);
-        allowGrid->addWidget(addBox(m_model.txtStateSgExp[k]), k + 2, 1);
-        allowGrid->addWidget(addBox(m_model.txtStateMarExp[k]), k + 2, 2);
+        allowGrid->addWidget(rowCaption, k + 3, 0);
+        allowGrid->addWidget(addBox(m_model.txtStateSgExp[k], QString("txtStateSgExp_%1").arg(k)), k + 3, 1);
+        allowGrid->addWidget(addBox(m_model.txtStateMarExp[k], QString("txtStateMarExp_%1").arg(k)), k + 3, 2);
     }
     tables->addWidget(allowance, 0, 2);
 
     // ---- special states and switches ----
     auto* states = new QGroupBox;
     auto* statesGrid = new QGridLayout(states);
-    const std::pair<CheckBox*, SpecialState> special[] = {
-        {&m_model.ckAlabama, SpecialState::Alabama},   {&m_model.ckAriz, SpecialState::Arizona},
-        {&m_model.ckIdaho, SpecialState::Idaho},       {&m_model.ckIowa, SpecialState::Iowa},
-        {&m_model.ckKentucky, SpecialState::Kentucky}, {&m_model.ckLouis, SpecialState::Louisiana},
-        {&m_model.ckMass, SpecialState::Mass},         {&m_model.ckMissouri, SpecialState::Missouri},
-        {&m_model.ckNC, SpecialState::NC},             {&m_model.ckOregon, SpecialState::Oregon},
-        {&m_model.ckWiscon, SpecialState::Wisconsin}};
+    struct Special {
+        CheckBox* box;
+        const char* name;
+        SpecialState state;
+    };
+    const Special special[] = {
+        {&m_model.ckAlabama, "ckAlabama", SpecialState::Alabama},    {&m_model.ckAriz, "ckAriz", SpecialState::Arizona},
+        {&m_model.ckIdaho, "ckIdaho", SpecialState::Idaho},          {&m_model.ckIowa, "ckIowa", SpecialState::Iowa},
+        {&m_model.ckKentucky, "ckKentucky", SpecialState::Kentucky}, {&m_model.ckLouis, "ckLouis", SpecialState::Louisiana},
+        {&m_model.ckMass, "ckMass", SpecialState::Mass},             {&m_model.ckMissouri, "ckMissouri", SpecialState::Missouri},
+        {&m_model.ckNC, "ckNC", SpecialState::NC},                   {&m_model.ckOregon, "ckOregon", SpecialState::Oregon},
+        {&m_model.ckWiscon, "ckWiscon", SpecialState::Wisconsin}};
     int n = 0;
-    for (auto [model, state] : special) {
-        auto* check = new QCheckBox(q(model->caption));
-        m_checks.emplace_back(model, check);
-        m_special[check] = state;
+    for (const auto& s : special) {
+        // The state's set procedure runs on the press (eventFilter), not on the widget's click.
+        auto* check = new QCheckBox;
+        m_bind->check(check, s.name, alive(s.box), {}, ButtonText::Caption);
+        m_checks.emplace_back(s.box, check);
+        m_special[check] = s.state;
         check->installEventFilter(this);
         statesGrid->addWidget(check, n / 4, n % 4);
         ++n;
     }
-    statesGrid->addWidget(addCheck(m_model.ckNoStateTax), 3, 0);
-    statesGrid->addWidget(addCheck(m_model.ckSpouse), 3, 1);
-    statesGrid->addWidget(addCheck(m_model.ckRoundOff), 3, 2);
-    outer->addWidget(states);
+    statesGrid->addWidget(addCheck(m_model.ckNoStateTax, "ckNoStateTax"), 3, 0);
+    statesGrid->addWidget(addCheck(m_model.ckSpouse, "ckSpouse"), 3, 1);
+    statesGrid->addWidget(addCheck(m_model.ckRoundOff, "ckRoundOff"), 3, 2);
+    page->addWidget(states);
 
     // ---- SDI, SUI, adjustment, extra allowance ----
     auto* money = new QHBoxLayout;
-    outer->addLayout(money);
-    auto insurance = [&](const std::string& title, CheckBox& useBase, Label& baseLabel, TextBox& base,
-                         Label& rateLabel, TextBox& rate) {
+    page->addLayout(money);
+    auto insurance = [&](const std::string& title, CheckBox& useBase, const char* useName, Label& baseLabel,
+                         TextBox& base, const char* baseName, Label& rateLabel, TextBox& rate, const char* rateName) {
         auto* frame = new QGroupBox(frameTitle(title));
         auto* grid = new QGridLayout(frame);
-        grid->addWidget(addCheck(useBase), 0, 0, 1, 2);
+        grid->addWidget(addCheck(useBase, useName), 0, 0, 1, 2);
         grid->addWidget(addLabel(baseLabel), 1, 0);
-        grid->addWidget(addBox(base), 1, 1);
+        grid->addWidget(addBox(base, baseName), 1, 1);
         grid->addWidget(addLabel(rateLabel), 2, 0);
-        grid->addWidget(addBox(rate), 2, 1);
+        grid->addWidget(addBox(rate, rateName), 2, 1);
         return frame;
     };
-    money->addWidget(insurance(m_model.frameSDI, m_model.ckSDI, m_model.Label26, m_model.txtSDIwageBase,
-                               m_model.Label25, m_model.txtSDIpercent));
-    money->addWidget(insurance(m_model.frameSUI, m_model.ckSUI, m_model.Label23, m_model.txtSUIwageBase,
-                               m_model.Label22, m_model.txtSUIpercent));
+    money->addWidget(insurance(m_model.frameSDI, m_model.ckSDI, "ckSDI", m_model.Label26, m_model.txtSDIwageBase,
+                               "txtSDIwageBase", m_model.Label25, m_model.txtSDIpercent, "txtSDIpercent"));
+    money->addWidget(insurance(m_model.frameSUI, m_model.ckSUI, "ckSUI", m_model.Label23, m_model.txtSUIwageBase,
+                               "txtSUIwageBase", m_model.Label22, m_model.txtSUIpercent, "txtSUIpercent"));
     auto* adjust = new QGroupBox(q(m_model.frameAdjust));
     auto* adjustLayout = new QVBoxLayout(adjust);
     QLabel* note = addLabel(m_model.lbAdjustNote);
     note->setWordWrap(true);
     adjustLayout->addWidget(note);
-    adjustLayout->addWidget(addBox(m_model.txtStateAdj));
+    adjustLayout->addWidget(addBox(m_model.txtStateAdj, "txtStateAdj"));
     adjustLayout->addWidget(addLabel(m_model.lbCalAllow));
-    adjustLayout->addWidget(addBox(m_model.txtCalAllow));
+    adjustLayout->addWidget(addBox(m_model.txtCalAllow, "txtCalAllow"));
     money->addWidget(adjust);
 
     // ---- notes and buttons ----
     for (Label* l : {&m_model.lbWarning, &m_model.lbUnusedNote, &m_model.lbBiweeklyNote, &m_model.lbWhereTables}) {
         QLabel* w = addLabel(*l);
         w->setWordWrap(true);
-        outer->addWidget(w);
+        page->addWidget(w);
     }
+    page->addStretch();
     auto* buttons = new QHBoxLayout;
     outer->addLayout(buttons);
-    auto button = [&](CommandButton& model, auto action) {
-        auto* b = new QPushButton(q(model.caption));
-        m_buttons.emplace_back(&model, b);
-        connect(b, &QPushButton::clicked, this, [this, action] {
+    auto button = [&](CommandButton& model, const char* name, auto action) {
+        auto* b = new QPushButton;
+        m_bind->button(b, name, alive(&model), [this, action] {
             if (!modelAlive()) {
                 close();
                 return;
@@ -148,23 +186,24 @@ DialogState::DialogState(Session& session, QWidget* parent)
         buttons->addWidget(b);
         return b;
     };
-    m_save = button(m_model.OKButton, [this] { closeAfter(m_session.DialogState_OKButton_Click()); });
-    button(m_model.CancelButton, [this] { reject(); });
-    button(m_model.cmdClearAll, [this] {
+    m_save = button(m_model.OKButton, "OKButton", [this] { closeAfter(m_session.DialogState_OKButton_Click()); });
+    button(m_model.CancelButton, "CancelButton", [this] { reject(); });
+    button(m_model.cmdClearAll, "cmdClearAll", [this] {
         m_model.cmdClearAll_Click();
         refresh();
     });
-    button(m_model.cmdDefault, [this] {
+    button(m_model.cmdDefault, "cmdDefault", [this] {
         m_model.cmdDefault_Click();
         refresh();
     });
-    button(m_model.cmdGetDefault, [this] {
+    button(m_model.cmdGetDefault, "cmdGetDefault", [this] {
         m_session.DialogState_cmdGetDefault_Click();
         refresh();
     });
-    button(m_model.cmdMkDefault, [this] { closeAfter(m_session.DialogState_cmdMkDefault_Click()); });
+    button(m_model.cmdMkDefault, "cmdMkDefault", [this] { closeAfter(m_session.DialogState_cmdMkDefault_Click()); });
     m_save->setDefault(true);
     refresh();
+    fitOnScreen(this);
 }
 
 DialogState* DialogState::showFromMenu(Session& session, QWidget* parent) {
@@ -180,32 +219,25 @@ bool DialogState::modelAlive() const {
     return !m_closed && m_ref.get() == &m_model;
 }
 
-QLineEdit* DialogState::addBox(TextBox& box) {
+QLineEdit* DialogState::addBox(TextBox& box, const QString& name) {
     auto* edit = new QLineEdit;
-    // Numeric boxes take digits, blanks, the minus sign and the point only.
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9 .\\-]*"), edit));
     edit->setMaximumWidth(90);
     edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance("999999.99"));  // a table amount shows whole
-    connect(edit, &QLineEdit::textEdited, this, [this, &box](const QString& text) {
-        if (modelAlive()) box.text = text.toStdString();
-    });
+    m_bind->text(edit, name, alive(&box), Entry::Numeric);
     m_boxes.emplace_back(&box, edit);
     return edit;
 }
 
 QLabel* DialogState::addLabel(Label& label) {
-    auto* w = new QLabel;
+    auto* w = m_bind->label(new QLabel, m_labelNames.value(&label), alive(&label));
+    w->setTextFormat(Qt::AutoText);
     m_labels.emplace_back(&label, w);
     return w;
 }
 
-QCheckBox* DialogState::addCheck(CheckBox& box) {
-    auto* check = new QCheckBox(q(box.caption));
-    connect(check, &QCheckBox::clicked, this, [this, &box](bool checked) {
-        if (!modelAlive()) return;
-        box.setValue(checked ? 1 : 0);
-        refresh();
-    });
+QCheckBox* DialogState::addCheck(CheckBox& box, const char* name) {
+    auto* check = new QCheckBox;
+    m_bind->check(check, name, alive(&box), [this] { refresh(); });
     m_checks.emplace_back(&box, check);
     return check;
 }
@@ -230,32 +262,11 @@ bool DialogState::eventFilter(QObject* watched, QEvent* event) {
 
 void DialogState::refresh() {
     if (!modelAlive()) return;
-    for (auto [model, edit] : m_boxes) {
-        const QString text = q(model->text);
-        if (edit->text() != text) edit->setText(text);
-        edit->setEnabled(model->enabled);
-        edit->setVisible(model->visible);
-    }
-    for (auto [model, w] : m_labels) {
-        w->setText(q(model->caption));
-        w->setEnabled(model->enabled);
-        w->setVisible(model->visible);
-    }
-    for (auto [model, check] : m_checks) {
-        check->setText(q(model->caption));
-        check->setChecked(model->value() == 1);
-        check->setToolTip(q(model->tip));
-        check->setEnabled(model->enabled);
-        check->setVisible(model->visible);
-    }
+    m_bind->refresh();
     // A frame disabled or hidden takes the captions inside it along.
     for (auto [model, w] : m_frames) {
         if (!model->enabled) w->setEnabled(false);
         if (!model->visible) w->setVisible(false);
-    }
-    for (auto [model, b] : m_buttons) {
-        b->setEnabled(model->enabled);
-        b->setVisible(model->visible);
     }
 }
 

@@ -4,10 +4,13 @@
 // or the session.
 
 #include <QDialog>
+#include <QHash>
+#include <QString>
 #include <map>
 #include <vector>
 
 #include "app/session.h"
+#include "ui/binder.h"
 
 class QCheckBox;
 class QLabel;
@@ -43,20 +46,26 @@ protected:
 private:
     // True while the session still holds the model this window shows.
     bool modelAlive() const;
-    QLineEdit* addBox(TextBox& box);
+    // A getter for a control of the shown model, null once the session dropped that model.
+    template <class C>
+    Binder::Get<C> alive(C* control) {
+        return [this, control]() -> C* { return modelAlive() ? control : nullptr; };
+    }
+    QLineEdit* addBox(TextBox& box, const QString& name);
     QLabel* addLabel(Label& label);
-    QCheckBox* addCheck(CheckBox& box);
+    QCheckBox* addCheck(CheckBox& box, const char* name);
     void closeAfter(bool closes);
 
     Session& m_session;
     orvane::DialogState& m_model;
     WindowRef<orvane::DialogState> m_ref;  // the generation m_model belongs to
+    Binder* m_bind;
+    QHash<const Label*, QString> m_labelNames;
     std::vector<std::pair<TextBox*, QLineEdit*>> m_boxes;
     std::vector<std::pair<Label*, QLabel*>> m_labels;
     std::vector<std::pair<CheckBox*, QCheckBox*>> m_checks;
     std::vector<std::pair<Control*, QWidget*>> m_frames;
     std::map<QObject*, SpecialState> m_special;
-    std::vector<std::pair<CommandButton*, QPushButton*>> m_buttons;
     QPushButton* m_save = nullptr;
     bool m_closed = false;
 };

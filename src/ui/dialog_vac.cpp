@@ -1,7 +1,6 @@
 #include "ui/dialog_vac.h"
 
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,12 +8,15 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QUrl>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "app/session.h"
+#include "ui/binder.h"
+#include "ui/help_window.h"
 #include "ui/local_view_support.h"
 #include "ui/window_watch.h"
+#include "ui/window_fit.h"
 #include "users/dialog_vac.h"
 
 namespace orvane::ui {
@@ -49,15 +51,12 @@ DialogVac::DialogVac(Session& session, QWidget* parent) : QDialog(parent), m_ses
     new WindowWatch(session, "DialogVac", this, [this] { refresh(); });
     setObjectName("DialogVac");
     setModal(false);
-    m_boxes = new BoxBehaviour(this);
+    m_bind = new FormBinder<orvane::DialogVac>(this, [this] { return &model(); });
 
     auto* menuBar = new QMenuBar(this);
-    QAction* help = menuBar->addAction(qs(model().mnuHelp.caption));
-    help->setObjectName("mnuHelp");
-    connect(help, &QAction::triggered, this, [this] {
-        // The help file beside the user files; the platform's viewer opens it if it can.
-        QDesktopServices::openUrl(QUrl::fromLocalFile(qs((m_session.folder / "Orv2k.hlp").string())));
-    });
+    // The manual's section on the balances.
+    m_bind->action(menuBar->addAction(QString()), "mnuHelp", m_bind->of(&orvane::DialogVac::mnuHelp),
+                   [] { HelpWindow::showManual("leave"); });
 
     auto* title = new QLabel(QString::fromUtf8(orvane::DialogVac::Heading));
     title->setAlignment(Qt::AlignCenter);
@@ -69,31 +68,21 @@ DialogVac::DialogVac(Session& session, QWidget* parent) : QDialog(parent), m_ses
         grid->addWidget(new QLabel(QString::fromUtf8(orvane::DialogVac::HeadTaken)), 0, 1);
         Account& acc = m_accounts[a];
         for (int row = 0; row < 20; ++row) {
-            acc.dates[row] = new QLineEdit;
-            acc.dates[row]->setObjectName(QString("txt%1date_%2").arg(kPrefixes[a]).arg(row));
-            m_boxes->attach(acc.dates[row], false);
-            connect(acc.dates[row], &QLineEdit::textEdited, this, [this, a, row](const QString& text) {
-                account(model(), a).dates[row].text = text.toStdString();
-            });
-            acc.counts[row] = new QLineEdit;
-            acc.counts[row]->setObjectName(QString("txt%1cnt_%2").arg(kPrefixes[a]).arg(row));
-            m_boxes->attach(acc.counts[row], true);
-            connect(acc.counts[row], &QLineEdit::textEdited, this, [this, a, row](const QString& text) {
-                account(model(), a).counts[row].text = text.toStdString();
-                recompute(a);
-            });
+            acc.dates[row] = m_bind->text(
+                new QLineEdit, QString("txt%1date_%2").arg(kPrefixes[a]).arg(row),
+                m_bind->at<TextBox>([a, row](orvane::DialogVac& m) -> TextBox& { return account(m, a).dates[row]; }));
+            acc.counts[row] = m_bind->text(
+                new QLineEdit, QString("txt%1cnt_%2").arg(kPrefixes[a]).arg(row),
+                m_bind->at<TextBox>([a, row](orvane::DialogVac& m) -> TextBox& { return account(m, a).counts[row]; }),
+                Entry::Numeric, [this, a] { recompute(a); });
             grid->addWidget(acc.dates[row], row + 1, 0);
             grid->addWidget(acc.counts[row], row + 1, 1);
         }
-        acc.start = new QLineEdit;
-        acc.start->setObjectName(QString("txt%1StartBal").arg(kPrefixes[a]));
-        m_boxes->attach(acc.start, true);
-        connect(acc.start, &QLineEdit::textEdited, this, [this, a](const QString& text) {
-            account(model(), a).start.text = text.toStdString();
-            recompute(a);
-        });
-        acc.balance = new QLabel;
-        acc.balance->setObjectName(QString("lb%1Bal").arg(kPrefixes[a]));
+        acc.start = m_bind->text(new QLineEdit, QString("txt%1StartBal").arg(kPrefixes[a]),
+                                 m_bind->at<TextBox>([a](orvane::DialogVac& m) -> TextBox& { return account(m, a).start; }),
+                                 Entry::Numeric, [this, a] { recompute(a); });
+        acc.balance = m_bind->label(new QLabel, QString("lb%1Bal").arg(kPrefixes[a]),
+                                    m_bind->at<Label>([a](orvane::DialogVac& m) -> Label& { return account(m, a).balance; }));
         acc.balance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(new QLabel(QString::fromUtf8(orvane::DialogVac::HeadStart)), 21, 0);
         grid->addWidget(acc.start, 21, 1);
@@ -102,18 +91,16 @@ DialogVac::DialogVac(Session& session, QWidget* parent) : QDialog(parent), m_ses
         frames->addWidget(frame);
     }
 
-    auto* okButton = new QPushButton(qs(model().OKButton.caption));
-    okButton->setObjectName("OKButton");
+    auto* okButton = new QPushButton;
     okButton->setAutoDefault(false);
-    auto* cmdClear = new QPushButton(qs(model().cmdClear.caption));
-    cmdClear->setObjectName("cmdClear");
-    cmdClear->setAutoDefault(false);
-    connect(okButton, &QPushButton::clicked, this, [this] {
+    m_bind->button(okButton, "OKButton", m_bind->of(&orvane::DialogVac::OKButton), [this] {
         if (!m_session.DialogVac_OKButton_Click()) return;  // refused: the window keeps the entries
         m_saved = true;
         close();
     });
-    connect(cmdClear, &QPushButton::clicked, this, [this] {
+    auto* cmdClear = new QPushButton;
+    cmdClear->setAutoDefault(false);
+    m_bind->button(cmdClear, "cmdClear", m_bind->of(&orvane::DialogVac::cmdClear), [this] {
         model().cmdClear_Click();
         refresh();
     });
@@ -122,12 +109,15 @@ DialogVac::DialogVac(Session& session, QWidget* parent) : QDialog(parent), m_ses
     buttons->addWidget(cmdClear);
     buttons->addWidget(okButton);
 
+    auto* tableArea = new QWidget;
+    tableArea->setLayout(frames);
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menuBar);
     layout->addWidget(title);
-    layout->addLayout(frames);
+    layout->addWidget(scrollingArea(tableArea), 1);
     layout->addLayout(buttons);
     refresh();
+    fitOnScreen(this);
 }
 
 orvane::DialogVac& DialogVac::model() {
@@ -147,15 +137,7 @@ void DialogVac::refresh() {
     if (!m_session.hasDialogVac()) return;
     orvane::DialogVac& m = model();
     setWindowTitle(qs(m.Caption));
-    for (int a = 0; a < 3; ++a) {
-        AccountModel acc = account(m, a);
-        for (int row = 0; row < 20; ++row) {
-            showText(m_accounts[a].dates[row], acc.dates[row].text);
-            showText(m_accounts[a].counts[row], acc.counts[row].text);
-        }
-        showText(m_accounts[a].start, acc.start.text);
-        m_accounts[a].balance->setText(qs(acc.balance.caption));
-    }
+    m_bind->refresh();
 }
 
 void DialogVac::showEvent(QShowEvent* event) {

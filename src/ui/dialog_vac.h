@@ -15,7 +15,8 @@ class DialogVac;
 
 namespace orvane::ui {
 
-class BoxBehaviour;
+template <class Model>
+class FormBinder;
 
 class DialogVac : public QDialog {
     Q_OBJECT
@@ -44,7 +45,7 @@ private:
     void recompute(int account);
 
     Session& m_session;
-    BoxBehaviour* m_boxes = nullptr;
+    FormBinder<orvane::DialogVac>* m_bind = nullptr;
     std::array<Account, 3> m_accounts{};
     bool m_saved = false;
 };

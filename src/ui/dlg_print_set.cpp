@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/binder.h"
 #include "ui/user_widgets.h"
 #include "ui/window_watch.h"
 
@@ -16,13 +17,10 @@ dlgPrintSet::dlgPrintSet(Session& session, QWidget* parent) : QDialog(parent), m
     setWindowTitle(qs(m.Caption));
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(qs(m.lbHeading.caption)), 0, 0, 1, 2);
-    const auto combo = [](const ComboBox& model, const char* name) {
-        auto* c = new QComboBox;
-        c->setObjectName(name);
-        c->setEditable(true);
-        for (const auto& item : model.list) c->addItem(qs(item));
-        c->setEditText(qs(model.text));
-        return c;
+    auto* bind = new Binder(this);
+    const auto combo = [this, bind](ComboBox& model, const char* name) {
+        return bind->combo(new QComboBox, name, [this, &model] { return m_session.hasPrintSetWindow() ? &model : nullptr; },
+                           Entry::Text);  // "+5" is one of its values
     };
     m_cboHorz = combo(m.cboHorz, "cboHorz");
     m_cboVert = combo(m.cboVert, "cboVert");
@@ -58,6 +56,7 @@ dlgPrintSet::dlgPrintSet(Session& session, QWidget* parent) : QDialog(parent), m
         m_session.printSetPreview();
     });
     connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
+    bind->refresh();
 }
 
 bool dlgPrintSet::takeBoxes() {

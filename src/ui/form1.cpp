@@ -15,13 +15,14 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
-#include <QValidator>
 #include <QVBoxLayout>
 
 #include "app/session.h"
 #include "core/form1.h"
+#include "ui/binder.h"
 #include "ui/dialog_city.h"
 #include "ui/dialog_header.h"
 #include "ui/dialog_non_city.h"
@@ -33,8 +34,11 @@
 #include "ui/frm_date_main.h"
 #include "ui/qt_person.h"
 #include "ui/window_picture.h"
+#include "ui/qt_printer.h"
+#include "ui/window_fit.h"
 #include "ui/frm_save_user.h"
 #include "ui/frm_tax_info.h"
+#include "ui/help_window.h"
 #include "version.h"
 
 namespace orvane::ui {
@@ -42,20 +46,6 @@ namespace orvane::ui {
 namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-bool keptByEntryFilter(const QString& text) {
-    for (char32_t c : text.toUcs4())
-        if (!orvane::Form1::txtAmount_KeyPress(c)) return false;
-    return true;
-}
-
-// Refuses pasted or dropped text that holds a character the entry boxes do not take, so that
-// the boxes only ever hold what could have been typed.
-class EntryValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override { return keptByEntryFilter(input) ? Acceptable : Invalid; }
-};
 
 // Amount labels: right-aligned, so that the figures line up like a pay slip's column.
 void styleAmount(QLabel* label, bool large = false) {
@@ -70,11 +60,12 @@ void styleAmount(QLabel* label, bool large = false) {
 }
 
 // Shows a window that is not modal: the open one brought to the front, or a new one that
-// deletes itself when it closes.
+// deletes itself when it closes. It is a window of its own, which the main window may cover.
 template <class View, class Make>
 void showView(QPointer<View>& view, Make make) {
     if (!view) {
         view = make();
+        makeIndependent(view);
         view->setAttribute(Qt::WA_DeleteOnClose);
     }
     view->show();
@@ -94,7 +85,9 @@ void dropView(QPointer<View>& view) {
 
 }  // namespace
 
-Form1::Form1(Session& session, QWidget* parent) : QMainWindow(parent), m_session(session) {
+Form1::Form1(Session& session, QWidget* parent)
+    : QMainWindow(parent), m_session(session),
+      m_bind(new FormBinder<orvane::Form1>(this, [this] { return &m_session.form1(); })) {
     auto* central = new QWidget(this);
     auto* page = new QVBoxLayout(central);
     page->addWidget(buildPayPeriodBar());
@@ -122,6 +115,7 @@ Form1::Form1(Session& session, QWidget* parent) : QMainWindow(parent), m_session
     page->addWidget(line);
     page->addWidget(buildTableNotice());
     setCentralWidget(central);
+    statusBar()->setObjectName("statusBar");  // where the saves say what they saved
     buildMenus();
 
     // The session shows the Save User window through this window, and tells it which windows it
@@ -142,6 +136,10 @@ Form1::Form1(Session& session, QWidget* parent) : QMainWindow(parent), m_session
             self->refreshOpenViews();
         });
     };
+    // Each save says in the status line what it saved and where.
+    m_session.saved = [self](const std::string& notice) {
+        if (self) self->statusBar()->showMessage(qs(notice));
+    };
     // "&Print Image": the window as it is shown.
     m_session.mainWindowPicture = [self] { return self ? windowPicture(*self) : std::vector<unsigned char>{}; };
 
@@ -149,7 +147,14 @@ Form1::Form1(Session& session, QWidget* parent) : QMainWindow(parent), m_session
     txtAmount(0)->setFocus();  // ready for the hours of the period
 }
 
-Form1::~Form1() { m_session.mainWindowPicture = nullptr; }
+Form1::~Form1() {
+    m_session.mainWindowPicture = nullptr;
+    m_session.saved = nullptr;
+    // The windows that are not modal have no parent: they go with the main window.
+    for (QWidget* view : std::initializer_list<QWidget*>{m_form2, m_ytd, m_dialogVac, m_dialogState, m_dialogCity,
+                                                         m_dialogNonCity, m_dialogHeader, m_frmChecks})
+        delete view;
+}
 
 void Form1::cmdPrint_Click() {
     m_session.cmdPrint_Click();
@@ -174,23 +179,17 @@ void Form1::mnuChecks_Click() {
 orvane::Form1& Form1::model() { return m_session.form1(); }
 
 QLabel* Form1::bindLabel(const Label& label, const QString& objectName) {
-    auto* w = new QLabel;
-    w->setObjectName(objectName);
-    w->setTextFormat(Qt::PlainText);
-    m_labels.emplace_back(w, &label);
-    m_controls.emplace_back(w, &label);
-    return w;
+    return m_bind->label(new QLabel, objectName, [&label] { return &label; });
 }
 
-QAbstractButton* Form1::bindPictureButton(orvane::Control& button, const QString& objectName, ButtonPicture picture) {
+QAbstractButton* Form1::bindPictureButton(CommandButton& button, const QString& objectName, ButtonPicture picture,
+                                          void (Form1::*command)()) {
     auto* b = new QToolButton;
-    b->setObjectName(objectName);
     b->setIcon(buttonIcon(picture));
     b->setIconSize(QSize(32, 32));
     b->setAutoRaise(false);
-    b->setAccessibleName(qs(button.tip));
-    m_controls.emplace_back(b, &button);
-    return b;
+    return m_bind->button(b, objectName, [&button] { return &button; }, [this, command] { (this->*command)(); },
+                          ButtonText::None);
 }
 
 QWidget* Form1::buildPayPeriodBar() {
@@ -199,13 +198,10 @@ QWidget* Form1::buildPayPeriodBar() {
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(bindLabel(f.Label12, "Label12"));
-    m_txtWeek = new QLineEdit;
-    m_txtWeek->setObjectName("txtWeek");
+    m_txtWeek = m_bind->text(new QLineEdit, "txtWeek", m_bind->of(&orvane::Form1::txtWeek));
     m_txtWeek->setFixedWidth(110);
     m_txtWeek->setMaxLength(10);  // typed or pasted, as the program's own text
-    m_controls.emplace_back(m_txtWeek, &f.txtWeek);
     m_txtWeek->installEventFilter(this);  // a click opens the date picker
-    connect(m_txtWeek, &QLineEdit::textEdited, this, [this](const QString& t) { model().txtWeek.text = t.toStdString(); });
     row->addWidget(m_txtWeek);
     row->addSpacing(16);
     QLabel* user = bindLabel(f.lbUser, "lbUser");
@@ -214,14 +210,10 @@ QWidget* Form1::buildPayPeriodBar() {
     user->setFont(bold);
     row->addWidget(user);
     row->addStretch();
-    for (auto [button, name] : {std::pair{&f.cmdPeriod, "cmdPeriod"}, std::pair{&f.cmdSavePrev, "cmdSavePrev"}}) {
-        auto* b = new QPushButton(qs(button->caption));
-        b->setObjectName(name);
-        m_controls.emplace_back(b, button);
-        row->addWidget(b);
-        connect(b, &QPushButton::clicked, this,
-                button == &f.cmdPeriod ? &Form1::cmdPeriod_Click : &Form1::cmdSavePrev_Click);
-    }
+    row->addWidget(m_bind->button(new QPushButton, "cmdPeriod", m_bind->of(&orvane::Form1::cmdPeriod),
+                                  [this] { cmdPeriod_Click(); }));
+    row->addWidget(m_bind->button(new QPushButton, "cmdSavePrev", m_bind->of(&orvane::Form1::cmdSavePrev),
+                                  [this] { cmdSavePrev_Click(); }));
     return bar;
 }
 
@@ -234,33 +226,19 @@ QGroupBox* Form1::buildHours() {
                                                "Label5", "Label9",  "Label10", "Label8"};
     for (int i = 0; i < 8; ++i) {
         grid->addWidget(bindLabel(f.entryLabels[static_cast<size_t>(i)], kLabelNames[i]), i, 0);
-        auto* edit = new QLineEdit;
-        edit->setObjectName(QString("txtAmount(%1)").arg(i));
-        edit->setAlignment(Qt::AlignRight);
+        auto* edit = m_bind->text(new QLineEdit, QString("txtAmount(%1)").arg(i),
+                                  m_bind->of(&orvane::Form1::txtAmount, static_cast<size_t>(i)), Entry::Numeric);
         edit->setFixedWidth(90);
-        edit->setValidator(new EntryValidator(edit));
-        edit->installEventFilter(this);
+        edit->installEventFilter(this);  // Enter, Up and Down move between the boxes
         m_txtAmount[static_cast<size_t>(i)] = edit;
-        m_controls.emplace_back(edit, &f.txtAmount[static_cast<size_t>(i)]);
-        connect(edit, &QLineEdit::textEdited, this,
-                [this, i](const QString& t) { model().txtAmount[static_cast<size_t>(i)].text = t.toStdString(); });
         grid->addWidget(edit, i, 2);
     }
     // The overtime multiplier sits in the row of the overtime box.
-    m_opt1x = new QRadioButton(qs(f.opt1x.caption));
-    m_opt1x->setObjectName("opt1x");
-    m_opt2x = new QRadioButton(qs(f.opt2x.caption));
-    m_opt2x->setObjectName("opt2x");
+    m_opt1x = m_bind->option(new QRadioButton, "opt1x", m_bind->of(&orvane::Form1::opt1x));
+    m_opt2x = m_bind->option(new QRadioButton, "opt2x", m_bind->of(&orvane::Form1::opt2x));
     auto* group = new QButtonGroup(box);
     group->addButton(m_opt1x);
     group->addButton(m_opt2x);
-    m_controls.emplace_back(m_opt1x, &f.opt1x);
-    m_controls.emplace_back(m_opt2x, &f.opt2x);
-    for (QRadioButton* r : {m_opt1x, m_opt2x})
-        connect(r, &QRadioButton::toggled, this, [this] {
-            model().opt1x.value = m_opt1x->isChecked();
-            model().opt2x.value = m_opt2x->isChecked();
-        });
     auto* multiplier = new QHBoxLayout;
     multiplier->addWidget(m_opt1x);
     multiplier->addWidget(m_opt2x);
@@ -290,12 +268,8 @@ QGroupBox* Form1::buildClearAdd() {
     auto* box = new QGroupBox(qs(f.frameClearAdd));
     box->setObjectName("frameClearAdd");
     auto* row = new QHBoxLayout(box);
-    QAbstractButton* clear = bindPictureButton(f.cmdClear, "cmdClear", ButtonPicture::Clear);
-    QAbstractButton* cal = bindPictureButton(f.cmdCal, "cmdCal", ButtonPicture::Calculate);
-    connect(clear, &QAbstractButton::clicked, this, &Form1::cmdClear_Click);
-    connect(cal, &QAbstractButton::clicked, this, &Form1::cmdCal_Click);
-    row->addWidget(clear);
-    row->addWidget(cal);
+    row->addWidget(bindPictureButton(f.cmdClear, "cmdClear", ButtonPicture::Clear, &Form1::cmdClear_Click));
+    row->addWidget(bindPictureButton(f.cmdCal, "cmdCal", ButtonPicture::Calculate, &Form1::cmdCal_Click));
     return box;
 }
 
@@ -354,18 +328,10 @@ QGroupBox* Form1::buildTools() {
     auto* box = new QGroupBox(qs(f.frameTools));
     box->setObjectName("frameTools");
     auto* row = new QHBoxLayout(box);
-    QAbstractButton* ot = bindPictureButton(f.cmdOT, "cmdOT", ButtonPicture::Overtime);
-    QAbstractButton* vacation = bindPictureButton(f.Command1, "Command1", ButtonPicture::Vacation);
-    connect(ot, &QAbstractButton::clicked, this, &Form1::cmdOT_Click);
-    connect(vacation, &QAbstractButton::clicked, this, &Form1::Command1_Click);
-    QAbstractButton* year = bindPictureButton(f.cmdYear, "cmdYear", ButtonPicture::YearToDate);
-    connect(year, &QAbstractButton::clicked, this, &Form1::cmdYear_Click);
-    row->addWidget(year);
-    row->addWidget(ot);
-    row->addWidget(vacation);
-    QAbstractButton* print = bindPictureButton(f.cmdPrint, "cmdPrint", ButtonPicture::Print);
-    connect(print, &QAbstractButton::clicked, this, &Form1::cmdPrint_Click);
-    row->addWidget(print);
+    row->addWidget(bindPictureButton(f.cmdYear, "cmdYear", ButtonPicture::YearToDate, &Form1::cmdYear_Click));
+    row->addWidget(bindPictureButton(f.cmdOT, "cmdOT", ButtonPicture::Overtime, &Form1::cmdOT_Click));
+    row->addWidget(bindPictureButton(f.Command1, "Command1", ButtonPicture::Vacation, &Form1::Command1_Click));
+    row->addWidget(bindPictureButton(f.cmdPrint, "cmdPrint", ButtonPicture::Print, &Form1::cmdPrint_Click));
     return box;
 }
 
@@ -386,10 +352,9 @@ void Form1::buildMenus() {
         QMenu* menu = menuBar()->addMenu(qs(title.caption));
         menu->setObjectName(qs(title.name));
         for (auto& entry : title.items) {
-            QAction* action = menu->addAction(qs(entry.item.caption));
-            action->setObjectName(qs(entry.name));
-            if (!entry.item.shortcut.empty()) action->setShortcut(QKeySequence(qs(entry.item.shortcut)));
-            m_actions.emplace_back(action, &entry.item);
+            QAction* action = m_bind->action(menu->addAction(qs(entry.item.caption)), qs(entry.name),
+                                             [item = &entry.item] { return item; });
+            m_actions.push_back(action);
             if (entry.separatorAfter) menu->addSeparator();
         }
     }
@@ -407,6 +372,7 @@ void Form1::buildMenus() {
         {"mnuState", &Form1::mnuState_Click},
         {"mnuCity", &Form1::mnuCity_Click},
         {"mnuNonCity", &Form1::mnuNonCity_Click},
+        {"mnuHelpItem", &Form1::mnuHelpItem_Click},
         {"mnuAboutItem", &Form1::mnuAboutItem_Click},
         {"mnuChecks", &Form1::mnuChecks_Click},
         {"mnuPrintSheetItem", &Form1::cmdPrint_Click},
@@ -417,29 +383,14 @@ void Form1::buildMenus() {
 }
 
 QAction* Form1::menuAction(const std::string& name) const {
-    for (const auto& [action, item] : m_actions)
+    for (QAction* action : m_actions)
         if (action->objectName() == qs(name)) return action;
     return nullptr;
 }
 
 void Form1::refresh() {
-    auto& f = model();
-    setWindowTitle(qs(f.Caption));
-    for (auto& [widget, label] : m_labels) widget->setText(qs(label->caption));
-    for (auto& [widget, control] : m_controls) {
-        widget->setEnabled(control->enabled);
-        widget->setVisible(control->visible);
-        widget->setToolTip(qs(control->tip));
-    }
-    for (auto& [action, item] : m_actions) {
-        action->setEnabled(item->enabled);
-        action->setVisible(item->visible);
-    }
-    for (size_t i = 0; i < m_txtAmount.size(); ++i)
-        if (m_txtAmount[i]->text() != qs(f.txtAmount[i].text)) m_txtAmount[i]->setText(qs(f.txtAmount[i].text));
-    if (m_txtWeek->text() != qs(f.txtWeek.text)) m_txtWeek->setText(qs(f.txtWeek.text));
-    const QSignalBlocker block1(m_opt1x), block2(m_opt2x);
-    (f.opt1x.value ? m_opt1x : m_opt2x)->setChecked(true);  // the calculation reads opt1x
+    setWindowTitle(qs(model().Caption));
+    m_bind->refresh();
 }
 
 int Form1::entryIndex(QObject* watched) const {
@@ -461,15 +412,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     }
     const int index = entryIndex(watched);
     if (index < 0) return QMainWindow::eventFilter(watched, event);
-    auto* edit = m_txtAmount[static_cast<size_t>(index)];
-    switch (event->type()) {
-    case QEvent::FocusIn:
-        // Entering a box selects its whole text; after a mouse click the press would place the
-        // cursor, so the selection is made again once the click has been handled.
-        edit->selectAll();
-        QTimer::singleShot(0, edit, &QLineEdit::selectAll);
-        break;
-    case QEvent::KeyPress: {
+    if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         std::optional<NavKey> nav;
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) nav = NavKey::Enter;
@@ -479,27 +422,21 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             if (auto next = orvane::Form1::txtAmount_KeyDown(index, *nav)) txtAmount(*next)->setFocus(Qt::OtherFocusReason);
             return true;
         }
-        // A typed character outside the filter is dropped without a sound; keys that type
-        // nothing (arrows, Delete) and command keys (Ctrl+C copies) go on as usual. Ctrl+Alt is
-        // AltGr on some keyboards, which types characters.
-        const auto mods = key->modifiers();
-        const bool command = (mods & (Qt::ControlModifier | Qt::MetaModifier)) && !(mods & Qt::AltModifier);
-        const QString text = key->text();
-        bool typesText = !command && !text.isEmpty();
-        for (QChar c : text)
-            if (!c.isPrint()) typesText = false;
-        if (typesText && !keptByEntryFilter(text)) return true;
-        break;
-    }
-    default: break;
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void Form1::cmdCal_Click() {
-    m_session.cmdCal_Click();  // saves the user, which discards the user windows
+    const bool calculated = m_session.cmdCal_Click();  // saves the user, which discards the user windows
     afterFlow();
-    txtAmount(0)->setFocus(Qt::OtherFocusReason);
+    // Ready for the next period's hours, or for the correction of the refused box.
+    focusEntry(calculated ? 0 : model().refusedEntry().value_or(0));
+}
+
+void Form1::focusEntry(int index) {
+    QLineEdit* box = txtAmount(index);
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();  // also when the box had the focus already
 }
 
 void Form1::cmdClear_Click() {
@@ -549,7 +486,7 @@ void Form1::mnuState_Click() {
         return;
     }
     dropView(m_dialogState);
-    m_dialogState = ui::DialogState::showFromMenu(m_session, this);
+    m_dialogState = ui::DialogState::showFromMenu(m_session);  // a window of its own
 }
 
 void Form1::mnuCity_Click() {
@@ -638,7 +575,10 @@ void Form1::closeAllViews() {
     dropView(m_dialogNonCity);
     dropView(m_dialogHeader);
     dropView(m_frmChecks);
+    HelpWindow::closeManual();
 }
+
+void Form1::mnuHelpItem_Click() { HelpWindow::showManual(); }
 
 void Form1::mnuAboutItem_Click() {
     QMessageBox::about(this, tr("About Orvane"),

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "ui/binder.h"
 #include "ui/button_icons.h"
 
 class QAbstractButton;
@@ -23,6 +24,7 @@ class QRadioButton;
 namespace orvane {
 class Form1;
 class Session;
+struct CommandButton;
 struct Control;
 struct Label;
 struct TextBox;
@@ -61,6 +63,7 @@ public:
     void mnuOpen_Click();
     void mnuSave_Click();
     void mnuExitItem_Click();
+    void mnuHelpItem_Click();     // the user manual, in a window of its own
     void mnuAboutItem_Click();
     void mnuHeader_Click();       // not modal
     void mnuTaxInfoItem_Click();  // modal
@@ -85,7 +88,8 @@ protected:
 private:
     orvane::Form1& model();
     QLabel* bindLabel(const Label& label, const QString& objectName);
-    QAbstractButton* bindPictureButton(orvane::Control& button, const QString& objectName, ButtonPicture picture);
+    QAbstractButton* bindPictureButton(CommandButton& button, const QString& objectName, ButtonPicture picture,
+                                       void (Form1::*command)());
     QWidget* buildPayPeriodBar();
     QGroupBox* buildHours();
     QGroupBox* buildOvertimeAndTips();
@@ -96,6 +100,7 @@ private:
     QWidget* buildTableNotice();
     void buildMenus();
     int entryIndex(QObject* watched) const;
+    void focusEntry(int index);
     // After every flow: views whose window the session discarded close, the others show their
     // window again, the main window is refreshed; "&Quit" in the Save User window ends the run.
     void afterFlow();
@@ -110,9 +115,8 @@ private:
     QLineEdit* m_txtWeek = nullptr;
     QRadioButton* m_opt1x = nullptr;
     QRadioButton* m_opt2x = nullptr;
-    std::vector<std::pair<QLabel*, const Label*>> m_labels;
-    std::vector<std::pair<QWidget*, const orvane::Control*>> m_controls;  // enabled, visible, tip
-    std::vector<std::pair<QAction*, const orvane::Control*>> m_actions;
+    FormBinder<orvane::Form1>* m_bind;
+    std::vector<QAction*> m_actions;
 
     // The windows shown without being modal, while they are open (each deletes itself on close).
     QPointer<Form2> m_form2;

@@ -7,19 +7,28 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "ui/frm_date.h"
 #include "ui/window_picture.h"
+#include "ui/binder.h"
 #include "ui/user_widgets.h"
+#include "ui/window_fit.h"
 
 namespace orvane::ui {
 
-Form2::Form2(Session& session, QWidget* parent) : QDialog(parent), m_session(session) {
+Form2::Form2(Session& session, QWidget* parent)
+    : QDialog(parent), m_session(session),
+      m_bind(new FormBinder<orvane::Form2>(this, [this] { return model(); })) {
+    using M = orvane::Form2;
     orvane::Form2& m = session.cmdOT_Click();
     setWindowTitle(qs(m.Caption));
     setModal(false);
     auto* layout = new QHBoxLayout(this);
+    const auto label = [this](Label M::*member, const QString& name = {}) {
+        return m_bind->label(new QLabel, name, m_bind->of(member));
+    };
 
     // The two blocks of rows, each under its headings.
     auto block = [&](int first) {
@@ -28,108 +37,89 @@ Form2::Form2(Session& session, QWidget* parent) : QDialog(parent), m_session(ses
         grid->setVerticalSpacing(1);
         for (int c = 0; c < 3; ++c) grid->addWidget(new QLabel(qs(m.headings[c])), 0, c);
         for (int i = first; i < first + 26; ++i) {
-            m_Label2[i] = new QLabel(qs(m.Label2[i].caption));
-            m_Text1[i] = new QLineEdit;
-            m_Text1[i]->setToolTip(qs(m.Text1[i].tip));
-            m_txtOT[i] = new QLineEdit;
-            m_txtOT[i]->setToolTip(qs(m.txtOT[i].tip));
-            numericKeysOnly(m_txtOT[i]);
-            for (QLineEdit* e : {m_Text1[i], m_txtOT[i]}) {
-                selectOnFocus(e);
-                e->installEventFilter(this);
-            }
-            connect(m_Text1[i], &QLineEdit::textEdited, this, [this, i](const QString& t) {
-                if (auto* w = model()) w->Text1[i].text = ss(t);
-            });
-            connect(m_txtOT[i], &QLineEdit::textEdited, this, [this, i](const QString& t) {
-                if (auto* w = model()) w->txtOT[i].text = ss(t);
-            });
+            const auto at = static_cast<size_t>(i);
+            m_Label2[i] = m_bind->label(new QLabel, QString("Label2_%1").arg(i), m_bind->of(&M::Label2, at));
+            m_Text1[i] = m_bind->text(new QLineEdit, QString("Text1_%1").arg(i), m_bind->of(&M::Text1, at));
+            m_txtOT[i] = m_bind->text(new QLineEdit, QString("txtOT_%1").arg(i), m_bind->of(&M::txtOT, at), Entry::Numeric);
+            for (QLineEdit* e : {m_Text1[i], m_txtOT[i]}) e->installEventFilter(this);  // moving between cells
             grid->addWidget(m_Label2[i], i - first + 1, 0);
             grid->addWidget(m_Text1[i], i - first + 1, 1);
             grid->addWidget(m_txtOT[i], i - first + 1, 2);
         }
         return widget;
     };
-    layout->addWidget(block(0));
+    auto* rows = new QWidget;
+    auto* blocks = new QHBoxLayout(rows);
+    blocks->setContentsMargins(0, 0, 0, 0);
+    blocks->addWidget(block(0));
     m_secondBlock = block(26);
-    layout->addWidget(m_secondBlock);
+    blocks->addWidget(m_secondBlock);
+    layout->addWidget(scrollingArea(rows), 1);
 
     auto* side = new QVBoxLayout;
     auto* inputs = new QGridLayout;
-    auto numeric = [&](TextBox orvane::Form2::*member) {
-        auto* e = new QLineEdit;
-        e->setToolTip(qs((m.*member).tip));
-        numericKeysOnly(e);
-        selectOnFocus(e);
-        connect(e, &QLineEdit::textEdited, this, [this, member](const QString& t) {
-            if (auto* w = model()) (w->*member).text = ss(t);
-        });
-        return e;
-    };
-    m_txtAnnual = numeric(&orvane::Form2::txtAnnual);
-    m_txtApPercent = numeric(&orvane::Form2::txtApPercent);
-    inputs->addWidget(new QLabel(qs(m.lbAnnual.caption)), 0, 0);
+    m_txtAnnual = m_bind->text(new QLineEdit, "txtAnnual", m_bind->of(&M::txtAnnual), Entry::Numeric);
+    m_txtApPercent = m_bind->text(new QLineEdit, "txtApPercent", m_bind->of(&M::txtApPercent), Entry::Numeric);
+    inputs->addWidget(label(&M::lbAnnual, "lbAnnual"), 0, 0);
     inputs->addWidget(new QLabel("$"), 0, 1);
     inputs->addWidget(m_txtAnnual, 0, 2);
-    inputs->addWidget(new QLabel(qs(m.lbPer.caption)), 1, 0);
+    inputs->addWidget(label(&M::lbPer, "lbPer"), 1, 0);
     inputs->addWidget(m_txtApPercent, 1, 2);
     inputs->addWidget(new QLabel("%"), 1, 3);
     side->addLayout(inputs);
 
     auto* results = new QGroupBox("Results");
     auto* r = new QGridLayout(results);
-    auto result = [&](const Label& caption, const Control& tipOf, int row) {
-        r->addWidget(new QLabel(qs(caption.caption)), row, 0);
-        auto* l = new QLabel;
-        l->setToolTip(qs(tipOf.tip));
+    auto result = [&](Label M::*caption, Label M::*amount, const char* name, int row) {
+        r->addWidget(label(caption), row, 0);
+        QLabel* l = label(amount, name);
         l->setFrameShape(QFrame::Panel);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         r->addWidget(l, row, 1);
         return l;
     };
-    m_lbEarned = result(m.Label6, m.lbEarned, 0);
-    r->addWidget(new QLabel(qs(m.Label8.caption)), 1, 0);
-    m_txtPercent = new QLineEdit;
+    m_lbEarned = result(&M::Label6, &M::lbEarned, "lbEarned", 0);
+    r->addWidget(label(&M::Label8), 1, 0);
+    m_txtPercent = m_bind->text(new QLineEdit, "txtPercent", m_bind->of(&M::txtPercent));
     m_txtPercent->setReadOnly(true);
-    m_txtPercent->setToolTip(qs(m.txtPercent.tip));
-    selectOnFocus(m_txtPercent);
     r->addWidget(m_txtPercent, 1, 1);
-    m_lbMax = result(m.Label11, m.lbMax, 2);
-    m_lbAvail = result(m.Label12, m.lbAvail, 3);
+    m_lbMax = result(&M::Label11, &M::lbMax, "lbMax", 2);
+    m_lbAvail = result(&M::Label12, &M::lbAvail, "lbAvail", 3);
     side->addWidget(results);
 
     auto* on = new QGridLayout;
-    on->addWidget(new QLabel(qs(m.Label15.caption)), 0, 0);
-    m_lbWk = new QLabel;
+    on->addWidget(label(&M::Label15), 0, 0);
+    m_lbWk = label(&M::lbWk, "lbWk");
     on->addWidget(m_lbWk, 0, 1);
-    on->addWidget(new QLabel(qs(m.Label9.caption)), 1, 0);
-    m_lb_OT = new QLabel;
+    on->addWidget(label(&M::Label9), 1, 0);
+    m_lb_OT = label(&M::lb_OT, "lb_OT");
     on->addWidget(m_lb_OT, 1, 1);
     side->addLayout(on);
 
-    auto button = [&](const CommandButton& b) {
-        auto* p = new QPushButton(qs(b.caption));
-        p->setToolTip(qs(b.tip));
+    auto button = [&](CommandButton M::*member, const char* name, std::function<void()> clicked) {
+        auto* p = new QPushButton;
         p->setAutoDefault(false);
+        m_bind->button(p, name, m_bind->of(member), std::move(clicked));
         side->addWidget(p);
         return p;
     };
-    connect(button(m.cmdADD), &QPushButton::clicked, this, [this] {
+    button(&M::cmdADD, "cmdADD", [this] {
         m_session.overtimeTotal();
         refresh();
     });
-    connect(button(m.cmdAdvance), &QPushButton::clicked, this, [this] {
+    button(&M::cmdAdvance, "cmdAdvance", [this] {
         m_session.overtimeNewWeek();
         refresh();
     });
-    connect(button(m.cmdUndo), &QPushButton::clicked, this, [this] {
+    button(&M::cmdUndo, "cmdUndo", [this] {
         m_session.overtimeUndo();
         refresh();
     });
-    connect(button(m.cmdPrint), &QPushButton::clicked, this, [this] { print(); });
-    connect(button(m.cmdPreview), &QPushButton::clicked, this, [this] {
+    button(&M::cmdPrint, "cmdPrint", [this] { print(); });
+    button(&M::cmdPreview, "cmdPreview", [this] {
         m_session.previewWindowPicture([this] { return windowPicture(*this); }, "OverTime");
     });
-    connect(button(m.cmdClose), &QPushButton::clicked, this, [this] { close(); });
+    button(&M::cmdClose, "cmdClose", [this] { close(); });
     side->addStretch();
     layout->addLayout(side);
     refresh();
@@ -138,23 +128,13 @@ Form2::Form2(Session& session, QWidget* parent) : QDialog(parent), m_session(ses
 void Form2::refresh() {
     orvane::Form2* m = model();
     if (!m) return;
-    auto set = [](QLineEdit* e, const std::string& text) {
-        if (e->text() != qs(text)) e->setText(qs(text));
-    };
-    for (int i = 0; i < 52; ++i) {
-        set(m_Text1[i], m->Text1[i].text);
-        set(m_txtOT[i], m->txtOT[i].text);
+    m_bind->refresh();
+    if (m_secondBlock->isVisibleTo(this) != m->secondBlockVisible || !m_fitted) {
+        // Narrow for a bi-weekly user, wide for a weekly one.
+        m_secondBlock->setVisible(m->secondBlockVisible);
+        m_fitted = true;
+        fitOnScreen(this);
     }
-    m_secondBlock->setVisible(m->secondBlockVisible);
-    set(m_txtAnnual, m->txtAnnual.text);
-    set(m_txtApPercent, m->txtApPercent.text);
-    set(m_txtPercent, m->txtPercent.text);
-    m_lbEarned->setText(qs(m->lbEarned.caption));
-    m_lbMax->setText(qs(m->lbMax.caption));
-    m_lbAvail->setText(qs(m->lbAvail.caption));
-    m_lbWk->setText(qs(m->lbWk.caption));
-    m_lb_OT->setText(qs(m->lb_OT.caption));
-    adjustSize();
 }
 
 void Form2::focusCell(orvane::Form2::Cell cell) {

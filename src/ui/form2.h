@@ -7,6 +7,7 @@
 #include <array>
 
 #include "app/session.h"
+#include "ui/binder.h"
 
 class QLineEdit;
 class QLabel;
@@ -36,6 +37,8 @@ private:
     void focusCell(orvane::Form2::Cell cell);
 
     Session& m_session;
+    FormBinder<orvane::Form2>* m_bind;
+    bool m_fitted = false;
     std::array<QLabel*, 52> m_Label2{};
     std::array<QLineEdit*, 52> m_Text1{};
     std::array<QLineEdit*, 52> m_txtOT{};

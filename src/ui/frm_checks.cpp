@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include "ui/binder.h"
 #include "ui/dlg_print_set.h"
 #include "ui/user_widgets.h"
 #include "ui/window_watch.h"
@@ -29,15 +30,12 @@ frmChecks::frmChecks(Session& session, QWidget* parent) : QDialog(parent), m_ses
     page->addLayout(grid);
     // The boxes are bound by member, so that they always reach the window the session holds.
     new WindowWatch(session, "frmChecks", this, [this] { refresh(); });
-    const auto box = [this, &m](TextBox orvane::frmChecks::*member, const char* name) {
-        auto* edit = new QLineEdit;
-        edit->setObjectName(name);
-        edit->setToolTip(qs((m.*member).tip));
-        m_boxes.emplace_back(edit, member);
-        connect(edit, &QLineEdit::textEdited, this, [this, member](const QString& t) {
-            if (auto* checks = model()) (checks->*member).text = ss(t);
+    m_bind = new Binder(this);
+    const auto box = [this](TextBox orvane::frmChecks::*member, const char* name) {
+        return m_bind->text(new QLineEdit, name, [this, member]() -> TextBox* {
+            auto* checks = model();
+            return checks ? &(checks->*member) : nullptr;
         });
-        return edit;
     };
     const auto label = [](const Label& l) { return new QLabel(qs(l.caption)); };
     grid->addWidget(box(&orvane::frmChecks::txtCheckCompany, "txtCheckCompany"), 0, 0, 1, 2);
@@ -67,12 +65,7 @@ frmChecks::frmChecks(Session& session, QWidget* parent) : QDialog(parent), m_ses
 
 orvane::frmChecks* frmChecks::model() const { return m_session.windows.find<orvane::frmChecks>("frmChecks"); }
 
-void frmChecks::refresh() {
-    auto* checks = model();
-    if (!checks) return;
-    for (auto& [widget, member] : m_boxes)
-        if (widget->text() != qs((checks->*member).text)) widget->setText(qs((checks->*member).text));
-}
+void frmChecks::refresh() { m_bind->refresh(); }
 
 void frmChecks::mousePressEvent(QMouseEvent* event) {
     if (model()) m_session.checksWindowClick();

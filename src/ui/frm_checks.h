@@ -13,6 +13,7 @@ class QLineEdit;
 
 namespace orvane::ui {
 
+class Binder;
 class dlgPrintSet;
 
 class frmChecks : public QDialog {
@@ -30,7 +31,7 @@ protected:
 private:
     Session& m_session;
     orvane::frmChecks* model() const;  // null once the session has discarded the window
-    std::vector<std::pair<QLineEdit*, TextBox orvane::frmChecks::*>> m_boxes;
+    Binder* m_bind = nullptr;
     QPointer<dlgPrintSet> m_printSet;
 };
 

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/binder.h"
 #include "ui/user_widgets.h"
 
 namespace orvane::ui {
@@ -19,156 +20,108 @@ using Model = orvane::frmTaxInfo;
 
 // The window is made (or found) first, then held by its generation.
 frmTaxInfo::frmTaxInfo(Session& session, QWidget* parent)
-    : QDialog(parent), m_session(session), m_model((session.mnuTaxInfoItem_Click(), session.windows), "frmTaxInfo") {
+    : QDialog(parent), m_session(session), m_model((session.mnuTaxInfoItem_Click(), session.windows), "frmTaxInfo"),
+      m_bind(new FormBinder<Model>(this, [this] { return m_model.get(); })) {
     setWindowTitle(qs(m_model->Caption));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
+    const auto box = [this](TextBox Model::*member, const char* name, Entry entry) {
+        return m_bind->text(new QLineEdit, name, m_bind->of(member), entry);
+    };
+    // A click runs the box's reaction (the K plan boxes clear each other), then the view follows.
+    const auto check = [this](CheckBox Model::*member, const char* name) {
+        return m_bind->check(new QCheckBox, name, m_bind->of(member), [this] { refresh(); }, ButtonText::Literal);
+    };
 
     // Federal, and state and city, status with their exemptions.
     auto* status = new QHBoxLayout;
-    auto statusGroup = [&](const Label& heading, ComboBox Model::*statusBox, ComboBox Model::*dependBox) {
+    auto statusGroup = [&](const Label& heading, ComboBox Model::*statusBox, const char* statusName,
+                           ComboBox Model::*dependBox, const char* dependName) {
         auto* group = new QGroupBox(qs(heading.caption));  // "&&" shows one ampersand
         auto* g = new QHBoxLayout(group);
         auto* s = new QGroupBox("Status");
-        (new QVBoxLayout(s))->addWidget(combo(statusBox));
+        (new QVBoxLayout(s))->addWidget(m_bind->combo(new QComboBox, statusName, m_bind->of(statusBox)));
         auto* e = new QGroupBox("Exemptions");
-        (new QVBoxLayout(e))->addWidget(combo(dependBox));
+        (new QVBoxLayout(e))->addWidget(m_bind->combo(new QComboBox, dependName, m_bind->of(dependBox)));
         g->addWidget(s);
         g->addWidget(e);
         status->addWidget(group);
     };
-    statusGroup(m_model->lbFederal, &Model::cboStatus, &Model::cboDepend);
-    statusGroup(m_model->lbStateCity, &Model::cboStatus2, &Model::cboDepend2);
+    statusGroup(m_model->lbFederal, &Model::cboStatus, "cboStatus", &Model::cboDepend, "cboDepend");
+    statusGroup(m_model->lbStateCity, &Model::cboStatus2, "cboStatus2", &Model::cboDepend2, "cboDepend2");
     layout->addLayout(status);
 
     auto* grid = new QGridLayout;
     int row = 0;
-    auto amount = [&](const char* caption, TextBox Model::*member, const char* unit, int column = 0) {
-        grid->addWidget(new QLabel(caption), row, column);
-        grid->addWidget(box(member, true), row, column + 1);
-        grid->addWidget(new QLabel(unit), row, column + 2);
+    auto amount = [&](const char* caption, TextBox Model::*member, const char* name, const char* unit) {
+        grid->addWidget(new QLabel(caption), row, 0);
+        grid->addWidget(box(member, name, Entry::Numeric), row, 1);
+        grid->addWidget(new QLabel(unit), row, 2);
     };
     // Pay.
-    amount("Hourly Rate 1", &Model::txtHourRate, "$");
-    m_optWeek = new QRadioButton(qs(m_model->optWeek.caption));
-    grid->addWidget(m_optWeek, row++, 3);
-    amount("Hourly Rate 2", &Model::txtHourRate2, "$");
-    m_optBiWeek = new QRadioButton(qs(m_model->optBiWeek.caption));
-    grid->addWidget(m_optBiWeek, row++, 3);
-    amount("Tips Rate", &Model::txtTipsRate, "$");
+    amount("Hourly Rate 1", &Model::txtHourRate, "txtHourRate", "$");
+    grid->addWidget(m_bind->option(new QRadioButton, "optWeek", m_bind->of(&Model::optWeek)), row++, 3);
+    amount("Hourly Rate 2", &Model::txtHourRate2, "txtHourRate2", "$");
+    grid->addWidget(m_bind->option(new QRadioButton, "optBiWeek", m_bind->of(&Model::optBiWeek)), row++, 3);
+    amount("Tips Rate", &Model::txtTipsRate, "txtTipsRate", "$");
     ++row;
-    connect(m_optWeek, &QRadioButton::toggled, this, [this](bool on) {
-        if (!m_model) return;
-        m_model->optWeek.value = on;
-        m_model->optBiWeek.value = !on;
-    });
     // Deductions: each caption box beside its amount box.
-    const std::pair<TextBox Model::*, std::pair<TextBox Model::*, const char*>> deductions[] = {
-        {&Model::txtTax5, {&Model::txtMuni, "$"}},    {&Model::txtTax6, {&Model::txtBond, "$"}},
-        {&Model::txtTax7, {&Model::txtDues, "$"}},    {&Model::txtTax8, {&Model::txtPension, "%"}},
-        {&Model::txtTax9, {&Model::txtMisc, "$"}}};
-    for (const auto& [caption, amountBox] : deductions) {
-        grid->addWidget(box(caption, false), row, 0);
-        grid->addWidget(box(amountBox.first, true), row, 1);
-        grid->addWidget(new QLabel(amountBox.second), row++, 2);
+    struct Deduction {
+        TextBox Model::*caption;
+        const char* captionName;
+        TextBox Model::*amount;
+        const char* amountName;
+        const char* unit;
+    };
+    const Deduction deductions[] = {{&Model::txtTax5, "txtTax5", &Model::txtMuni, "txtMuni", "$"},
+                                    {&Model::txtTax6, "txtTax6", &Model::txtBond, "txtBond", "$"},
+                                    {&Model::txtTax7, "txtTax7", &Model::txtDues, "txtDues", "$"},
+                                    {&Model::txtTax8, "txtTax8", &Model::txtPension, "txtPension", "%"},
+                                    {&Model::txtTax9, "txtTax9", &Model::txtMisc, "txtMisc", "$"}};
+    for (const auto& d : deductions) {
+        grid->addWidget(box(d.caption, d.captionName, Entry::Text), row, 0);
+        grid->addWidget(box(d.amount, d.amountName, Entry::Numeric), row, 1);
+        grid->addWidget(new QLabel(d.unit), row++, 2);
     }
-    // K plan: percent or fixed dollars.
+    // K plan: percent or fixed dollars, each check box named by its own text.
     grid->addWidget(new QLabel("K Plan"), row, 0);
-    grid->addWidget(box(&Model::txtKplan, true), row, 1);
+    grid->addWidget(box(&Model::txtKplan, "txtKplan", Entry::Numeric), row, 1);
     auto* kplan = new QHBoxLayout;
-    kplan->addWidget(check(&Model::ckKpPer));
-    kplan->addWidget(new QLabel("%"));
-    kplan->addWidget(check(&Model::ckKpFix));
-    kplan->addWidget(new QLabel("$"));
+    kplan->addWidget(check(&Model::ckKpPer, "ckKpPer"));
+    kplan->addWidget(check(&Model::ckKpFix, "ckKpFix"));
     grid->addLayout(kplan, row++, 2, 1, 2);
-    amount("Cafeteria Plan", &Model::txtCafe, "$");
-    grid->addWidget(check(&Model::ckCafeState), row++, 3);
-    amount("Additional Federal Withholdings", &Model::txtFedAddL, "$");
-    grid->addWidget(check(&Model::ckFedExemp), row++, 3);
-    grid->addWidget(check(&Model::ckSSMediExemp), row, 0);
-    grid->addWidget(check(&Model::ckSelfEmp), row, 1);
-    grid->addWidget(check(&Model::ckNonCity), row++, 3);
+    amount("Cafeteria Plan", &Model::txtCafe, "txtCafe", "$");
+    grid->addWidget(check(&Model::ckCafeState, "ckCafeState"), row++, 3);
+    amount("Additional Federal Withholdings", &Model::txtFedAddL, "txtFedAddL", "$");
+    grid->addWidget(check(&Model::ckFedExemp, "ckFedExemp"), row++, 3);
+    grid->addWidget(check(&Model::ckSSMediExemp, "ckSSMediExemp"), row, 0);
+    grid->addWidget(check(&Model::ckSelfEmp, "ckSelfEmp"), row, 1);
+    grid->addWidget(check(&Model::ckNonCity, "ckNonCity"), row++, 3);
     layout->addLayout(grid);
 
     // The employee.
     auto* employee = new QGridLayout;
-    const std::pair<const char*, TextBox Model::*> texts[] = {
-        {"Employee's Name", &Model::txtName},
-        {"Employee's Address for Check", &Model::txtAddress},
-        {"City, State, Zip Code", &Model::txtStateCityZip},
-        {"Social Security Number", &Model::txtSSnum}};
+    const std::pair<const char*, std::pair<TextBox Model::*, const char*>> texts[] = {
+        {"Employee's Name", {&Model::txtName, "txtName"}},
+        {"Employee's Address for Check", {&Model::txtAddress, "txtAddress"}},
+        {"City, State, Zip Code", {&Model::txtStateCityZip, "txtStateCityZip"}},
+        {"Social Security Number", {&Model::txtSSnum, "txtSSnum"}}};
     int erow = 0;
     for (const auto& [caption, member] : texts) {
         employee->addWidget(new QLabel(caption), erow, 0);
-        employee->addWidget(box(member, false), erow++, 1);
+        employee->addWidget(box(member.first, member.second, Entry::Text), erow++, 1);
     }
     layout->addLayout(employee);
 
     auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(qs(m_model->cmdOk.caption));
-    auto* close = new QPushButton(qs(m_model->Command1.caption));
     buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(close);
+    buttons->addWidget(m_bind->button(new QPushButton, "cmdOk", m_bind->of(&Model::cmdOk), [this] { save(); }));
+    buttons->addWidget(m_bind->button(new QPushButton, "Command1", m_bind->of(&Model::Command1), [this] { reject(); }));
     layout->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, [this] { save(); });
-    connect(close, &QPushButton::clicked, this, [this] { reject(); });
     refresh();
 }
 
-QLineEdit* frmTaxInfo::box(TextBox Model::*member, bool numeric) {
-    auto* edit = new QLineEdit;
-    if (numeric) {
-        numericKeysOnly(edit);
-        selectOnFocus(edit);
-    }
-    connect(edit, &QLineEdit::textEdited, this, [this, member](const QString& t) {
-        if (m_model) (m_model.get()->*member).text = ss(t);
-    });
-    m_boxes.push_back({edit, member});
-    return edit;
-}
-
-QComboBox* frmTaxInfo::combo(ComboBox Model::*member) {
-    auto* c = new QComboBox;
-    c->setEditable(true);
-    for (const auto& item : (m_model.get()->*member).list) c->addItem(qs(item));
-    c->setToolTip(qs((m_model.get()->*member).tip));
-    selectOnFocus(c);
-    connect(c, &QComboBox::editTextChanged, this, [this, member](const QString& t) {
-        if (m_model) (m_model.get()->*member).text = ss(t);
-    });
-    m_combos.push_back({c, member});
-    return c;
-}
-
-QCheckBox* frmTaxInfo::check(CheckBox Model::*member) {
-    auto* c = new QCheckBox(literalCaption((m_model.get()->*member).caption));
-    // A click runs the box's reaction (the K plan boxes clear each other), then the view follows.
-    connect(c, &QCheckBox::clicked, this, [this, member](bool on) {
-        if (!m_model) return;
-        (m_model.get()->*member).setValue(on ? 1 : 0);
-        refresh();
-    });
-    m_checks.push_back({c, member});
-    return c;
-}
-
-void frmTaxInfo::refresh() {
-    if (!m_model) return;
-    for (const auto& b : m_boxes) {
-        const TextBox& box = m_model.get()->*b.box;
-        if (b.edit->text() != qs(box.text)) b.edit->setText(qs(box.text));
-        b.edit->setToolTip(qs(box.tip));
-    }
-    for (const auto& c : m_combos) {
-        const QString text = qs((m_model.get()->*c.box).text);
-        if (c.combo->currentText() != text) c.combo->setEditText(text);
-    }
-    for (const auto& c : m_checks) c.check->setChecked((m_model.get()->*c.box).value() != 0);
-    m_optWeek->setChecked(m_model->optWeek.value);
-    m_optBiWeek->setChecked(!m_model->optWeek.value && m_model->optBiWeek.value);
-}
+void frmTaxInfo::refresh() { m_bind->refresh(); }
 
 void frmTaxInfo::save() {
     if (!m_model) return;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/session.h"
+#include "ui/binder.h"
 
 class QLineEdit;
 class QComboBox;
@@ -23,30 +24,11 @@ protected:
     void reject() override;  // the close box and Escape: as "Close"
 
 private:
-    struct Box {
-        QLineEdit* edit;
-        TextBox orvane::frmTaxInfo::*box;
-    };
-    struct Combo {
-        QComboBox* combo;
-        ComboBox orvane::frmTaxInfo::*box;
-    };
-    struct Check {
-        QCheckBox* check;
-        CheckBox orvane::frmTaxInfo::*box;
-    };
-    QLineEdit* box(TextBox orvane::frmTaxInfo::*member, bool numeric);
-    QComboBox* combo(ComboBox orvane::frmTaxInfo::*member);
-    QCheckBox* check(CheckBox orvane::frmTaxInfo::*member);
     void save();
 
     Session& m_session;
     WindowRef<orvane::frmTaxInfo> m_model;  // empty once the window is discarded
-    std::vector<Box> m_boxes;
-    std::vector<Combo> m_combos;
-    std::vector<Check> m_checks;
-    QRadioButton* m_optWeek = nullptr;
-    QRadioButton* m_optBiWeek = nullptr;
+    FormBinder<orvane::frmTaxInfo>* m_bind;
 };
 
 }  // namespace orvane::ui

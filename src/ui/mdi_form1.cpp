@@ -10,11 +10,16 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QToolButton>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/binder.h"
 #include "ui/user_widgets.h"
 #include "ui/window_watch.h"
+#include "ui/window_fit.h"
 
 namespace orvane::ui {
 
@@ -22,9 +27,36 @@ namespace {
 
 using Column = orvane::frmYear::Column;
 
+// Where each box of the totals' first line stands: under its column of the grid. "txtTotGross"
+// holds the net pay and stands under "Net", "txtTotNet" the gross under "Gross"; the tips
+// total stands under "Tips".
+constexpr std::array<int, 18> kTotalColumn = {orvane::frmYear::Fed,   orvane::frmYear::SS,    orvane::frmYear::Medi,
+                                              orvane::frmYear::State, orvane::frmYear::City,  orvane::frmYear::Muni,
+                                              orvane::frmYear::Bond,  orvane::frmYear::Dues,  orvane::frmYear::Pen,
+                                              orvane::frmYear::Misc,  orvane::frmYear::Kplan, orvane::frmYear::OT,
+                                              orvane::frmYear::Net,   orvane::frmYear::Gross, -1,
+                                              -1,                     -1,                     orvane::frmYear::Tips};
+
+// An amount shown right-aligned with its decimal point under the others': the missing decimals
+// are made up with figure spaces (as wide as a digit), a missing point with a punctuation space.
+QString alignedAmount(const QString& text) {
+    if (text.isEmpty()) return text;
+    for (QChar c : text)
+        if (!c.isDigit() && c != '.' && c != '-') return text;  // not an amount: as it stands
+    const qsizetype point = text.indexOf('.');
+    const qsizetype decimals = point < 0 ? 0 : text.size() - point - 1;
+    if (decimals >= 2) return text;
+    QString padded = text;
+    if (point < 0) padded += QChar(0x2008);
+    padded += QString(2 - decimals, QChar(0x2007));
+    return padded;
+}
+
 }  // namespace
 
-MDIForm1::MDIForm1(Session& session, QWidget* parent) : QMainWindow(parent, Qt::Window), m_session(session) {
+MDIForm1::MDIForm1(Session& session, QWidget* parent)
+    : QMainWindow(parent, Qt::Window), m_session(session),
+      m_bind(new FormBinder<orvane::MDIForm1>(this, [this] { return model(); })) {
     setObjectName("MDIForm1");
     orvane::MDIForm1& w = *model();
     // A printed check hides the window; a discarded one takes no more input.
@@ -38,12 +70,13 @@ MDIForm1::MDIForm1(Session& session, QWidget* parent) : QMainWindow(parent, Qt::
         {"mnuClearAll", &MDIForm1::mnuClearAll_Click}, {"mnuAdd", &MDIForm1::mnuAdd_Click},
         {"mnuExcel", &MDIForm1::mnuExcel_Click},
     };
-    const auto commandOf = [&commands](const std::string& name) -> void (MDIForm1::*)() {
+    const auto commandOf = [this, &commands](const std::string& name) -> std::function<void()> {
         for (auto [n, c] : commands)
-            if (name == n) return c;
-        return nullptr;
+            if (name == n) return [this, c] { (this->*c)(); };
+        return {};
     };
-    for (const auto& title : w.menus) {
+    for (size_t t = 0; t < w.menus.size(); ++t) {
+        const auto& title = w.menus[t];
         if (title.items.empty()) {
             QAction* action = menuBar()->addAction(qs(title.caption));
             action->setObjectName(qs(title.name));
@@ -52,149 +85,204 @@ MDIForm1::MDIForm1(Session& session, QWidget* parent) : QMainWindow(parent, Qt::
         }
         QMenu* menu = menuBar()->addMenu(qs(title.caption));
         menu->setObjectName(qs(title.name));
-        for (const auto& entry : title.items) {
-            QAction* action = menu->addAction(qs(entry.item.caption));
-            action->setObjectName(qs(entry.name));
-            if (auto c = commandOf(entry.name)) connect(action, &QAction::triggered, this, c);
-        }
+        for (size_t i = 0; i < title.items.size(); ++i)
+            m_bind->action(menu->addAction(QString()), qs(title.items[i].name),
+                           m_bind->at<MenuItem>([t, i](orvane::MDIForm1& m) -> MenuItem& { return m.menus[t].items[i].item; }),
+                           commandOf(title.items[i].name));
     }
+
+    const QFontMetrics metrics(font());
+    m_cellWidth = metrics.horizontalAdvance("999999.99") + 14;
+    m_dateWidth = metrics.horizontalAdvance("12/31/2007") + 14;
+    m_weekWidth = metrics.horizontalAdvance("52") + 28;
 
     auto* central = new QWidget;
     auto* page = new QVBoxLayout(central);
-    auto* scroll = new QScrollArea;
-    scroll->setWidget(buildGrid());
-    scroll->setWidgetResizable(true);
-    page->addWidget(scroll, 1);
-    page->addWidget(buildTotals());
+    QScrollArea* gridArea = scrollingArea(buildGrid());
+    page->addWidget(gridArea, 1);
+
+    // The instruction line and "&Close" stay in sight, whatever part of the grid is shown.
+    auto* instruction = new QHBoxLayout;
+    QLabel* line = m_bind->label(new QLabel, "Label14_0", m_bind->at<Label>([](orvane::MDIForm1& m) -> Label& {
+                                     return m.grid.Label14[0];
+                                 }));
+    instruction->addWidget(line, 1);
+    auto* back = new QPushButton;
+    m_bind->button(back, "cmdBack", m_bind->at<CommandButton>([](orvane::MDIForm1& m) -> CommandButton& {
+                       return m.grid.cmdBack;
+                   }), [this] { mnuClose_Click(); });
+    instruction->addWidget(back);
+    page->addLayout(instruction);
+
+    // The totals under their columns: they follow the grid when it scrolls sideways.
+    auto* totalsArea = new QScrollArea;
+    QWidget* totals = buildTotals();
+    // As wide as the grid with its scroll bar, so that both scroll as far.
+    totals->layout()->setContentsMargins(0, 0, style()->pixelMetric(QStyle::PM_ScrollBarExtent), 0);
+    totalsArea->setWidget(totals);
+    totalsArea->setWidgetResizable(true);
+    totalsArea->setFrameShape(QFrame::NoFrame);
+    totalsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    totalsArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    totalsArea->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    totalsArea->setFixedHeight(totalsArea->widget()->sizeHint().height());
+    connect(gridArea->horizontalScrollBar(), &QScrollBar::valueChanged, totalsArea->horizontalScrollBar(),
+            &QScrollBar::setValue);
+    page->addWidget(totalsArea);
     setCentralWidget(central);
-    resize(1100, 700);
     refresh();
+    fitOnScreen(this);
+}
+
+// The grid's columns: the week numbers, the date, then the amounts, each of one fixed width so
+// that the totals strip can stand under them.
+void MDIForm1::setColumnWidths(QGridLayout* cells) const {
+    cells->setHorizontalSpacing(4);
+    cells->setColumnMinimumWidth(0, m_weekWidth);
+    for (int c = 0; c < orvane::frmYear::kColumns; ++c)
+        cells->setColumnMinimumWidth(c + 1, c == orvane::frmYear::Date ? m_dateWidth : m_cellWidth);
+    cells->setColumnStretch(orvane::frmYear::kColumns + 1, 1);
 }
 
 QWidget* MDIForm1::buildGrid() {
     orvane::frmYear& g = model()->grid;
     auto* grid = new QWidget;
     auto* outer = new QVBoxLayout(grid);
+    outer->setContentsMargins(0, 0, 0, 0);  // as the totals strip's, so that the columns meet
     for (int block = 0; block < 2; ++block) {
         auto* frame = new QFrame;
-        frame->setFrameShape(QFrame::StyledPanel);
-        frame->setToolTip(qs(g.frameTip));
         auto* cells = new QGridLayout(frame);
         cells->setVerticalSpacing(1);
-        cells->addWidget(new QLabel, 0, 0);
+        setColumnWidths(cells);
         for (int c = 0; c < orvane::frmYear::kColumns; ++c) {
-            auto* caption = new QLabel;
-            caption->setTextFormat(Qt::PlainText);
+            QLabel* caption = m_bind->label(new QLabel, QString(), m_bind->at<Label>([block, c](orvane::MDIForm1& m) -> Label& {
+                                                return m.grid.captions[block][c];
+                                            }));
+            caption->setAlignment(c == orvane::frmYear::Date ? Qt::AlignLeft | Qt::AlignBottom : Qt::AlignRight | Qt::AlignBottom);
+            caption->setWordWrap(true);
             m_captions[block][c] = caption;
             cells->addWidget(caption, 0, c + 1);
         }
         for (int r = 0; r < 26; ++r) {
             const int row = block * 26 + r;
-            auto* number = new QLabel;
-            number->setObjectName(QString("Label2_%1").arg(row));
+            // The week numbers are the click targets: they look like buttons.
+            auto* number = new QToolButton;
             number->setCursor(Qt::PointingHandCursor);
-            number->installEventFilter(this);
+            number->setFixedWidth(m_weekWidth);
+            number->setFocusPolicy(Qt::NoFocus);
+            number->installEventFilter(this);  // left and right clicks
+            number->setObjectName(QString("Label2_%1").arg(row));
+            number->setToolTip(qs(g.frameTip));
             m_Label2[row] = number;
             cells->addWidget(number, r + 1, 0);
             for (int c = 0; c < orvane::frmYear::kColumns; ++c) {
                 QWidget* cell;
+                const QString name = QString("cell_%1_%2").arg(row).arg(c);
                 if (orvane::frmYear::editable(Column(c))) {
-                    auto* edit = new QLineEdit;
-                    edit->setMaximumWidth(80);
-                    edit->installEventFilter(this);
-                    connect(edit, &QLineEdit::textEdited, this, [this, row, c](const QString& text) {
-                        if (auto* m = model()) m->grid.cell(row, Column(c)) = text.toStdString();
-                    });
+                    // "Net" and "Gross" take the numeric keys only; "Tips" takes every key.
+                    auto* edit = m_bind->text(
+                        new QLineEdit, name,
+                        m_bind->at<std::string>([row, c](orvane::MDIForm1& m) -> std::string& { return m.grid.cell(row, Column(c)); }),
+                        c == orvane::frmYear::Tips ? Entry::Text : Entry::Numeric);
+                    edit->setAlignment(Qt::AlignRight);
                     cell = edit;
                 } else {
                     auto* label = new QLabel;
+                    label->setObjectName(name);
                     label->setTextFormat(Qt::PlainText);
+                    label->setAlignment(c == orvane::frmYear::Date ? Qt::AlignLeft | Qt::AlignVCenter
+                                                                   : Qt::AlignRight | Qt::AlignVCenter);
                     cell = label;
                 }
-                cell->setObjectName(QString("cell_%1_%2").arg(row).arg(c));
+                cell->setFixedWidth(c == orvane::frmYear::Date ? m_dateWidth : m_cellWidth);
                 m_cells[row][c] = cell;
                 cells->addWidget(cell, r + 1, c + 1);
             }
-        }
-        auto* instruction = new QHBoxLayout;
-        auto* line = new QLabel(qs(g.Label14[block].caption));
-        instruction->addWidget(line, 1);
-        if (block == 0) {
-            auto* back = new QPushButton(qs(g.cmdBack.caption));
-            back->setObjectName("cmdBack");
-            connect(back, &QPushButton::clicked, this, &MDIForm1::mnuClose_Click);
-            instruction->addWidget(back);
         }
         auto* holder = new QWidget;
         auto* holderLayout = new QVBoxLayout(holder);
         holderLayout->setContentsMargins(0, 0, 0, 0);
         holderLayout->addWidget(frame);
-        holderLayout->addLayout(instruction);
-        if (block == 1) m_secondBlock = holder;
+        if (block == 1) {
+            holderLayout->addWidget(m_bind->label(new QLabel, "Label14_1", m_bind->at<Label>([](orvane::MDIForm1& m) -> Label& {
+                                                      return m.grid.Label14[1];
+                                                  })));
+            m_secondBlock = holder;
+        }
         outer->addWidget(holder);
     }
     outer->addStretch();
+    grid->setToolTip(qs(g.frameTip));
     return grid;
 }
 
 QWidget* MDIForm1::buildTotals() {
-    orvane::frmYearTot& t = model()->totals;
     auto* strip = new QWidget;
     strip->setObjectName("frmYearTot");
-    auto* lines = new QGridLayout(strip);
-    auto boxes = t.boxes();
+    auto* page = new QVBoxLayout(strip);
+    page->setContentsMargins(0, 0, 0, 0);
+    // The same margins and columns as a block of the grid, so that each box stands under its column.
+    auto* frame = new QFrame;
+    auto* lines = new QGridLayout(frame);
+    setColumnWidths(lines);
+    lines->setVerticalSpacing(1);
     for (int i = 0; i < 18; ++i) {
-        auto* edit = new QLineEdit;
-        edit->setObjectName(QString("total_%1").arg(i));
-        edit->setMaximumWidth(90);
-        edit->installEventFilter(this);
-        connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& text) {
-            if (auto* m = model()) m->totals.boxes()[i]->text = text.toStdString();
-        });
+        auto* edit = m_bind->text(new QLineEdit, QString("total_%1").arg(i),
+                                  m_bind->at<TextBox>([i](orvane::MDIForm1& m) -> TextBox& { return *m.totals.boxes()[i]; }),
+                                  i == 12 || i == 13 ? Entry::Numeric : Entry::Text);
+        edit->setAlignment(Qt::AlignRight);
         m_totals[i] = edit;
     }
-    for (int i = 0; i < 14; ++i) {
-        m_totalCaptions[i] = new QLabel;
-        lines->addWidget(m_totalCaptions[i], 0, i);
-        lines->addWidget(m_totals[i], 1, i);
+    for (int i = 0; i < 18; ++i) {
+        if (kTotalColumn[i] < 0) continue;
+        QLabel* caption;
+        if (i < 14) {
+            caption = m_bind->label(new QLabel, QString(), m_bind->at<Label>([i](orvane::MDIForm1& m) -> Label& {
+                                        return m.totals.captions[i];
+                                    }));
+            m_totalCaptions[i] = caption;
+        } else {
+            caption = m_bind->label(new QLabel, "lbTips",
+                                    m_bind->at<Label>([](orvane::MDIForm1& m) -> Label& { return m.totals.lbTips; }));
+        }
+        caption->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+        caption->setWordWrap(true);
+        m_totals[i]->setFixedWidth(m_cellWidth);
+        lines->addWidget(caption, 0, kTotalColumn[i] + 1);
+        lines->addWidget(m_totals[i], 1, kTotalColumn[i] + 1);
     }
+    auto label = [this](Label orvane::frmYearTot::*member, const char* name) {
+        return m_bind->label(new QLabel, name, m_bind->at<Label>([member](orvane::MDIForm1& m) -> Label& {
+                                 return m.totals.*member;
+                             }));
+    };
+    lines->addWidget(label(&orvane::frmYearTot::lbTotals, "lbTotals"), 1, 0, 1, 2);
     auto* second = new QHBoxLayout;
-    second->addWidget(new QLabel(qs(t.lbTotals.caption)));
-    const Label* captions[4] = {&t.lbCafe, &t.lbSdi, &t.lbSui, &t.lbTips};
-    for (int k = 0; k < 4; ++k) {
-        second->addWidget(new QLabel(qs(captions[k]->caption)));
+    const std::pair<Label orvane::frmYearTot::*, const char*> captions[3] = {
+        {&orvane::frmYearTot::lbCafe, "lbCafe"}, {&orvane::frmYearTot::lbSdi, "lbSdi"}, {&orvane::frmYearTot::lbSui, "lbSui"}};
+    for (int k = 0; k < 3; ++k) {
+        second->addWidget(label(captions[k].first, captions[k].second));
+        m_totals[14 + k]->setFixedWidth(m_cellWidth);
         second->addWidget(m_totals[14 + k]);
     }
     second->addStretch();
-    second->addWidget(new QLabel(qs(t.lbNotice.caption)));
-    lines->addLayout(second, 2, 0, 1, 14);
-    (void)boxes;
+    second->addWidget(label(&orvane::frmYearTot::lbNotice, "lbNotice"));
+    page->addWidget(frame);
+    page->addLayout(second);
     return strip;
 }
 
 void MDIForm1::refresh() {
     orvane::MDIForm1* w = model();
     if (!w) return;
-    const bool weekly = m_session.ledgerWeekly();
+    m_bind->refresh();
     for (int row = 0; row < 52; ++row) {
         m_Label2[row]->setText(qs(w->grid.Label2[row].caption));
-        for (int c = 0; c < orvane::frmYear::kColumns; ++c) {
-            const QString text = qs(w->grid.cell(row, Column(c)));
-            if (auto* edit = qobject_cast<QLineEdit*>(m_cells[row][c])) {
-                if (edit->text() != text) edit->setText(text);
-            } else {
-                static_cast<QLabel*>(m_cells[row][c])->setText(text);
-            }
-        }
-    }
-    for (int block = 0; block < 2; ++block)
         for (int c = 0; c < orvane::frmYear::kColumns; ++c)
-            m_captions[block][c]->setText(qs(w->grid.captions[block][c].caption));
-    m_secondBlock->setVisible(weekly);
-    auto boxes = w->totals.boxes();
-    for (int i = 0; i < 18; ++i)
-        if (m_totals[i]->text() != qs(boxes[i]->text)) m_totals[i]->setText(qs(boxes[i]->text));
-    for (int i = 0; i < 14; ++i) m_totalCaptions[i]->setText(qs(w->totals.captions[i].caption));
+            if (auto* label = qobject_cast<QLabel*>(m_cells[row][c]))
+                label->setText(alignedAmount(qs(w->grid.cell(row, Column(c)))));
+    }
+    m_secondBlock->setVisible(m_session.ledgerWeekly());
     if (!w->visible && isVisible()) hide();
 }
 
@@ -207,17 +295,6 @@ bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
             refresh();
             return true;
         }
-    }
-    if (event->type() == QEvent::KeyPress) {
-        const QString text = static_cast<QKeyEvent*>(event)->text();
-        if (text.isEmpty()) return false;
-        const char32_t key = text.at(0).unicode();
-        for (int row = 0; row < 52; ++row) {
-            for (Column c : {orvane::frmYear::Net, orvane::frmYear::Gross})
-                if (watched == m_cells[row][c] && !orvane::frmYear::acceptsKey(c, key)) return true;
-        }
-        // The "Net" and "Gross" total boxes take only numeric keys as well.
-        if ((watched == m_totals[12] || watched == m_totals[13]) && !acceptsNumericKey(key)) return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }

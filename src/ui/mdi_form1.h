@@ -8,7 +8,10 @@
 #include <vector>
 
 #include "app/session.h"
+#include "ui/binder.h"
 
+class QAbstractButton;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -37,10 +40,12 @@ private:
     orvane::MDIForm1* model() { return m_session.hasYtdWindow() ? &m_session.ytdWindow() : nullptr; }
     QWidget* buildGrid();
     QWidget* buildTotals();
-    void takeEdits();
+    void setColumnWidths(QGridLayout* cells) const;
 
     Session& m_session;
-    std::array<QLabel*, 52> m_Label2{};
+    FormBinder<orvane::MDIForm1>* m_bind;
+    int m_cellWidth = 0, m_dateWidth = 0, m_weekWidth = 0;
+    std::array<QAbstractButton*, 52> m_Label2{};
     std::array<std::array<QWidget*, orvane::frmYear::kColumns>, 52> m_cells{};
     std::array<std::array<QLabel*, orvane::frmYear::kColumns>, 2> m_captions{};
     std::array<QLineEdit*, 18> m_totals{};

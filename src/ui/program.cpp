@@ -13,6 +13,7 @@
 #include "app/shipped_tables.h"
 #include "core/date.h"
 #include "ui/form1.h"
+#include "ui/program_icon.h"
 #include "ui/qt_person.h"
 #include "version.h"
 
@@ -45,6 +46,8 @@ int runProgram(int argc, char** argv, const std::function<void(Form1&)>& whenSho
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Orvane");
+    QApplication::setWindowIcon(programIcon());  // every window's, the dialogs' too
+    QGuiApplication::setDesktopFileName("org.orvane.orvane");
 
     // What is left after Qt took its own options: at most the working folder.
     const QStringList args = QApplication::arguments().mid(1);

@@ -51,7 +51,9 @@ QString qtFileFilter(const std::string& filter) {
 Answer QtPerson::ask(const Message& message) {
     QStringList lines;
     for (const auto& line : message.lines) lines << qs(line);
-    QMessageBox box(qtIcon(message.icon), qs(message.title), lines.join('\n'), QMessageBox::NoButton, dialogParent());
+    // A message without a title: Qt would put the program's name into an empty title bar.
+    const QString title = message.title.empty() ? QStringLiteral(" ") : qs(message.title);
+    QMessageBox box(qtIcon(message.icon), title, lines.join('\n'), QMessageBox::NoButton, dialogParent());
     box.setTextFormat(Qt::PlainText);
     switch (message.buttons) {
     case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;

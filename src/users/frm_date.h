@@ -22,6 +22,7 @@ class DatePickerWindow {
 public:
     // `setText` writes into the box the picker serves.
     DatePickerWindow(std::string okCaption, std::function<void(const std::string&)> setText);
+    virtual ~DatePickerWindow() = default;  // the session keeps either picker through this base
 
     std::string Caption = "Date";
     DatePicker DTPicker1;

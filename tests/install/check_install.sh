@@ -13,7 +13,8 @@ fail=0
 expect() { [ -s "$root/$1" ] || { echo "missing from the install: $1"; fail=1; }; }
 for f in bin/orvane bin/orvane-calc share/orvane/Federal.dtt share/applications/$id.desktop \
          share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
-         share/man/man1/orvane.1 share/man/man1/orvane-calc.1; do
+         share/man/man1/orvane.1 share/man/man1/orvane-calc.1 share/orvane/manual/index.html \
+         share/orvane/manual/manual.css; do
   expect "$f"
 done
 for size in 16 22 24 32 48 64 128 256; do

@@ -34,6 +34,13 @@ TEST(DialogStateView, ShowsTheModelAndWritesEditsBack) {
     EXPECT_EQ(view->windowTitle().toStdString(), "Biweekly State Tax");
     EXPECT_EQ(view->editFor(model.txtStateMinBS[1])->text().toStdString(), "308");
     EXPECT_EQ(view->labelFor(model.Label26)->text().toStdString(), "Flat Rate");
+    // The widgets carry their controls' names.
+    EXPECT_EQ(view->findChild<QLabel*>("Label26"), view->labelFor(model.Label26));
+    EXPECT_EQ(view->findChild<QLineEdit*>("txtStateMinBS_1"), view->editFor(model.txtStateMinBS[1]));
+    EXPECT_EQ(view->findChild<QCheckBox*>("ckSDI"), view->checkFor(model.ckSDI));
+    auto* allowance = view->findChild<QLabel*>("lbAllowance");
+    ASSERT_NE(allowance, nullptr);
+    EXPECT_EQ(allowance->text(), "Withholding Allowance");
 
     QLineEdit* adj = view->editFor(model.txtStateAdj);
     adj->clear();

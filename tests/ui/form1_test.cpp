@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -215,6 +216,42 @@ TEST_F(Form1View, CalculationShowsResultsAndEmptiesZeroBoxes) {
     EXPECT_EQ(QApplication::focusWidget(), box(0));
 }
 
+// After a calculation the next period's hours can be typed at once; after a refusal the refused
+// box waits for its correction. Enter still moves on.
+TEST_F(Form1View, FocusAfterCalculatingAndAfterARefusal) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<int, const char*>> typed;  // in this order; the focus stays in the last
+        bool refused;
+        int focused;
+        const char* selected;
+    };
+    const Case cases[] = {
+        {"calculated, focus was in box 0", {{0, "40"}}, false, 0, "40"},
+        {"calculated, focus was in box 3", {{0, "40"}, {3, "2"}}, false, 0, "40"},
+        {"box 5 refused", {{0, "40"}, {5, "1.2.3"}, {2, "1"}}, true, 5, "1.2.3"},
+        {"the first refused box", {{0, "40"}, {5, "1.2.3"}, {1, "-"}, {7, "3"}}, true, 1, "-"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        person.messages.clear();
+        for (int i = 0; i < 8; ++i) type(i, "");
+        for (const auto& [i, text] : c.typed) type(i, text);
+        calculate();
+        EXPECT_EQ(person.messages.size(), c.refused ? 1u : 0u);
+        EXPECT_EQ(QApplication::focusWidget(), box(c.focused));
+        EXPECT_EQ(box(c.focused)->selectedText(), c.selected);
+    }
+    // The next week's hours replace the old ones; Enter still moves on.
+    for (int i = 0; i < 8; ++i) type(i, "");
+    type(0, "40");
+    calculate();
+    QTest::keyClicks(box(0), "38");
+    EXPECT_EQ(box(0)->text(), "38");
+    QTest::keyClick(box(0), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), box(1));
+}
+
 TEST_F(Form1View, DoubleOvertimeOptionReachesTheCalculation) {
     type(2, "10");
     QTest::mouseClick(widget<QRadioButton>("opt2x"), Qt::LeftButton);
@@ -260,31 +297,62 @@ TEST_F(Form1View, ClearEmptiesEntriesAndResultsAndResetsTheDate) {
     }
 }
 
-TEST_F(Form1View, EditingKeysInABoxEditAndElsewhereRunTheMenu) {
+// The menu's shortcuts work wherever the focus is, an entry box included: the box does not keep
+// Ctrl+C for copying (its context menu still copies and pastes).
+TEST_F(Form1View, MenuShortcutsWorkFromAnEntryBox) {
+    namespace ui = orvane::ui;
+    for (QWidget* from : {static_cast<QWidget*>(box(0)), static_cast<QWidget*>(widget<QRadioButton>("opt1x"))}) {
+        SCOPED_TRACE(from->objectName().toStdString());
+        type(0, "40");
+        from->setFocus();
+        QTest::keyClick(from, Qt::Key_C, Qt::ControlModifier);  // "&Clear"
+        EXPECT_EQ(box(0)->text(), "");
+        EXPECT_EQ(session.form1().txtAmount[0].text, "");
+    }
+    box(3)->setFocus();
+    QTest::keyClick(box(3), Qt::Key_V, Qt::ControlModifier);  // "&Vacation"
+    EXPECT_EQ(openWindows<ui::DialogVac>().size(), 1u);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != window.get() && w->isVisible()) w->close();
+
+    // Modal windows: each shortcut opens its own, from a box.
+    EXPECT_TRUE(opensModal<ui::frmTaxInfo>([&] { QTest::keyClick(box(1), Qt::Key_U, Qt::ControlModifier); }));
+    EXPECT_TRUE(opensModal<QMessageBox>([&] { QTest::keyClick(box(1), Qt::Key_A, Qt::ControlModifier); }));
+    box(2)->setFocus();
+    QTest::keyClick(box(2), Qt::Key_E, Qt::ControlModifier);  // "H&eader", not the end of the line
+    EXPECT_EQ(openWindows<ui::DialogHeader>().size(), 1u);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != window.get() && w->isVisible()) w->close();
+
+    // Ctrl+X ends the program, with its question, instead of cutting the text.
     type(0, "40");
     box(0)->selectAll();
-    QTest::keyClick(box(0), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), "40");
-    EXPECT_EQ(box(0)->text(), "40");
     QTest::keyClick(box(0), Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(box(0)->text(), "");
-    EXPECT_TRUE(person.messages.empty());  // no save question: the program goes on
-    EXPECT_TRUE(window->isVisible());
-
-    type(0, "40");
-    widget<QRadioButton>("opt1x")->setFocus();
-    QTest::keyClick(widget<QRadioButton>("opt1x"), Qt::Key_C, Qt::ControlModifier);  // "&Clear"
-    EXPECT_EQ(box(0)->text(), "");
+    ASSERT_EQ(person.messages.size(), 1u);
+    EXPECT_EQ(person.messages[0].title, "Save?");
+    EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(Form1View, LaterCommandsAreDisabled) {
-    // Disabled: the help file, which this build does not ship.
-    for (const char* name : {"mnuHelpItem"}) {
-        SCOPED_TRACE(name);
-        ASSERT_NE(window->menuAction(name), nullptr);
-        EXPECT_FALSE(window->menuAction(name)->isEnabled());
-    }
-    for (const char* name : {"mnuNew", "mnuOpen", "mnuSave", "mnuChecks", "mnuPrintSheetItem", "mnuPrintItem",
+TEST_F(Form1View, AnEntryBoxsContextMenuStillCopiesAndPastes) {
+    type(0, "40");
+    box(0)->selectAll();
+    const auto run = [](QLineEdit* box, const char* what) {
+        std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
+        for (QAction* a : menu->actions())
+            if (a->text().contains(what) && a->isEnabled()) return a->trigger(), true;
+        return false;
+    };
+    QApplication::clipboard()->clear();
+    ASSERT_TRUE(run(box(0), "Copy"));
+    EXPECT_EQ(QApplication::clipboard()->text(), "40");
+    type(1, "");
+    ASSERT_TRUE(run(box(1), "Paste"));
+    EXPECT_EQ(box(1)->text(), "40");
+    EXPECT_EQ(session.form1().txtAmount[1].text, "40");
+}
+
+TEST_F(Form1View, EveryCommandIsEnabled) {
+    for (const char* name : {"mnuHelpItem", "mnuNew", "mnuOpen", "mnuSave", "mnuChecks", "mnuPrintSheetItem", "mnuPrintItem",
                              "mnuClearIitem", "mnuExitItem", "mnuVac", "mnuOtItem", "mnuYear", "mnuHeader",
                              "mnuTaxInfoItem", "mnuState", "mnuCity", "mnuNonCity", "mnuAboutItem"}) {
         SCOPED_TRACE(name);
@@ -390,6 +458,12 @@ TEST_F(Form1View, CommandsShowTheirWindowsWithoutBlocking) {
         run();
         EXPECT_EQ(c.shown(), 1u) << c.window;
         EXPECT_TRUE(person.messages.empty());
+        // A window of its own, which the main window may cover: no parent, so not kept above it.
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != window.get() && w->isVisible()) {
+                EXPECT_EQ(w->parentWidget(), nullptr) << c.window;
+                EXPECT_FALSE(w->isModal()) << c.window;
+            }
         run();
         EXPECT_EQ(c.shown(), 1u) << c.window << " again";
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -411,6 +485,31 @@ TEST_F(Form1View, CommandsShowTheirModalWindows) {
                                                }));
     EXPECT_EQ(week->text(), "1/12/2007");  // the picker's date, shown at once
     EXPECT_TRUE(person.messages.empty());
+}
+
+// A save says in the status line what it saved and where.
+TEST_F(Form1View, SavesSayWhatTheySavedAndWhere) {
+    const QString where = QString::fromStdString(folder.path.lexically_normal().string());
+    auto* status = window->findChild<QStatusBar*>();
+    ASSERT_NE(status, nullptr);
+    EXPECT_TRUE(status->currentMessage().isEmpty());
+    type(0, "40");
+    widget<QAbstractButton>("cmdSavePrev")->click();
+    EXPECT_TRUE(status->currentMessage().startsWith("Saved the pay period of 1/5/2007 in " + where + "/"))
+        << status->currentMessage().toStdString();
+    EXPECT_TRUE(status->currentMessage().endsWith(".prv")) << status->currentMessage().toStdString();
+
+    window->menuAction("mnuHeader")->trigger();
+    auto headers = openWindows<orvane::ui::DialogHeader>();
+    ASSERT_EQ(headers.size(), 1u);
+    press(*headers[0], "OK");
+    EXPECT_EQ(status->currentMessage(), "Saved the company header in " + where + "/Header.sav");
+
+    person.prompts = {std::string("Smith")};
+    window->menuAction("mnuNew")->trigger();
+    EXPECT_TRUE(answersModal<orvane::ui::frmSaveUser>([&] { window->menuAction("mnuSave")->trigger(); },
+                                                      [](orvane::ui::frmSaveUser& w) { press(w, "&Save"); }));
+    EXPECT_EQ(status->currentMessage(), "Saved the user Smith in " + where);
 }
 
 TEST_F(Form1View, NewUserShowsItsNameInTheCaption) {
@@ -452,11 +551,13 @@ TEST_F(Form1View, OvertimeWindowShowsTheMainWindowsOvertimeAndWeek) {
     EXPECT_TRUE(labels.contains("1/5/2007")) << labels.join('|').toStdString();
 }
 
-TEST_F(Form1View, CtrlVPastesInABoxAndElsewhereOpensTheLeaveWindow) {
+TEST_F(Form1View, CtrlVOpensTheLeaveWindowFromABoxAndElsewhere) {
     QApplication::clipboard()->setText("12");
     type(0, "");
     QTest::keyClick(box(0), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(box(0)->text(), "12");
+    EXPECT_EQ(box(0)->text(), "");  // nothing pasted
+    EXPECT_EQ(openWindows<orvane::ui::DialogVac>().size(), 1u);
+    for (auto* w : openWindows<orvane::ui::DialogVac>()) w->close();
     EXPECT_TRUE(openWindows<orvane::ui::DialogVac>().empty());
 
     widget<QRadioButton>("opt1x")->setFocus();

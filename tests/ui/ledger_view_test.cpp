@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -29,7 +31,12 @@ protected:
         main->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
     }
-    orvane::ui::MDIForm1* ledger() { return main->findChild<orvane::ui::MDIForm1*>("MDIForm1"); }
+    // The ledger is a window of its own, not a child of the main window.
+    orvane::ui::MDIForm1* ledger() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* ytd = dynamic_cast<orvane::ui::MDIForm1*>(w)) return ytd;
+        return nullptr;
+    }
     template <class T>
     T* in(QWidget* w, const QString& name) {
         T* found = w->findChild<T*>(name);
@@ -54,7 +61,7 @@ TEST_F(LedgerView, YearToDateOpensPastesAndClosesThroughItsCommand) {
     EXPECT_EQ(w->windowTitle(), "Year To Date");
 
     // A left click on week 1 pastes the results; the gross column shows 300.00.
-    QTest::mouseClick(in<QLabel>(w, "Label2_0"), Qt::LeftButton);
+    QTest::mouseClick(in<QAbstractButton>(w, "Label2_0"), Qt::LeftButton);
     auto* gross = in<QLineEdit>(w, QString("cell_0_%1").arg(orvane::frmYear::Gross));
     EXPECT_EQ(gross->text(), "300.00");
     EXPECT_EQ(in<QLineEdit>(w, "total_13")->text(), "300.00");  // "Gross" total
@@ -78,6 +85,82 @@ TEST_F(LedgerView, YearToDateOpensPastesAndClosesThroughItsCommand) {
     EXPECT_EQ(ledger(), nullptr);
     EXPECT_FALSE(session.hasYtdWindow());
     EXPECT_FALSE(std::filesystem::exists(dir.path / ".yrw"));
+}
+
+bool insideScrollArea(QWidget* w) {
+    for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+        if (qobject_cast<QScrollArea*>(p) && p->findChild<QWidget*>("cell_0_0")) return true;
+    return false;
+}
+
+TEST_F(LedgerView, TheGridReadsLikeATable) {
+    main->findChild<QAction*>("mnuYear")->trigger();
+    orvane::ui::MDIForm1* w = ledger();
+    ASSERT_NE(w, nullptr);
+    w->resize(1000, 600);
+    QCoreApplication::processEvents();
+
+    // The week numbers, the only click targets, look and feel like buttons.
+    auto* week = in<QAbstractButton>(w, "Label2_3");
+    EXPECT_EQ(week->text(), "4");
+    EXPECT_EQ(week->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_FALSE(week->toolTip().isEmpty());
+
+    // Amounts stand right-aligned; a shown amount keeps its decimal point under the others'.
+    auto* fed = in<QLabel>(w, QString("cell_0_%1").arg(orvane::frmYear::Fed));
+    EXPECT_TRUE(fed->alignment() & Qt::AlignRight);
+    EXPECT_TRUE(in<QLineEdit>(w, QString("cell_0_%1").arg(orvane::frmYear::Net))->alignment() & Qt::AlignRight);
+    session.ytdWindow().grid.cell(0, orvane::frmYear::Fed) = "30.1";
+    session.ytdWindow().grid.cell(1, orvane::frmYear::Fed) = "5";
+    session.ytdWindow().grid.cell(2, orvane::frmYear::Fed) = "112.25";
+    w->refresh();
+    QCoreApplication::processEvents();
+    std::vector<int> points;
+    for (int row = 0; row < 3; ++row) {
+        auto* cell = in<QLabel>(w, QString("cell_%1_%2").arg(row).arg(orvane::frmYear::Fed));
+        const QString text = cell->text();
+        const QFontMetrics m(cell->font());
+        const qsizetype dot = text.indexOf('.');
+        // From the right edge: the width from the point on (or, without one, of the padding).
+        points.push_back(m.horizontalAdvance(text.mid(dot < 0 ? text.size() - 3 : dot)));
+        EXPECT_EQ(text.trimmed().remove(QChar(0x2007)).remove(QChar(0x2008)),
+                  QString::fromStdString(session.ytdWindow().grid.cell(row, orvane::frmYear::Fed)));
+    }
+    EXPECT_EQ(points[0], points[2]);
+    EXPECT_EQ(points[1], points[2]);
+
+    // The instruction line and "&Close" are outside the scrolled grid, in sight.
+    for (const char* name : {"Label14_0", "cmdBack"}) {
+        SCOPED_TRACE(name);
+        QWidget* shown = in<QWidget>(w, name);
+        EXPECT_TRUE(shown->isVisible());
+        EXPECT_FALSE(insideScrollArea(shown));
+        EXPECT_TRUE(w->rect().contains(QRect(shown->mapTo(w, QPoint(0, 0)), shown->size())));
+    }
+
+    // Each total stands under its column.
+    const std::pair<int, int> under[] = {{0, orvane::frmYear::Fed}, {5, orvane::frmYear::Muni},
+                                         {11, orvane::frmYear::OT}, {12, orvane::frmYear::Net},
+                                         {13, orvane::frmYear::Gross}, {17, orvane::frmYear::Tips}};
+    QScrollArea* grid = nullptr;
+    for (auto* area : w->findChildren<QScrollArea*>())
+        if (area->findChild<QWidget*>("cell_0_0")) grid = area;
+    ASSERT_NE(grid, nullptr);
+    for (const char* scrolled : {"at the left", "scrolled to the right"}) {
+        SCOPED_TRACE(scrolled);
+        if (std::string(scrolled) != "at the left") {
+            ASSERT_GT(grid->horizontalScrollBar()->maximum(), 0);  // the window is narrower than the grid
+            grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum());
+            QCoreApplication::processEvents();
+        }
+        for (auto [total, column] : under) {
+            SCOPED_TRACE(total);
+            QWidget* box = in<QWidget>(w, QString("total_%1").arg(total));
+            QWidget* cell = in<QWidget>(w, QString("cell_0_%1").arg(column));
+            EXPECT_EQ(box->mapTo(w, QPoint(0, 0)).x(), cell->mapTo(w, QPoint(0, 0)).x());
+            EXPECT_EQ(box->width(), cell->width());
+        }
+    }
 }
 
 TEST_F(LedgerView, ACalculationClosesTheOpenLedger) {

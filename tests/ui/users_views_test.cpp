@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -53,11 +54,12 @@ TEST(UsersViews, UserInfoKeyFilterKplanAndSave) {
     EXPECT_EQ(rate->text(), "12.5");
     EXPECT_EQ(p.session.taxInfo().txtHourRate.text, "12.5");
 
-    QCheckBox *per = nullptr, *fix = nullptr;
-    auto checks = view.findChildren<QCheckBox*>();
-    for (auto* c : checks)
-        if (c->text().isEmpty()) (per ? fix : per) = c;
+    // The K plan boxes say what they mean: a percentage or dollars.
+    auto* per = view.findChild<QCheckBox*>("ckKpPer");
+    auto* fix = view.findChild<QCheckBox*>("ckKpFix");
     ASSERT_TRUE(per && fix);
+    EXPECT_EQ(per->text(), "%");
+    EXPECT_EQ(fix->text(), "$");
     EXPECT_TRUE(per->isChecked());
     fix->click();
     EXPECT_FALSE(per->isChecked());
@@ -130,6 +132,15 @@ TEST(UsersViews, HeaderWindowShowsPlaceholdersAndWrites) {
     auto edits = view->findChildren<QLineEdit*>();
     ASSERT_EQ(edits.size(), 4);
     EXPECT_EQ(edits[0]->text(), "Company");
+    // Each box says what it is for, beside it and inside it while empty; that text is not stored.
+    const char* purposes[4] = {"Company name", "Address", "Zip code", "ID number"};
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(edits[i]->placeholderText(), purposes[i]);
+        auto* caption = view->findChild<QLabel*>(QString("lbHeader(%1)").arg(i));
+        ASSERT_NE(caption, nullptr);
+        EXPECT_EQ(caption->text(), QString(purposes[i]) + ':');
+    }
     edits[0]->selectAll();
     QTest::keyClicks(edits[0], "Acme");
     button(*view, "OK")->click();

@@ -1,0 +1,58 @@
+#include "ui/window_fit.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+
+namespace orvane::ui {
+
+namespace {
+
+class FittingScrollArea : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        if (!widget()) return QScrollArea::sizeHint();
+        const int frame = 2 * frameWidth();
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        return widget()->sizeHint() + QSize(frame + bar, frame + bar);
+    }
+};
+
+}  // namespace
+
+QScrollArea* scrollingArea(QWidget* content) {
+    auto* area = new FittingScrollArea;
+    area->setWidget(content);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    return area;
+}
+
+void fitOnScreen(QWidget* window, QSize wanted) {
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    // The window frame and title bar take some of the room.
+    const QSize frame(16, 48);
+    if (!wanted.isValid()) wanted = window->sizeHint();
+    const QSize size = wanted.expandedTo(window->minimumSizeHint()).boundedTo(room.size() - frame);
+    window->resize(size);
+    QRect placed = window->frameGeometry();
+    if (!room.contains(placed)) {
+        placed.moveLeft(qBound(room.left(), placed.left(), qMax(room.left(), room.right() - placed.width())));
+        placed.moveTop(qBound(room.top(), placed.top(), qMax(room.top(), room.bottom() - placed.height())));
+        window->move(placed.topLeft());
+    }
+}
+
+void makeIndependent(QWidget* window) {
+    const Qt::WindowFlags flags = window->windowFlags();
+    window->setParent(nullptr);
+    window->setWindowFlags(flags | Qt::Window);
+}
+
+}  // namespace orvane::ui
