@@ -25,7 +25,7 @@ DatePickerView::DatePickerView(Session& session, DatePickerWindow& model, QWidge
     m_date->setDateRange(toQDate(model.DTPicker1.minDate), toQDate(model.DTPicker1.maxDate));
     m_date->setDate(toQDate(model.DTPicker1.value));
     layout->addWidget(m_date);
-    auto* bind = new FormBinder<DatePickerWindow>(this, [this] { return m_model; });
+    auto* bind = new FormBinder<DatePickerWindow>(this, [this] { return m_model.get(); });
     auto* ok = new QPushButton;
     ok->setDefault(true);
     bind->button(ok, "Command1", bind->of(&DatePickerWindow::Command1), {});

@@ -14,6 +14,7 @@
 #include "app/session.h"
 #include "print/check_layout.h"
 #include "print/pay_stub.h"
+#include "support/open_windows.h"
 #include "support/scripted_person.h"
 #include "support/temp_folder.h"
 #include "ui/dlg_print_set.h"
@@ -154,7 +155,7 @@ TEST(PreviewCommands, EveryPrintoutPreviewsBesideItsPrintCommand) {
 
     // The ledger: its Print menu holds "&Print" and "Print Pre&view...".
     window.menuAction("mnuYear")->trigger();
-    auto* ledger = window.findChild<ui::MDIForm1*>("MDIForm1");
+    auto* ledger = test::visibleWindow<ui::MDIForm1>();
     ASSERT_NE(ledger, nullptr);
     ledger->findChild<QAction*>("mnuPrintPreview")->trigger();
     ASSERT_EQ(person.previews.size(), 2u);
@@ -165,7 +166,7 @@ TEST(PreviewCommands, EveryPrintoutPreviewsBesideItsPrintCommand) {
 
     // The check: "Pre&view" in the offset window, with the offsets typed there.
     window.menuAction("mnuChecks")->trigger();
-    auto* checks = window.findChild<ui::frmChecks*>();
+    auto* checks = test::visibleWindow<ui::frmChecks>();
     ASSERT_NE(checks, nullptr);
     checks->findChild<QAction*>("mnuPrintCheck")->trigger();
     auto* offsets = checks->findChild<ui::dlgPrintSet*>();
@@ -243,11 +244,7 @@ protected:
     }
     template <class T>
     T* openWindow() {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* t = dynamic_cast<T*>(w); t && t->isVisible()) return t;
-        for (QWidget* w : QApplication::allWidgets())
-            if (auto* t = dynamic_cast<T*>(w); t && t->isVisible()) return t;
-        return nullptr;
+        return test::visibleWindow<T>();
     }
 };
 
