@@ -81,6 +81,7 @@ void Session::Update() {
 
 bool Session::SaveAnnual() {
     AddAnnual();
+    if (!userFilesWritable(userFiles(), "Year To Date")) return false;
     const bool weekly = ledgerWeekly();
     const auto path = ledgerFilePath(folder, UserName, weekly);
     std::string refusal;

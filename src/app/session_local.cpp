@@ -81,8 +81,10 @@ bool Session::LoadCity() {
 bool Session::SaveCity() {
     const CityTaxSettings& settings = citySettings();
     if (!local().cityFilled) return false;  // never write a table that was not filled
-    if (!writeCityFile(userFile(".cti"), settings)) {
-        m_person.tell(failedWriteMessage(), "City (Local) Tax Tables", MessageIcon::None);
+    if (!userFilesWritable(userFiles(), "City (Local) Tax Tables")) return false;
+    std::string failure;
+    if (!writeCityFile(userFile(".cti"), settings, &failure)) {
+        m_person.tell(failedWriteMessage(failure), "City (Local) Tax Tables", MessageIcon::None);
         return false;
     }
     return true;
@@ -190,8 +192,10 @@ bool Session::LoadNonCity() {
 bool Session::SaveNonCity() {
     const NonCityTaxSettings& settings = nonCitySettings();
     if (!local().nonCityFilled) return false;
-    if (!writeNonCityFile(userFile(".nci"), settings)) {
-        m_person.tell(failedWriteMessage(), "NON City Resident", MessageIcon::None);
+    if (!userFilesWritable(userFiles(), "NON City Resident")) return false;
+    std::string failure;
+    if (!writeNonCityFile(userFile(".nci"), settings, &failure)) {
+        m_person.tell(failedWriteMessage(failure), "NON City Resident", MessageIcon::None);
         return false;
     }
     return true;
@@ -260,8 +264,9 @@ bool Session::SaveVac() {
         m_person.tell({*bytes.refusal, "Nothing was saved."}, d.Caption, MessageIcon::Exclamation);
         return false;
     }
-    if (writeFileAtomically(userFile(".hol"), bytes.bytes)) {
-        m_person.tell(failedWriteMessage(), d.Caption, MessageIcon::None);
+    if (!userFilesWritable(userFiles(), d.Caption)) return false;
+    if (auto failure = writeFileAtomically(userFile(".hol"), bytes.bytes)) {
+        m_person.tell(failedWriteMessage(*failure), d.Caption, MessageIcon::None);
         return false;
     }
     return true;

@@ -8,6 +8,7 @@
 #include "app/entry_quote.h"
 #include "app/session.h"
 #include "core/file_io.h"
+#include "core/file_set_save.h"
 #include "core/text_encoding.h"
 #include "users/pay_period_file.h"
 
@@ -209,7 +210,7 @@ bool Session::writeUserFileSet(const UserFileSet& set) {
     // Every file is built before the first is written, so a refused text writes nothing.
     std::vector<PendingFile> files;
     // Saving writes the profile and overtime files, the leave balances, then the state, city and
-    // non-city files: a write that fails stops there, and what came before it stays written.
+    // non-city files, all of them or none.
     auto parts = userFileParts();
     const auto rank = [](const UserFilesPart& part) {
         static const char* const kOrder[] = {"profile", "leave", "state", "city", "non-city"};
@@ -228,12 +229,11 @@ bool Session::writeUserFileSet(const UserFileSet& set) {
         }
         for (auto& file : std::get<std::vector<PendingFile>>(built)) files.push_back(std::move(file));
     }
-    for (const auto& file : files) {
-        if (auto failure = writeFileIfChanged(file.path, file.bytes)) {
-            ++problemsReported;
-            m_person.tell({*failure}, "Save User", MessageIcon::Critical);
-            return false;
-        }
+    if (!userFilesWritable(set, "Save User")) return false;
+    if (auto failure = writeFileSetAtomically(set.folder, files)) {
+        ++problemsReported;
+        m_person.tell({*failure}, "Save User", MessageIcon::Critical);
+        return false;
     }
     return true;
 }
@@ -277,7 +277,8 @@ void Session::closeSaveUserWindow() {
 }
 
 void Session::saveUserAfterCalculation() {
-    if (!saveAfterCalculation) return;
+    // A user open read-only was told so once; its calculations just leave the files alone.
+    if (!saveAfterCalculation || lockedBy) return;
     saveUserWindow();
     if (!cmdSaveUser_Click()) closeSaveUserWindow();
 }
@@ -306,6 +307,7 @@ void Session::mnuNew_Click() {
         return;
     }
     UserName = name;
+    lockUser();
     showUser();
     for (auto& part : userFileParts())
         if (part.reset) part.reset();
@@ -326,6 +328,7 @@ bool Session::OpenFile(const std::filesystem::path& chosen) {
     const auto full = inFolder(folder, chosen);
     const auto newFolder = full.parent_path();
     const std::string name = withoutLastFourCharacters(full.filename().string());
+    recoverFolder(newFolder);
     // Every file of the user is read and checked before anything changes.
     const UserFileSet set{newFolder, name};
     auto parts = userFileParts();
@@ -341,6 +344,7 @@ bool Session::OpenFile(const std::filesystem::path& chosen) {
     discardWindow("frmTaxInfo");
     folder = newFolder;
     UserName = name;
+    lockUser();
     for (auto& part : parts)
         if (part.commit) part.commit();
     LoadFedTables();

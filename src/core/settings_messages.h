@@ -14,4 +14,12 @@ inline std::vector<std::string> corruptedFileMessage(const std::string& fileName
 // "Check your numbers" / "No blanks" / "Only numbers"
 inline std::vector<std::string> failedWriteMessage() { return {"Check your numbers", "No blanks", "Only numbers"}; }
 
+// The same three lines, then the sentence naming the file and the system's reason when the
+// failure came from the write itself.
+inline std::vector<std::string> failedWriteMessage(const std::string& failure) {
+    auto lines = failedWriteMessage();
+    if (!failure.empty()) lines.push_back(failure);
+    return lines;
+}
+
 }  // namespace orvane
