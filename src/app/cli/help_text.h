@@ -44,6 +44,7 @@ constexpr const char* kHelpDetails =
     "  1  an entry was refused (the message says which)\n"
     "  2  bad arguments: unknown option, missing value, no such folder or user\n"
     "  3  the calculation ran but something failed: a save, a damaged or missing file,\n"
-    "     the federal tables (each also a \"message:\" line on standard error)\n";
+    "     the federal tables, a user open in another program (each also a \"message:\"\n"
+    "     line on standard error)\n";
 
 }  // namespace orvane::cli
