@@ -18,6 +18,7 @@ std::string filesOf(const UserFileSet& set) {
 
 void Session::recoverFolder(const std::filesystem::path& where) {
     const SaveRecovery recovery = recoverInterruptedSaves(where);
+    removeStaleLockFiles(where);
     if (recovery.problems.empty()) return;
     ++problemsReported;
     m_person.tell(recovery.problems, "Orvane", MessageIcon::Critical);

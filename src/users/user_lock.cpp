@@ -46,6 +46,24 @@ std::filesystem::path userLockFile(const std::filesystem::path& folder, const st
     return folder / (userName + ".lock");
 }
 
+int removeStaleLockFiles(const std::filesystem::path& folder) {
+    int removed = 0;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (it->path().extension() != ".lock" && it->path().filename() != ".lock") continue;
+        const int fd = ::open(it->path().c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (fd < 0) continue;
+        struct stat st{};
+        // Removed while locked by us, as a holder removes its own: a taker that opened it
+        // meanwhile finds it gone and makes a new one.
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            ::unlink(it->path().c_str()) == 0)
+            ++removed;
+        ::close(fd);
+    }
+    return removed;
+}
+
 UserLock::UserLock(UserLock&& other) noexcept
     : m_fd(std::exchange(other.m_fd, -1)), m_file(std::move(other.m_file)) {}
 

@@ -36,4 +36,8 @@ private:
 // The lock file of a user's files: the user name followed by ".lock".
 std::filesystem::path userLockFile(const std::filesystem::path& folder, const std::string& userName);
 
+// Removes the lock files of the folder that no program holds (left by a program that was killed);
+// how many.
+int removeStaleLockFiles(const std::filesystem::path& folder);
+
 }  // namespace orvane

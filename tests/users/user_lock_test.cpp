@@ -36,3 +36,16 @@ TEST(UserLock, StaleLockFileIsTakenOver) {
     ASSERT_FALSE(lock.take(file));
     EXPECT_EQ(readWholeFile(file).value_or("").rfind(std::to_string(::getpid()) + " ", 0), 0u);
 }
+
+// Left-over lock files go at the next start; a held one stays.
+TEST(UserLock, StaleLockFilesAreRemoved) {
+    test::TempFolder folder(false);
+    UserLock held;
+    ASSERT_FALSE(held.take(userLockFile(folder.path, "Kay")));
+    for (const char* user : {"", "Ann"})
+        ASSERT_FALSE(writeFileAtomically(userLockFile(folder.path, user), "999999 elsewhere 2026-01-01T00:00:00Z\n"));
+    EXPECT_EQ(removeStaleLockFiles(folder.path), 2);
+    EXPECT_TRUE(std::filesystem::exists(userLockFile(folder.path, "Kay")));
+    EXPECT_FALSE(std::filesystem::exists(userLockFile(folder.path, "")));
+    EXPECT_FALSE(std::filesystem::exists(userLockFile(folder.path, "Ann")));
+}
