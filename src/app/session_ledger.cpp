@@ -53,7 +53,7 @@ bool Session::LoadAnnual() {
             ytd = read->totals;
         } else {
             ++problemsReported;
-            m_person.tell(corruptedFileMessage(path.filename().string()), "Year To Date", MessageIcon::Critical);
+            m_person.tell(damagedFileMessage(path), "Year To Date", MessageIcon::Critical);
             ok = false;
         }
     }

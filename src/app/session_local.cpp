@@ -39,7 +39,7 @@ bool Session::createDialogCity(const CityTaxSettings* given) {
     else read = readCityFile(userFile(".cti"), l.city);
     if (read == ReadOutcome::Damaged) {
         ++problemsReported;
-        m_person.tell(corruptedFileMessage(UserName + ".cti"), d.Caption, MessageIcon::None);
+        m_person.tell(damagedFileMessage(userFile(".cti")), d.Caption, MessageIcon::None);
     }
     // A damaged file leaves the settings as they were: shown again, they are what is taken
     // back. Settings never filled in the run are completed from the built-in tables instead.
@@ -152,7 +152,7 @@ bool Session::createDialogNonCity(const NonCityTaxSettings* given) {
     else read = readNonCityFile(userFile(".nci"), l.nonCity);
     if (read == ReadOutcome::Damaged) {
         ++problemsReported;
-        m_person.tell(corruptedFileMessage(UserName + ".nci"), d.Caption, MessageIcon::None);
+        m_person.tell(damagedFileMessage(userFile(".nci")), d.Caption, MessageIcon::None);
     }
     if (read == ReadOutcome::Read || (read == ReadOutcome::Damaged && l.nonCityFilled)) d.showSettings();
     d.ChkFor();
@@ -230,7 +230,7 @@ bool Session::createDialogVac(const LeaveBalances* held) {
     const ReadOutcome read = readLeaveFile(userFile(".hol"), d.record);
     if (read == ReadOutcome::Damaged) {
         ++problemsReported;
-        m_person.tell(corruptedFileMessage(UserName + ".hol"), d.Caption, MessageIcon::None);
+        m_person.tell(damagedFileMessage(userFile(".hol")), d.Caption, MessageIcon::None);
     }
     d.showRecord();
     d.finishLoad();

@@ -336,7 +336,7 @@ bool Session::OpenFile(const std::filesystem::path& chosen) {
         if (!part.read) continue;
         if (auto damaged = part.read(set)) {
             ++problemsReported;
-            m_person.tell(corruptedFileMessage(*damaged), "Open", MessageIcon::Critical);
+            m_person.tell(damagedFileMessage(newFolder / *damaged), "Open", MessageIcon::Critical);
             return false;
         }
     }
@@ -358,7 +358,7 @@ bool Session::LoadUser() {
     auto read = readProfileFiles(currentProfileFiles(), folder, UserName);
     if (auto* damaged = std::get_if<std::string>(&read)) {
         ++problemsReported;
-        m_person.tell(corruptedFileMessage(*damaged), "Orvane", MessageIcon::Critical);
+        m_person.tell(damagedFileMessage(folder / *damaged), "Orvane", MessageIcon::Critical);
         return false;
     }
     setProfileFiles(std::get<ProfileFiles>(std::move(read)));
@@ -498,10 +498,14 @@ bool Session::cmdPeriod_Click() {
         auto entries = readPayPeriodFile(*bytes);
         if (!entries) {
             ++problemsReported;
-            m_person.tell(corruptedFileMessage(fileName), "Get Pay Period", MessageIcon::Critical);
+            m_person.tell(damagedFileMessage(full), "Get Pay Period", MessageIcon::Critical);
             return false;
         }
         for (int i = 0; i < 8; ++i) form1().txtAmount[i].text = shortestText((*entries)[i]);
+    } else if (FileExist(full)) {
+        ++problemsReported;
+        m_person.tell(damagedFileMessage(full), "Get Pay Period", MessageIcon::Critical);
+        return false;
     }
     setWeekText(weekFromPayPeriodFileName(fileName));
     return Calcu_late();
@@ -516,7 +520,7 @@ void Session::LoadHeader() {
     auto read = bytes ? readHeaderFile(*bytes) : std::nullopt;
     if (!read) {
         ++problemsReported;
-        m_person.tell(corruptedFileMessage(kHeaderFileName), "Print Out Heading", MessageIcon::Critical);
+        m_person.tell(damagedFileMessage(path), "Print Out Heading", MessageIcon::Critical);
         return;
     }
     header = std::move(*read);

@@ -11,11 +11,14 @@
 
 namespace orvane {
 
+namespace {
+// No data file comes near this; a larger one is not a file of this program.
+constexpr std::uintmax_t kLargestFile = 16u << 20;
+}  // namespace
+
 std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-    // No data file comes near this; a larger one is not a file of this program.
-    constexpr std::uintmax_t kLargestFile = 16u << 20;
     if (std::filesystem::file_size(path, ec) > kLargestFile || ec) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
@@ -43,6 +46,28 @@ bool FileExist(const std::filesystem::path& path) {
     struct stat st{};
     if (::stat(path.c_str(), &st) == 0) return true;
     return errno != ENOENT && errno != ENOTDIR;
+}
+
+std::optional<std::string> unreadableFileReason(const std::filesystem::path& path) {
+    const auto because = [&](const std::string& reason) {
+        return std::optional<std::string>("Could not read the file " + path.string() + ": " + reason + ".");
+    };
+    struct stat st{};
+    if (::stat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
+        return because(std::strerror(errno));
+    }
+    if (S_ISDIR(st.st_mode)) return because(std::strerror(EISDIR));
+    if (!S_ISREG(st.st_mode)) return because("it is not a plain file");
+    if (static_cast<std::uintmax_t>(st.st_size) > kLargestFile) return because("it is larger than 16 MB");
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return because(std::strerror(errno));
+    char byte;
+    const bool readable = ::read(fd, &byte, 1) >= 0;
+    const int error = errno;
+    ::close(fd);
+    if (!readable) return because(std::strerror(error));
+    return std::nullopt;
 }
 
 namespace {

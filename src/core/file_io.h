@@ -48,6 +48,11 @@ void syncFolder(const std::filesystem::path& folder);
 // made it, or nothing when the name is not one of these.
 std::optional<long> temporaryFileOwner(const std::string& fileName);
 
+// Why a file that is there cannot be read, as "Could not read the file PATH: REASON.": a folder or
+// another non-file in its place, more than 16 MB, or the system's reason for refusing to open it.
+// Nothing when it is not there or can be read.
+std::optional<std::string> unreadableFileReason(const std::filesystem::path& path);
+
 // True unless the file is simply not there: one that exists but cannot be read is there, and its
 // reader then reports it.
 bool FileExist(const std::filesystem::path& path);

@@ -1,14 +1,24 @@
 #pragma once
 // The two messages every settings file shares: a damaged file on reading, a failed write.
 
+#include <filesystem>
 #include <string>
 #include <vector>
+
+#include "core/file_io.h"
 
 namespace orvane {
 
 // "You have corupted a file." / "Find file," / the file name / "and delete it."
 inline std::vector<std::string> corruptedFileMessage(const std::string& fileName) {
     return {"You have corupted a file.", "Find file,", fileName, "and delete it."};
+}
+
+// The same for a file of the folder, with the system's reason when it is there but cannot be read.
+inline std::vector<std::string> damagedFileMessage(const std::filesystem::path& file) {
+    auto lines = corruptedFileMessage(file.filename().string());
+    if (auto reason = unreadableFileReason(file)) lines.push_back(*reason);
+    return lines;
 }
 
 // "Check your numbers" / "No blanks" / "Only numbers"

@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -19,6 +20,9 @@
 
 #include "app/session.h"
 #include "core/file_io.h"
+#include "local/dialog_city.h"
+#include "local/dialog_non_city.h"
+#include "users/dialog_vac.h"
 #include "support/scripted_person.h"
 #include "support/temp_folder.h"
 
@@ -126,6 +130,41 @@ TEST(SaveAndLock, OrvaneCalcOnAHeldUserExitsWithThree) {
     EXPECT_EQ(runCalc({"--folder", folder.path.string(), "--user", "Kay", "41"}, &err), 0) << err;
 }
 
+// A settings window whose file cannot be written keeps its three lines and adds the file and the
+// system's reason.
+TEST(SaveAndLock, SettingsWindowsNameTheFileTheyCouldNotWrite) {
+    struct Case {
+        const char* extension;
+        std::function<bool(Session&)> ok;
+    };
+    const Case cases[] = {
+        {".cti", [](Session& s) { return s.DialogCity_OKButton_Click(); }},
+        {".nci", [](Session& s) { return s.DialogNonCity_OKButton_Click(); }},
+        {".hol", [](Session& s) { return s.DialogVac_OKButton_Click(); }},
+        {".sta", [](Session& s) { return s.DialogState_OKButton_Click(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.extension);
+        test::TempFolder folder;
+        Program p(folder.path);
+        p.session.UserName = "Kay";
+        if (std::string(c.extension) == ".cti") p.session.dialogCity();
+        if (std::string(c.extension) == ".nci") p.session.dialogNonCity();
+        if (std::string(c.extension) == ".hol") p.session.dialogVac();
+        if (std::string(c.extension) == ".sta") p.session.mnuStateTax_Click();
+        const auto file = folder.path / ("Kay" + std::string(c.extension));
+        fs::create_directory(file);
+        p.person.messages.clear();
+        EXPECT_FALSE(c.ok(p.session));
+        ASSERT_FALSE(p.person.messages.empty());
+        const auto& lines = p.person.messages.back().lines;
+        ASSERT_EQ(lines.size(), 4u);
+        EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 3),
+                  (std::vector<std::string>{"Check your numbers", "No blanks", "Only numbers"}));
+        EXPECT_EQ(lines[3], "Could not write the file " + file.string() + ": Is a directory.");
+    }
+}
+
 // Runs killed at random moments of their save: after the next start every file of the set is the
 // old one or every file the new one, none is damaged, and nothing else is left in the folder.
 TEST(SaveAndLock, KilledSavesLeaveAWholeSet) {
@@ -157,7 +196,7 @@ TEST(SaveAndLock, KilledSavesLeaveAWholeSet) {
         for (const auto& [name, bytes] : saved)
             if (name != "Federal.dtt") ASSERT_FALSE(writeFileAtomically(folder.path / name, bytes + "1\r\n"));
     };
-    // The kills fall anywhere in a whole run, as long as one takes here.
+    // The kills start out anywhere in a whole run, as long as one takes here.
     mark();
     const auto began = std::chrono::steady_clock::now();
     int status = 0;
@@ -167,6 +206,9 @@ TEST(SaveAndLock, KilledSavesLeaveAWholeSet) {
     ASSERT_EQ(contents(folder.path), saved);
 
     std::mt19937 random(20261210);
+    // The kills walk towards the moment of the save: later after a kill that left the old set,
+    // earlier after one that came too late, so a loaded machine still has its kills inside saves.
+    double around = static_cast<double>(runTime.count());
     int oldSets = 0, newSets = 0;
     for (int run = 0; run < 40; ++run) {
         SCOPED_TRACE("run " + std::to_string(run));
@@ -174,14 +216,19 @@ TEST(SaveAndLock, KilledSavesLeaveAWholeSet) {
         const auto marked = contents(folder.path);
         const pid_t child = start();
         ASSERT_GE(child, 0);
-        ::usleep(std::uniform_int_distribution<useconds_t>(0, static_cast<useconds_t>(runTime.count()))(random));
+        ::usleep(std::uniform_int_distribution<useconds_t>(0, static_cast<useconds_t>(2 * around))(random));
         ::kill(child, SIGKILL);
         ::waitpid(child, &status, 0);
         // The next start, which saves nothing of its own.
         ASSERT_EQ(runCalc({"--folder", folder.path.string(), "--no-save", "40"}), 0);
         const auto after = contents(folder.path);
-        if (after == marked) ++oldSets;
-        else if (after == saved) ++newSets;
+        if (after == marked) {
+            ++oldSets;
+            around *= 1.15;
+        } else if (after == saved) {
+            ++newSets;
+            around *= 0.85;
+        }
         else {
             std::string names;
             for (const auto& [name, bytes] : after)
