@@ -30,9 +30,11 @@ void Session::lockUser() {
     if (!saveAfterCalculation) return;
     const UserFileSet set = userFiles();
     if (m_userLock.held() && sameSet(set, m_lockedSet)) return;
+    // The same user opened again while another program has it: told once.
+    const bool told = lockedBy && sameSet(set, m_lockedSet);
     m_lockedSet = set;
     lockedBy = m_userLock.take(userLockFile(set.folder, set.userName));
-    if (!lockedBy) return;
+    if (!lockedBy || told) return;
     ++problemsReported;
     m_person.tell({filesOf(set) + " are open in another program (" + *lockedBy + ").",
                    "They are open here read-only: nothing is saved over them."},
