@@ -1,6 +1,8 @@
 #include "core/file_set_save.h"
 
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -93,8 +95,22 @@ std::optional<std::string> writeFileSetAtomically(const std::filesystem::path& f
     // A single file is whole by its rename alone.
     const auto journal = folder / saveJournalName();
     const bool journaled = staged.size() > 1;
+    int journalLock = -1;
     if (journaled) {
-        if (auto failure = writeFileAtomically(journal, journalBytes(staged))) {
+        // Locked (flock) before it is in place and until it is removed, so a start elsewhere
+        // leaves a save in progress alone, whatever process now has the id in its name.
+        auto one = stageFile(journal, journalBytes(staged));
+        std::optional<std::string> failure;
+        if (auto* why = std::get_if<std::string>(&one)) failure = *why;
+        else {
+            const auto& file = std::get<StagedFile>(one);
+            journalLock = ::open(file.temp.c_str(), O_RDONLY | O_CLOEXEC);
+            if (journalLock >= 0) ::flock(journalLock, LOCK_EX);
+            failure = commitStagedFile(file);
+            if (!failure) syncFolder(folder);
+        }
+        if (failure) {
+            if (journalLock >= 0) ::close(journalLock);
             removeStaged(staged);
             return failure;
         }
@@ -107,6 +123,7 @@ std::optional<std::string> writeFileSetAtomically(const std::filesystem::path& f
     if (journaled) {
         ::unlink(journal.c_str());
         syncFolder(folder);
+        if (journalLock >= 0) ::close(journalLock);
     }
     return failure;
 }
@@ -117,11 +134,17 @@ SaveRecovery recoverInterruptedSaves(const std::filesystem::path& folder) {
     std::vector<std::filesystem::path> journals, temps;
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (auto pid = journalOwner(name); pid && !runningElsewhere(*pid)) journals.push_back(it->path());
+        if (journalOwner(name)) journals.push_back(it->path());
         else if (auto owner = temporaryFileOwner(name); owner && !runningElsewhere(*owner)) temps.push_back(it->path());
     }
     bool renamed = false;
     for (const auto& journal : journals) {
+        const int lock = ::open(journal.c_str(), O_RDONLY | O_CLOEXEC);
+        if (lock < 0) continue;
+        if (::flock(lock, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+            ::close(lock);  // its save is still going on
+            continue;
+        }
         auto bytes = readWholeFile(journal);
         auto [staged, complete] = readJournal(bytes.value_or(""));
         if (!bytes || !complete) {
@@ -140,6 +163,7 @@ SaveRecovery recoverInterruptedSaves(const std::filesystem::path& folder) {
         }
         renamed = true;
         ::unlink(journal.c_str());
+        ::close(lock);
     }
     // A temporary file no journal names: a save cut short before its set was complete.
     for (const auto& temp : temps)

@@ -29,7 +29,8 @@ struct SaveRecovery {
 };
 
 // Finishes or discards the saves in `folder` cut short by a kill or a power cut, and removes the
-// temporary files they left. The saves of a program still running are left to it.
+// temporary files they left. The saves of a program still running are left to it: its journal is
+// locked while it saves, and its temporary files carry its process id.
 SaveRecovery recoverInterruptedSaves(const std::filesystem::path& folder);
 
 // The name of this process's journal: ".orvane-save.<process id>.journal".

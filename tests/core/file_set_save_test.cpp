@@ -79,8 +79,12 @@ TEST(FileSetSave, TheNextStartFinishesOrDiscardsACutShortSet) {
             journal += staged.back().temp.string() + '\0' + staged.back().target.string() + '\0';
         }
         if (c.cut != Cut::JournalWithoutItsEnd) journal += "end\n";
-        if (c.cut != Cut::BeforeTheJournal) ASSERT_FALSE(writeFileAtomically(folder.path / saveJournalName(), journal));
-        if (c.cut == Cut::AfterTheFirstRename) ASSERT_FALSE(commitStagedFile(staged[0]));
+        if (c.cut != Cut::BeforeTheJournal) {
+            ASSERT_FALSE(writeFileAtomically(folder.path / saveJournalName(), journal));
+        }
+        if (c.cut == Cut::AfterTheFirstRename) {
+            ASSERT_FALSE(commitStagedFile(staged[0]));
+        }
 
         const SaveRecovery r = recoverInterruptedSaves(folder.path);
         EXPECT_TRUE(r.problems.empty());
