@@ -40,6 +40,21 @@ std::string holderFrom(const std::string& line) {
     return "process " + line.substr(0, first) + " on " + line.substr(first + 1, second - first - 1) + " since " + when;
 }
 
+std::string readLine(int fd) {
+    char buf[256];
+    const ssize_t n = ::pread(fd, buf, sizeof buf - 1, 0);
+    return n > 0 ? std::string(buf, static_cast<size_t>(n)) : std::string();
+}
+
+// Only a file this program wrote ("pid host time", or still empty when its program was killed
+// at once) is taken for a lock left behind; any other file ending in .lock is not ours to remove.
+bool isOwnerLine(const std::string& line) {
+    if (line.empty()) return true;
+    const size_t first = line.find(' ');
+    return first > 0 && first != std::string::npos && line.find_first_not_of("0123456789") == first &&
+           line.find(' ', first + 1) != std::string::npos;
+}
+
 }  // namespace
 
 std::filesystem::path userLockFile(const std::filesystem::path& folder, const std::string& userName) {
@@ -57,7 +72,7 @@ int removeStaleLockFiles(const std::filesystem::path& folder) {
         // Removed while locked by us, as a holder removes its own: a taker that opened it
         // meanwhile finds it gone and makes a new one.
         if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-            ::unlink(it->path().c_str()) == 0)
+            isOwnerLine(readLine(fd)) && ::unlink(it->path().c_str()) == 0)
             ++removed;
         ::close(fd);
     }
@@ -86,11 +101,7 @@ std::optional<std::string> UserLock::take(const std::filesystem::path& lockFile)
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             const int error = errno;
             std::string line;
-            if (error == EWOULDBLOCK) {
-                char buf[256];
-                const ssize_t n = ::pread(fd, buf, sizeof buf - 1, 0);
-                if (n > 0) line.assign(buf, static_cast<size_t>(n));
-            }
+            if (error == EWOULDBLOCK) line = readLine(fd);
             ::close(fd);
             if (error != EWOULDBLOCK) return std::nullopt;  // a file system without locks
             return holderFrom(line);

@@ -44,7 +44,9 @@ TEST(UserLock, StaleLockFilesAreRemoved) {
     ASSERT_FALSE(held.take(userLockFile(folder.path, "Kay")));
     for (const char* user : {"", "Ann"})
         ASSERT_FALSE(writeFileAtomically(userLockFile(folder.path, user), "999999 elsewhere 2026-01-01T00:00:00Z\n"));
+    ASSERT_FALSE(writeFileAtomically(folder.path / "notes.lock", "not a lock of ours\n"));
     EXPECT_EQ(removeStaleLockFiles(folder.path), 2);
+    EXPECT_TRUE(std::filesystem::exists(folder.path / "notes.lock"));
     EXPECT_TRUE(std::filesystem::exists(userLockFile(folder.path, "Kay")));
     EXPECT_FALSE(std::filesystem::exists(userLockFile(folder.path, "")));
     EXPECT_FALSE(std::filesystem::exists(userLockFile(folder.path, "Ann")));
