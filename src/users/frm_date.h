@@ -22,6 +22,8 @@ class DatePickerWindow {
 public:
     // `setText` writes into the box the picker serves.
     DatePickerWindow(std::string okCaption, std::function<void(const std::string&)> setText);
+    // The session holds either picker through this type.
+    virtual ~DatePickerWindow() = default;
 
     std::string Caption = "Date";
     DatePicker DTPicker1;
