@@ -56,6 +56,8 @@ std::optional<FederalTables> Session::LoadFedTables() {
 }
 
 void Session::startUp() {
+    recoverFolder(folder);
+    lockUser();
     LoadFedTables();
     Form1& f = form1();
     f.txtWeek.text = shortDate(m_clock.today());

@@ -37,6 +37,7 @@
 #include "print/pay_stub.h"
 #include "state/dialog_state.h"
 #include "state/state_tax_settings.h"
+#include "users/user_lock.h"
 
 namespace orvane {
 
@@ -151,6 +152,21 @@ public:
     // ends with status 3 when there were any.
     int problemsReported = 0;
 
+    // ---- saves cut short and the lock on the user's files (session_locks.cpp) ----
+    // Finishes or discards the saves cut short in a folder; run as each folder becomes current.
+    void recoverFolder(const std::filesystem::path& folder);
+    // Locks the current user's files. When another program holds them the user is open
+    // read-only, after a message: lockedBy says who holds them.
+    void lockUser();
+    std::optional<std::string> lockedBy;
+    // True when this program may write the set's files; otherwise says why nothing was saved.
+    bool userFilesWritable(const UserFileSet& set, const std::string& title);
+
+private:
+    UserLock m_userLock;
+    UserFileSet m_lockedSet;
+
+public:
     // File menu.
     void mnuNew_Click();
     // True when a user was opened.

@@ -54,7 +54,7 @@ bool Session::LoadAnnual() {
             ytd = read->totals;
         } else {
             ++problemsReported;
-            m_person.tell(corruptedFileMessage(path.filename().string()), "Year To Date", MessageIcon::Critical);
+            m_person.tell(damagedFileMessage(path), "Year To Date", MessageIcon::Critical);
             ok = false;
         }
     }
@@ -82,6 +82,7 @@ void Session::Update() {
 
 bool Session::SaveAnnual() {
     AddAnnual();
+    if (!userFilesWritable(userFiles(), "Year To Date")) return false;
     const bool weekly = ledgerWeekly();
     const auto path = ledgerFilePath(folder, UserName, weekly);
     std::string refusal;

@@ -44,7 +44,7 @@ bool Session::createDialogCity(const CityTaxSettings* given) {
     else read = readCityFile(userFile(".cti"), l.city);
     if (read == ReadOutcome::Damaged) {
         ++problemsReported;
-        m_person.tell(corruptedFileMessage(UserName + ".cti"), d.Caption, MessageIcon::None);
+        m_person.tell(damagedFileMessage(userFile(".cti")), d.Caption, MessageIcon::None);
     }
     // A damaged file leaves the settings as they were: shown again, they are what is taken
     // back. Settings never filled in the run are completed from the built-in tables instead.
@@ -87,8 +87,10 @@ bool Session::LoadCity() {
 bool Session::SaveCity() {
     const CityTaxSettings& settings = citySettings();
     if (!local().cityFilled) return false;  // never write a table that was not filled
-    if (!writeCityFile(userFile(".cti"), settings)) {
-        m_person.tell(failedWriteMessage(), "City (Local) Tax Tables", MessageIcon::None);
+    if (!userFilesWritable(userFiles(), "City (Local) Tax Tables")) return false;
+    std::string failure;
+    if (!writeCityFile(userFile(".cti"), settings, &failure)) {
+        m_person.tell(failedWriteMessage(failure), "City (Local) Tax Tables", MessageIcon::None);
         return false;
     }
     return true;
@@ -161,7 +163,7 @@ bool Session::createDialogNonCity(const NonCityTaxSettings* given) {
     else read = readNonCityFile(userFile(".nci"), l.nonCity);
     if (read == ReadOutcome::Damaged) {
         ++problemsReported;
-        m_person.tell(corruptedFileMessage(UserName + ".nci"), d.Caption, MessageIcon::None);
+        m_person.tell(damagedFileMessage(userFile(".nci")), d.Caption, MessageIcon::None);
     }
     if (read == ReadOutcome::Read || (read == ReadOutcome::Damaged && l.nonCityFilled)) d.showSettings();
     d.ChkFor();
@@ -202,8 +204,10 @@ bool Session::LoadNonCity() {
 bool Session::SaveNonCity() {
     const NonCityTaxSettings& settings = nonCitySettings();
     if (!local().nonCityFilled) return false;
-    if (!writeNonCityFile(userFile(".nci"), settings)) {
-        m_person.tell(failedWriteMessage(), "NON City Resident", MessageIcon::None);
+    if (!userFilesWritable(userFiles(), "NON City Resident")) return false;
+    std::string failure;
+    if (!writeNonCityFile(userFile(".nci"), settings, &failure)) {
+        m_person.tell(failedWriteMessage(failure), "NON City Resident", MessageIcon::None);
         return false;
     }
     return true;
@@ -241,7 +245,7 @@ bool Session::createDialogVac(const LeaveBalances* held) {
     const ReadOutcome read = readLeaveFile(userFile(".hol"), d.record);
     if (read == ReadOutcome::Damaged) {
         ++problemsReported;
-        m_person.tell(corruptedFileMessage(UserName + ".hol"), d.Caption, MessageIcon::None);
+        m_person.tell(damagedFileMessage(userFile(".hol")), d.Caption, MessageIcon::None);
     }
     d.showRecord();
     d.finishLoad();
@@ -275,8 +279,9 @@ bool Session::SaveVac() {
         m_person.tell({*bytes.refusal, "Nothing was saved."}, d.Caption, MessageIcon::Exclamation);
         return false;
     }
-    if (writeFileAtomically(userFile(".hol"), bytes.bytes)) {
-        m_person.tell(failedWriteMessage(), d.Caption, MessageIcon::None);
+    if (!userFilesWritable(userFiles(), d.Caption)) return false;
+    if (auto failure = writeFileAtomically(userFile(".hol"), bytes.bytes)) {
+        m_person.tell(failedWriteMessage(*failure), d.Caption, MessageIcon::None);
         return false;
     }
     return true;

@@ -2,6 +2,7 @@
 // window and the check.
 
 #include "app/session.h"
+#include "core/file_set_save.h"
 #include "core/file_io.h"
 #include "print/check_layout.h"
 #include "version.h"
@@ -122,11 +123,13 @@ bool Session::printSetApply() {
         m_person.tell({*refusal, "Nothing was saved."}, w.Caption);
         return false;
     }
-    for (const auto& file : std::get<std::vector<PendingFile>>(files)) {
-        if (auto failure = writeFileIfChanged(file.path, file.bytes)) {
-            m_person.tell({*failure}, w.Caption, MessageIcon::Critical);
-            return false;
-        }
+    if (!userFilesWritable(userFiles(), w.Caption)) {
+        andFile = before;
+        return false;
+    }
+    if (auto failure = writeFileSetAtomically(folder, std::get<std::vector<PendingFile>>(files))) {
+        m_person.tell({*failure}, w.Caption, MessageIcon::Critical);
+        return false;
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "app/session.h"
 
 #include "core/file_io.h"
+#include "core/file_set_save.h"
 #include "core/settings_messages.h"
 
 namespace orvane {
@@ -100,6 +101,7 @@ void Session::LoadState() {
 }
 
 bool Session::SaveState() {
+    if (!userFilesWritable(userFiles(), "State Tax")) return false;
     if (auto message = saveStateFile(stateFile(), stateSettings, profile)) {
         tellStateMessages({*message});
         return false;
@@ -146,11 +148,10 @@ bool Session::SaveProfileFiles() {
             tellStateMessages({{*refusal, "Nothing was saved."}});
             return false;
         }
-        for (const auto& file : std::get<std::vector<PendingFile>>(built)) {
-            if (writeFileAtomically(file.path, file.bytes)) {
-                tellStateMessages({failedWriteMessage()});
-                return false;
-            }
+        if (!userFilesWritable({folder, UserName}, "State Tax")) return false;
+        if (auto failure = writeFileSetAtomically(folder, std::get<std::vector<PendingFile>>(built))) {
+            tellStateMessages({failedWriteMessage(*failure)});
+            return false;
         }
     }
     return true;

@@ -8,6 +8,7 @@
 #include "app/entry_quote.h"
 #include "app/session.h"
 #include "core/file_io.h"
+#include "core/file_set_save.h"
 #include "core/text_encoding.h"
 #include "users/pay_period_file.h"
 
@@ -192,7 +193,7 @@ bool Session::writeUserFileSet(const UserFileSet& set) {
     // Every file is built before the first is written, so a refused text writes nothing.
     std::vector<PendingFile> files;
     // Saving writes the profile and overtime files, the leave balances, then the state, city and
-    // non-city files: a write that fails stops there, and what came before it stays written.
+    // non-city files, all of them or none.
     auto parts = userFileParts();
     const auto rank = [](const UserFilesPart& part) {
         static const char* const kOrder[] = {"profile", "leave", "state", "city", "non-city"};
@@ -211,12 +212,11 @@ bool Session::writeUserFileSet(const UserFileSet& set) {
         }
         for (auto& file : std::get<std::vector<PendingFile>>(built)) files.push_back(std::move(file));
     }
-    for (const auto& file : files) {
-        if (auto failure = writeFileIfChanged(file.path, file.bytes)) {
-            ++problemsReported;
-            m_person.tell({*failure}, "Save User", MessageIcon::Critical);
-            return false;
-        }
+    if (!userFilesWritable(set, "Save User")) return false;
+    if (auto failure = writeFileSetAtomically(set.folder, files)) {
+        ++problemsReported;
+        m_person.tell({*failure}, "Save User", MessageIcon::Critical);
+        return false;
     }
     return true;
 }
@@ -265,7 +265,8 @@ void Session::closeSaveUserWindow() {
 }
 
 void Session::saveUserAfterCalculation() {
-    if (!saveAfterCalculation) return;
+    // A user open read-only was told so once; its calculations just leave the files alone.
+    if (!saveAfterCalculation || lockedBy) return;
     saveUserWindow();
     // A failed save discards no settings window: their edits wait for the next save.
     if (!cmdSaveUser_Click()) discardWindow("frmSaveUser");
@@ -295,6 +296,7 @@ void Session::mnuNew_Click() {
         return;
     }
     UserName = name;
+    lockUser();
     showUser();
     for (auto& part : userFileParts())
         if (part.reset) part.reset();
@@ -321,6 +323,7 @@ bool Session::OpenFile(const std::filesystem::path& chosen) {
         m_person.tell({*refusal}, "Open");
         return false;
     }
+    recoverFolder(newFolder);
     // Every file of the user is read and checked before anything changes.
     const UserFileSet set{newFolder, name};
     auto parts = userFileParts();
@@ -328,7 +331,7 @@ bool Session::OpenFile(const std::filesystem::path& chosen) {
         if (!part.read) continue;
         if (auto damaged = part.read(set)) {
             ++problemsReported;
-            m_person.tell(corruptedFileMessage(*damaged), "Open", MessageIcon::Critical);
+            m_person.tell(damagedFileMessage(newFolder / *damaged), "Open", MessageIcon::Critical);
             return false;
         }
     }
@@ -336,6 +339,7 @@ bool Session::OpenFile(const std::filesystem::path& chosen) {
     discardWindow("frmTaxInfo");
     folder = newFolder;
     UserName = name;
+    lockUser();
     for (auto& part : parts)
         if (part.commit) part.commit();
     LoadFedTables();
@@ -349,7 +353,7 @@ bool Session::LoadUser() {
     auto read = readProfileFiles(currentProfileFiles(), folder, UserName);
     if (auto* damaged = std::get_if<std::string>(&read)) {
         ++problemsReported;
-        m_person.tell(corruptedFileMessage(*damaged), "Orvane", MessageIcon::Critical);
+        m_person.tell(damagedFileMessage(folder / *damaged), "Orvane", MessageIcon::Critical);
         return false;
     }
     setProfileFiles(std::get<ProfileFiles>(std::move(read)));
@@ -496,10 +500,14 @@ bool Session::cmdPeriod_Click() {
         auto entries = readPayPeriodFile(*bytes);
         if (!entries) {
             ++problemsReported;
-            m_person.tell(corruptedFileMessage(fileName), "Get Pay Period", MessageIcon::Critical);
+            m_person.tell(damagedFileMessage(full), "Get Pay Period", MessageIcon::Critical);
             return false;
         }
         for (int i = 0; i < 8; ++i) form1().txtAmount[i].text = shortestText((*entries)[i]);
+    } else if (FileExist(full)) {
+        ++problemsReported;
+        m_person.tell(damagedFileMessage(full), "Get Pay Period", MessageIcon::Critical);
+        return false;
     }
     setWeekText(weekFromPayPeriodFileName(fileName));
     return Calcu_late();
@@ -514,7 +522,7 @@ void Session::LoadHeader() {
     auto read = bytes ? readHeaderFile(*bytes) : std::nullopt;
     if (!read) {
         ++problemsReported;
-        m_person.tell(corruptedFileMessage(kHeaderFileName), "Print Out Heading", MessageIcon::Critical);
+        m_person.tell(damagedFileMessage(path), "Print Out Heading", MessageIcon::Critical);
         return;
     }
     header = std::move(*read);

@@ -11,11 +11,14 @@
 
 namespace orvane {
 
+namespace {
+// No data file comes near this; a larger one is not a file of this program.
+constexpr std::uintmax_t kLargestFile = 16u << 20;
+}  // namespace
+
 std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-    // No data file comes near this; a larger one is not a file of this program.
-    constexpr std::uintmax_t kLargestFile = 16u << 20;
     if (std::filesystem::file_size(path, ec) > kLargestFile || ec) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
@@ -25,12 +28,15 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
     return std::move(out).str();
 }
 
-std::optional<std::string> writeFileIfChanged(const std::filesystem::path& path, std::string_view bytes) {
+bool fileHolds(const std::filesystem::path& path, std::string_view bytes) {
     std::error_code ec;
-    if (std::filesystem::file_size(path, ec) == bytes.size() && !ec) {
-        auto old = readWholeFile(path);
-        if (old && *old == bytes) return std::nullopt;
-    }
+    if (std::filesystem::file_size(path, ec) != bytes.size() || ec) return false;
+    auto old = readWholeFile(path);
+    return old && *old == bytes;
+}
+
+std::optional<std::string> writeFileIfChanged(const std::filesystem::path& path, std::string_view bytes) {
+    if (fileHolds(path, bytes)) return std::nullopt;
     return writeFileAtomically(path, bytes);
 }
 
@@ -42,10 +48,55 @@ bool FileExist(const std::filesystem::path& path) {
     return errno != ENOENT && errno != ENOTDIR;
 }
 
-std::optional<std::string> writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    auto fail = [&](int error) {
-        return std::optional<std::string>("Could not write the file " + path.string() + ": " + std::strerror(error) + ".");
+std::optional<std::string> unreadableFileReason(const std::filesystem::path& path) {
+    const auto because = [&](const std::string& reason) {
+        return std::optional<std::string>("Could not read the file " + path.string() + ": " + reason + ".");
     };
+    struct stat st{};
+    if (::stat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
+        return because(std::strerror(errno));
+    }
+    if (S_ISDIR(st.st_mode)) return because(std::strerror(EISDIR));
+    if (!S_ISREG(st.st_mode)) return because("it is not a plain file");
+    if (static_cast<std::uintmax_t>(st.st_size) > kLargestFile) return because("it is larger than 16 MB");
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return because(std::strerror(errno));
+    char byte;
+    const bool readable = ::read(fd, &byte, 1) >= 0;
+    const int error = errno;
+    ::close(fd);
+    if (!readable) return because(std::strerror(error));
+    return std::nullopt;
+}
+
+namespace {
+
+std::string failedWrite(const std::filesystem::path& path, int error) {
+    return "Could not write the file " + path.string() + ": " + std::strerror(error) + ".";
+}
+
+constexpr std::string_view kTempMark = ".tmp-";
+constexpr size_t kTempRandom = 6;  // mkstemp's XXXXXX
+
+}  // namespace
+
+std::optional<long> temporaryFileOwner(const std::string& name) {
+    // ".<file>.<pid>.tmp-XXXXXX"
+    if (name.size() < 1 + kTempMark.size() + kTempRandom || name[0] != '.') return std::nullopt;
+    const size_t mark = name.size() - kTempRandom - kTempMark.size();
+    if (name.compare(mark, kTempMark.size(), kTempMark) != 0) return std::nullopt;
+    const size_t dot = name.rfind('.', mark - 1);
+    if (dot == std::string::npos || dot == 0 || dot + 1 == mark) return std::nullopt;
+    long pid = 0;
+    for (size_t i = dot + 1; i < mark; ++i) {
+        if (name[i] < '0' || name[i] > '9' || pid > 100000000) return std::nullopt;
+        pid = pid * 10 + (name[i] - '0');
+    }
+    return pid;
+}
+
+std::variant<StagedFile, std::string> stageFile(const std::filesystem::path& path, std::string_view bytes) {
     // A symbolic link is saved to its target and stays a link.
     std::filesystem::path target = path;
     std::error_code ec;
@@ -57,15 +108,23 @@ std::optional<std::string> writeFileAtomically(const std::filesystem::path& path
     // files hold names, addresses and Social Security numbers.
     mode_t mode = 0600;
     struct stat old{};
-    if (::stat(target.c_str(), &old) == 0) mode = old.st_mode & 07777;
+    if (::stat(target.c_str(), &old) == 0) {
+        // Found before anything is written, so a set of files fails before any is replaced.
+        if (S_ISDIR(old.st_mode)) return failedWrite(path, EISDIR);
+        if (!S_ISREG(old.st_mode)) return "Could not write the file " + path.string() + ": it is not a plain file.";
+        mode = old.st_mode & 07777;
+    }
     // mkstemp opens with O_EXCL at an unpredictable name: a planted link cannot redirect the write.
-    std::string temp = (target.parent_path() / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
+    // The process id in the name tells a later start whether the file is a leftover.
+    std::string temp = (target.parent_path() / ("." + target.filename().string() + "." + std::to_string(::getpid()) +
+                                                std::string(kTempMark) + "XXXXXX"))
+                           .string();
     int fd = ::mkstemp(temp.data());
-    if (fd < 0) return fail(errno);
+    if (fd < 0) return failedWrite(path, errno);
     auto abandon = [&](int error) {
         ::close(fd);
         ::unlink(temp.c_str());
-        return fail(error);
+        return failedWrite(path, error);
     };
     if (::fchmod(fd, mode) != 0) return abandon(errno);
     size_t done = 0;
@@ -82,20 +141,32 @@ std::optional<std::string> writeFileAtomically(const std::filesystem::path& path
     if (::close(fd) != 0) {
         const int error = errno;
         ::unlink(temp.c_str());
-        return fail(error);
+        return failedWrite(path, error);
     }
-    if (::rename(temp.c_str(), target.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temp.c_str());
-        return fail(error);
-    }
-    // The rename itself is durable only once the folder is flushed.
-    auto folder = target.parent_path();
+    return StagedFile{temp, target};
+}
+
+std::optional<std::string> commitStagedFile(const StagedFile& staged) {
+    if (::rename(staged.temp.c_str(), staged.target.c_str()) == 0) return std::nullopt;
+    const int error = errno;
+    ::unlink(staged.temp.c_str());
+    return failedWrite(staged.target, error);
+}
+
+void syncFolder(const std::filesystem::path& folder) {
     int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);
     }
+}
+
+std::optional<std::string> writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    auto staged = stageFile(path, bytes);
+    if (auto* failure = std::get_if<std::string>(&staged)) return *failure;
+    const auto& file = std::get<StagedFile>(staged);
+    if (auto failure = commitStagedFile(file)) return failure;
+    syncFolder(file.target.parent_path());
     return std::nullopt;
 }
 

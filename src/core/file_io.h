@@ -6,8 +6,15 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace orvane {
+
+// One file to be written: where, and its bytes.
+struct PendingFile {
+    std::filesystem::path path;
+    std::string bytes;
+};
 
 // Nothing when the file does not exist or cannot be read (not a plain file, larger than 16 MB).
 std::optional<std::string> readWholeFile(const std::filesystem::path& path);
@@ -21,6 +28,30 @@ std::optional<std::string> writeFileAtomically(const std::filesystem::path& path
 // The same, but a file that already holds exactly these bytes is left alone: the save at the end of
 // every calculation rewrites the whole user, and most of its files have not changed.
 std::optional<std::string> writeFileIfChanged(const std::filesystem::path& path, std::string_view bytes);
+
+// True when the file holds exactly these bytes.
+bool fileHolds(const std::filesystem::path& path, std::string_view bytes);
+
+// The first half of a write: the bytes in a temporary file beside the file they replace (its
+// target when it is a symbolic link), with its mode, flushed to disk. `target` is where the
+// temporary file is renamed to; until then nothing of the old file has changed.
+struct StagedFile {
+    std::filesystem::path temp, target;
+};
+std::variant<StagedFile, std::string> stageFile(const std::filesystem::path& path, std::string_view bytes);
+// The second half: the temporary file renamed into place. A sentence on failure.
+std::optional<std::string> commitStagedFile(const StagedFile& staged);
+// A rename or removal is durable only once its folder is flushed.
+void syncFolder(const std::filesystem::path& folder);
+
+// A temporary file of this program, named ".<file>.<process id>.tmp-XXXXXX": the process that
+// made it, or nothing when the name is not one of these.
+std::optional<long> temporaryFileOwner(const std::string& fileName);
+
+// Why a file that is there cannot be read, as "Could not read the file PATH: REASON.": a folder or
+// another non-file in its place, more than 16 MB, or the system's reason for refusing to open it.
+// Nothing when it is not there or can be read.
+std::optional<std::string> unreadableFileReason(const std::filesystem::path& path);
 
 // True unless the file is simply not there: one that exists but cannot be read is there, and its
 // reader then reports it.

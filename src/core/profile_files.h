@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/employee_profile.h"
+#include "core/file_io.h"
 #include "core/overtime_table.h"
 #include "core/record_text_format.h"
 
@@ -61,12 +62,6 @@ std::string writeCfeFile(const ProfileFiles& files);
 bool readUseFile(std::string_view bytes, ProfileFiles& files);
 bool readAndFile(std::string_view bytes, ProfileFiles& files);
 bool readCfeFile(std::string_view bytes, ProfileFiles& files);
-
-// One file to be written: where, and its bytes.
-struct PendingFile {
-    std::filesystem::path path;
-    std::string bytes;
-};
 
 // SaveOT's files, in order: .use, .and, .cfe and the overtime file of the current frequency,
 // named `base` followed by the extension. A refusal sentence when a text cannot be stored.

@@ -182,7 +182,7 @@ std::int16_t RecordReader::int16() {
 
 Currency RecordReader::currency() {
     double v = number();
-    if (std::fabs(v) > 9e14) {
+    if (std::fabs(v) > kLargestStoredCurrency) {
         fail();
         return {};
     }

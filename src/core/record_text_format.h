@@ -11,6 +11,10 @@
 
 namespace orvane {
 
+// The largest amount a fixed-point item of a file may hold, in dollars: the writers refuse what the
+// reader would refuse, so whatever is saved can be opened again.
+inline constexpr double kLargestStoredCurrency = 9e14;
+
 // A value that may hold nothing, a text, a number or a boolean.
 struct Variant {
     enum class Kind { Empty, Text, Number, Boolean };
@@ -62,6 +66,7 @@ public:
     double number();
     std::int16_t int16();
     bool boolean();
+    // Refused beyond kLargestStoredCurrency.
     Currency currency();
     Variant variant();
     void skip();  // one item of any type, read and discarded

@@ -1,8 +1,11 @@
 #pragma once
 // The two messages every settings file shares: a damaged file on reading, a failed write.
 
+#include <filesystem>
 #include <string>
 #include <vector>
+
+#include "core/file_io.h"
 
 namespace orvane {
 
@@ -11,7 +14,22 @@ inline std::vector<std::string> corruptedFileMessage(const std::string& fileName
     return {"You have corupted a file.", "Find file,", fileName, "and delete it."};
 }
 
+// The same for a file of the folder, with the system's reason when it is there but cannot be read.
+inline std::vector<std::string> damagedFileMessage(const std::filesystem::path& file) {
+    auto lines = corruptedFileMessage(file.filename().string());
+    if (auto reason = unreadableFileReason(file)) lines.push_back(*reason);
+    return lines;
+}
+
 // "Check your numbers" / "No blanks" / "Only numbers"
 inline std::vector<std::string> failedWriteMessage() { return {"Check your numbers", "No blanks", "Only numbers"}; }
+
+// The same three lines, then the sentence naming the file and the system's reason when the
+// failure came from the write itself.
+inline std::vector<std::string> failedWriteMessage(const std::string& failure) {
+    auto lines = failedWriteMessage();
+    if (!failure.empty()) lines.push_back(failure);
+    return lines;
+}
 
 }  // namespace orvane

@@ -34,15 +34,13 @@ constexpr RowField kLine2[] = {&YtdRow::City, &YtdRow::Muni, &YtdRow::Bond, &Ytd
 constexpr RowField kLine3[] = {&YtdRow::Misc, &YtdRow::Kplan, &YtdRow::OT, &YtdRow::Gross, &YtdRow::Net};
 constexpr RowField kLine4[] = {&YtdRow::Sdi, &YtdRow::Sui, &YtdRow::Cafe, &YtdRow::Tips};
 
-// A fixed-point amount with four decimals covers about +-922 trillion dollars.
-constexpr double kFixedLimit = 922337203685477.0;
-
+// A fixed-point total is kept only while the ledger file could read it back.
 std::optional<Currency> toFixed(float value) {
-    if (!std::isfinite(value) || std::fabs(static_cast<double>(value)) > kFixedLimit) return std::nullopt;
+    if (!std::isfinite(value) || std::fabs(static_cast<double>(value)) > kLargestStoredCurrency) return std::nullopt;
     return Currency::fromDouble(static_cast<double>(value));
 }
 
-bool fixedInRange(Currency c) { return c.units != Currency::kMax && c.units != Currency::kMin; }
+bool fixedInRange(Currency c) { return std::fabs(c.toDouble()) <= kLargestStoredCurrency; }
 
 void sumRestricted(const YtdLedger& ledger, YtdTotals& t) {
     t.YtdSdi = t.YtdSui = t.YtdCafe = 0;

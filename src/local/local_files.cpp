@@ -89,12 +89,22 @@ ReadOutcome readNonCityFile(const std::filesystem::path& file, NonCityTaxSetting
     return readSettings(file, into, parseNonCityFile);
 }
 
-bool writeCityFile(const std::filesystem::path& file, const CityTaxSettings& settings) {
-    return !writeFileAtomically(file, cityFileBytes(settings)).has_value();
+namespace {
+
+bool writeSettings(const std::filesystem::path& file, const std::string& bytes, std::string* failure) {
+    auto written = writeFileAtomically(file, bytes);
+    if (written && failure) *failure = *written;
+    return !written;
 }
 
-bool writeNonCityFile(const std::filesystem::path& file, const NonCityTaxSettings& settings) {
-    return !writeFileAtomically(file, nonCityFileBytes(settings)).has_value();
+}  // namespace
+
+bool writeCityFile(const std::filesystem::path& file, const CityTaxSettings& settings, std::string* failure) {
+    return writeSettings(file, cityFileBytes(settings), failure);
+}
+
+bool writeNonCityFile(const std::filesystem::path& file, const NonCityTaxSettings& settings, std::string* failure) {
+    return writeSettings(file, nonCityFileBytes(settings), failure);
 }
 
 

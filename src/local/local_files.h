@@ -25,9 +25,11 @@ std::optional<NonCityTaxSettings> parseNonCityFile(std::string_view bytes);
 
 ReadOutcome readCityFile(const std::filesystem::path& file, CityTaxSettings& into);
 ReadOutcome readNonCityFile(const std::filesystem::path& file, NonCityTaxSettings& into);
-// False when the file could not be written; the old file is left whole then.
-bool writeCityFile(const std::filesystem::path& file, const CityTaxSettings& settings);
-bool writeNonCityFile(const std::filesystem::path& file, const NonCityTaxSettings& settings);
+// False when the file could not be written, with the sentence naming the file and the reason in
+// `failure`; the old file is left whole then.
+bool writeCityFile(const std::filesystem::path& file, const CityTaxSettings& settings, std::string* failure = nullptr);
+bool writeNonCityFile(const std::filesystem::path& file, const NonCityTaxSettings& settings,
+                      std::string* failure = nullptr);
 
 
 }  // namespace orvane

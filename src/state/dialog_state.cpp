@@ -196,7 +196,7 @@ DialogMessages DialogState::LoadState(const std::filesystem::path& stateFile) {
     if (FileExist(stateFile)) {
         auto bytes = readWholeFile(stateFile);
         if (!bytes || !readStateFile(*bytes, m_record, m_profile))
-            return {corruptedFileMessage(stateFile.filename().string())};
+            return {damagedFileMessage(stateFile)};
         showRecordBoxes();
     }
     setChecksFromRecord();

@@ -80,7 +80,8 @@ std::optional<std::vector<std::string>> saveStateFile(const std::filesystem::pat
                                                       const StateTaxSettings& settings,
                                                       const EmployeeProfile& profile) {
     auto bytes = writeStateFile(settings, profile);
-    if (!bytes || writeFileAtomically(file, *bytes)) return failedWriteMessage();
+    if (!bytes) return failedWriteMessage();
+    if (auto failure = writeFileAtomically(file, *bytes)) return failedWriteMessage(*failure);
     return std::nullopt;
 }
 

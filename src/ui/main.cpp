@@ -1,4 +1,4 @@
-// orvane: the payroll calculator's main window. Usage: orvane [FOLDER]
+// orvane: the payroll calculator's main window. Usage: orvane [FOLDER] [--user NAME]
 
 #include "ui/program.h"
 

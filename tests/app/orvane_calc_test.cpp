@@ -387,6 +387,7 @@ TEST(OrvaneCalc, UnreadableUserFileIsReportedAndKept) {
         EXPECT_EQ(run.exitCode, 3) << run.err;
         EXPECT_NE(run.err.find("message: "), std::string::npos) << run.err;
         EXPECT_NE(run.err.find(spoiled.filename().string()), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("Could not read the file " + spoiled.string() + ": "), std::string::npos) << run.err;
         EXPECT_EQ(std::filesystem::status(spoiled).type(), kind);
         if (kind == std::filesystem::file_type::regular) {
             EXPECT_EQ(std::filesystem::file_size(spoiled), size);

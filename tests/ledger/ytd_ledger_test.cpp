@@ -149,6 +149,25 @@ TEST(AddAnnual, StopsOnAValueOutOfRange) {
     EXPECT_TRUE(AddAnnual(fixed, true).failed);
 }
 
+// Totals the file could not read back are refused, so whatever is saved opens again: just inside
+// the limit the file reads back, just past it (still inside the fixed-point range) AddAnnual fails.
+TEST(AddAnnual, FixedTotalsStopWhereTheFileStopsReading) {
+    struct Case { float gross; bool failed; };
+    const Case cases[] = {{4.4e14f, false}, {4.55e14f, true}, {4.6e14f, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.gross);
+        YtdLedger l;
+        l.rows[0].Gross = l.rows[1].Gross = c.gross;
+        const AnnualSums s = AddAnnual(l, true);
+        EXPECT_EQ(s.failed, c.failed);
+        auto bytes = writeLedgerFile(l, s.totals, true);
+        ASSERT_TRUE(bytes);
+        auto read = readLedgerFile(*bytes, true);
+        ASSERT_TRUE(read) << "saved but cannot be opened";
+        EXPECT_EQ(read->totals.YtdGross, s.totals.YtdGross);
+    }
+}
+
 TEST(ClearLedger, ZeroesRowsInUseAndRestrictedColumnsEverywhere) {
     YtdLedger l = sampleLedger();
     clearLedger(l, false);

@@ -55,7 +55,7 @@ constexpr const char* kHelpDetails =
     "  2  bad arguments: unknown option, missing value, no such folder or user, a printout\n"
     "     file that ends neither in .pdf nor in .txt\n"
     "  3  the calculation ran but something failed: a save, a damaged or missing file,\n"
-    "     the federal tables, a printout or workbook that could not be written (each also a\n"
-    "     \"message:\" line on standard error)\n";
+    "     the federal tables, a printout or workbook that could not be written, a user open in\n"
+    "     another program (each also a \"message:\" line on standard error)\n";
 
 }  // namespace orvane::cli

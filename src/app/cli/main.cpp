@@ -33,7 +33,8 @@ constexpr const char* kUsage =
     "  printout and no amounts (and no --paste) no calculation runs.\n"
     "exit status: 0 the calculation ran and every read and save succeeded; 1 an entry was refused;\n"
     "  2 bad arguments; 3 the calculation ran but something failed (a save, a damaged or missing\n"
-    "  file, the federal tables, a printout). Every problem is also a \"message:\" line on standard error.\n";
+    "  file, the federal tables, a printout, a user open in another program). Every problem is also a\n"
+    "  \"message:\" line on standard error.\n";
 
 int usage(const std::string& problem) {
     std::cerr << "orvane-calc: " << problem << '\n' << kUsage;
@@ -132,6 +133,7 @@ int main(int argc, char** argv) {
     orvane::SystemClock clock;
     orvane::Session session(person, clock, folder);
     session.saveAfterCalculation = save;
+    if (user) session.UserName = *user;  // the lock taken at start-up is this user's
     session.startUp();
     if (user) {
         // File > Open: the Save User question (answered "No" without a display), then the

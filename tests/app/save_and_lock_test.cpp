@@ -1,0 +1,243 @@
+// Whole-set saves and the user's lock through the session and orvane-calc: two programs on one
+// user, and runs killed at random moments.
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/session.h"
+#include "core/file_io.h"
+#include "local/dialog_city.h"
+#include "local/dialog_non_city.h"
+#include "users/dialog_vac.h"
+#include "support/scripted_person.h"
+#include "support/temp_folder.h"
+
+using namespace orvane;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::map<std::string, std::string> contents(const fs::path& folder) {
+    std::map<std::string, std::string> out;
+    for (const auto& e : fs::directory_iterator(folder)) out[e.path().filename().string()] = readWholeFile(e.path()).value_or("");
+    return out;
+}
+
+std::map<std::string, std::string> userFilesOf(const fs::path& folder, const std::string& user) {
+    std::map<std::string, std::string> out;
+    for (auto& [name, bytes] : contents(folder))
+        if (name.starts_with(user + ".") && !name.ends_with(".lock")) out[name] = bytes;
+    return out;
+}
+
+// orvane-calc with the arguments, standard output and error to /dev/null or, for `err`, collected.
+int runCalc(const std::vector<std::string>& args, std::string* err = nullptr) {
+    std::string command = "'" + std::string(ORVANE_CALC) + "'";
+    for (const auto& a : args) command += " '" + a + "'";
+    command += " 2>&1 >/dev/null";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return -1;
+    std::string text;
+    char buf[1024];
+    for (size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;) text.append(buf, n);
+    const int status = ::pclose(pipe);
+    if (err) *err = text;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+struct Program {
+    test::ScriptedPerson person;
+    test::FixedClock clock;
+    Session session;
+    explicit Program(const fs::path& folder) : session(person, clock, folder) { session.startUp(); }
+};
+
+}  // namespace
+
+// The first program to open a user has it; a second opens it read-only, is told who has it, and
+// saves nothing over it until the first is gone.
+TEST(SaveAndLock, ASecondProgramOpensTheUserReadOnly) {
+    test::TempFolder folder;
+    auto first = std::make_unique<Program>(folder.path);
+    first->person.answers.push_back(Answer::No);
+    first->person.prompts.push_back(std::string("Kay"));
+    first->session.mnuNew_Click();
+    first->session.form1().txtAmount[0].text = "40";
+    ASSERT_TRUE(first->session.cmdCal_Click());
+    ASSERT_TRUE(FileExist(folder.path / "Kay.use"));
+
+    Program second(folder.path);
+    ASSERT_TRUE(second.session.OpenFile(folder.path / "Kay.use"));
+    ASSERT_TRUE(second.session.lockedBy);
+    const std::string told = second.person.allText();
+    EXPECT_NE(told.find("The files of the user Kay are open in another program (process " + std::to_string(::getpid())),
+              std::string::npos)
+        << told;
+    EXPECT_NE(told.find("read-only"), std::string::npos) << told;
+
+    const auto before = userFilesOf(folder.path, "Kay");
+    second.session.profile.txtName = "Changed Here";
+    second.session.form1().txtAmount[0].text = "41";
+    EXPECT_TRUE(second.session.cmdCal_Click());  // calculates, saves nothing
+    EXPECT_FALSE(second.session.cmdSaveUser_Click());
+    EXPECT_FALSE(second.session.SaveAnnual());
+    EXPECT_NE(second.person.allText().find("Nothing was saved."), std::string::npos);
+    EXPECT_EQ(userFilesOf(folder.path, "Kay"), before);
+
+    // The holder saves as before; once it is gone the user opens writable again.
+    first->session.profile.txtName = "Changed There";
+    EXPECT_TRUE(first->session.cmdSaveUser_Click());
+    EXPECT_NE(userFilesOf(folder.path, "Kay"), before);
+    first.reset();
+    EXPECT_FALSE(fs::exists(folder.path / "Kay.lock"));
+    Program third(folder.path);
+    ASSERT_TRUE(third.session.OpenFile(folder.path / "Kay.use"));
+    EXPECT_FALSE(third.session.lockedBy);
+    EXPECT_TRUE(third.session.cmdSaveUser_Click());
+}
+
+// orvane-calc on a user another program has: it calculates, saves nothing and ends with 3.
+TEST(SaveAndLock, OrvaneCalcOnAHeldUserExitsWithThree) {
+    test::TempFolder folder;
+    ASSERT_EQ(runCalc({"--folder", folder.path.string(), "40"}), 0);
+    for (const char* ext : {".use", ".and", ".cfe", ".ovw"}) fs::copy_file(folder.path / ext, folder.path / ("Kay" + std::string(ext)));
+    auto holder = std::make_unique<Program>(folder.path);
+    ASSERT_TRUE(holder->session.OpenFile(folder.path / "Kay.use"));
+    ASSERT_FALSE(holder->session.lockedBy);
+    const auto before = userFilesOf(folder.path, "Kay");
+    std::string err;
+    EXPECT_EQ(runCalc({"--folder", folder.path.string(), "--user", "Kay", "41"}, &err), 3);
+    EXPECT_NE(err.find("message: The files of the user Kay are open in another program (process "), std::string::npos)
+        << err;
+    EXPECT_EQ(userFilesOf(folder.path, "Kay"), before);
+    // --no-save only reads.
+    EXPECT_EQ(runCalc({"--folder", folder.path.string(), "--user", "Kay", "--no-save", "41"}), 0);
+    holder.reset();
+    EXPECT_EQ(runCalc({"--folder", folder.path.string(), "--user", "Kay", "41"}, &err), 0) << err;
+}
+
+// A settings window whose file cannot be written keeps its three lines and adds the file and the
+// system's reason.
+TEST(SaveAndLock, SettingsWindowsNameTheFileTheyCouldNotWrite) {
+    struct Case {
+        const char* extension;
+        std::function<bool(Session&)> ok;
+    };
+    const Case cases[] = {
+        {".cti", [](Session& s) { return s.DialogCity_OKButton_Click(); }},
+        {".nci", [](Session& s) { return s.DialogNonCity_OKButton_Click(); }},
+        {".hol", [](Session& s) { return s.DialogVac_OKButton_Click(); }},
+        {".sta", [](Session& s) { return s.DialogState_OKButton_Click(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.extension);
+        test::TempFolder folder;
+        Program p(folder.path);
+        p.session.UserName = "Kay";
+        if (std::string(c.extension) == ".cti") p.session.dialogCity();
+        if (std::string(c.extension) == ".nci") p.session.dialogNonCity();
+        if (std::string(c.extension) == ".hol") p.session.dialogVac();
+        if (std::string(c.extension) == ".sta") p.session.mnuStateTax_Click();
+        const auto file = folder.path / ("Kay" + std::string(c.extension));
+        fs::create_directory(file);
+        p.person.messages.clear();
+        EXPECT_FALSE(c.ok(p.session));
+        ASSERT_FALSE(p.person.messages.empty());
+        const auto& lines = p.person.messages.back().lines;
+        ASSERT_EQ(lines.size(), 4u);
+        EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 3),
+                  (std::vector<std::string>{"Check your numbers", "No blanks", "Only numbers"}));
+        EXPECT_EQ(lines[3], "Could not write the file " + file.string() + ": Is a directory.");
+    }
+}
+
+// Runs killed at random moments of their save: after the next start every file of the set is the
+// old one or every file the new one, none is damaged, and nothing else is left in the folder.
+TEST(SaveAndLock, KilledSavesLeaveAWholeSet) {
+    test::TempFolder folder;
+    const std::vector<std::string> args = {"--folder", folder.path.string(), "--week", "01/05/2007", "40"};
+    ASSERT_EQ(runCalc(args), 0);
+    const auto saved = contents(folder.path);  // what an uninterrupted run saves
+    ASSERT_GE(saved.size(), 8u);
+    std::vector<char*> argv;
+    std::string program = ORVANE_CALC;
+    argv.push_back(program.data());
+    std::vector<std::string> owned = args;
+    for (auto& a : owned) argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    auto start = [&] {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const int null = ::open("/dev/null", O_WRONLY);
+            ::dup2(null, 1);
+            ::dup2(null, 2);
+            ::execv(argv[0], argv.data());
+            ::_exit(127);
+        }
+        return child;
+    };
+    // Every file marked with a line its reader ignores, so the run has to write them all.
+    auto mark = [&] {
+        for (const auto& [name, bytes] : saved)
+            if (name != "Federal.dtt") ASSERT_FALSE(writeFileAtomically(folder.path / name, bytes + "1\r\n"));
+    };
+    // The kills start out anywhere in a whole run, as long as one takes here.
+    mark();
+    const auto began = std::chrono::steady_clock::now();
+    int status = 0;
+    ::waitpid(start(), &status, 0);
+    const auto runTime = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - began);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_EQ(contents(folder.path), saved);
+
+    std::mt19937 random(20261210);
+    // The kills walk towards the moment of the save: later after a kill that left the old set,
+    // earlier after one that came too late, so a loaded machine still has its kills inside saves.
+    double around = static_cast<double>(runTime.count());
+    int oldSets = 0, newSets = 0;
+    for (int run = 0; run < 40; ++run) {
+        SCOPED_TRACE("run " + std::to_string(run));
+        mark();
+        const auto marked = contents(folder.path);
+        const pid_t child = start();
+        ASSERT_GE(child, 0);
+        ::usleep(std::uniform_int_distribution<useconds_t>(0, static_cast<useconds_t>(2 * around))(random));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, &status, 0);
+        // The next start, which saves nothing of its own.
+        ASSERT_EQ(runCalc({"--folder", folder.path.string(), "--no-save", "40"}), 0);
+        const auto after = contents(folder.path);
+        if (after == marked) {
+            ++oldSets;
+            around *= 1.15;
+        } else if (after == saved) {
+            ++newSets;
+            around *= 0.85;
+        }
+        else {
+            std::string names;
+            for (const auto& [name, bytes] : after)
+                names += name + (marked.count(name) && marked.at(name) == bytes ? " (old)" : saved.count(name) && saved.at(name) == bytes ? " (new)" : " (other)") + "\n";
+            ADD_FAILURE() << "a mixed or damaged folder:\n" << names;
+        }
+    }
+    // Both ends were reached, so the kills did fall inside the saves.
+    EXPECT_GT(oldSets, 0);
+    EXPECT_GT(newSets, 0);
+    std::cout << "killed runs: " << oldSets << " left the old set, " << newSets << " the new one\n";
+}
