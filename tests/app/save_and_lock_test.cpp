@@ -194,7 +194,9 @@ TEST(SaveAndLock, KilledSavesLeaveAWholeSet) {
     // Every file marked with a line its reader ignores, so the run has to write them all.
     auto mark = [&] {
         for (const auto& [name, bytes] : saved)
-            if (name != "Federal.dtt") ASSERT_FALSE(writeFileAtomically(folder.path / name, bytes + "1\r\n"));
+            if (name != "Federal.dtt") {
+                ASSERT_FALSE(writeFileAtomically(folder.path / name, bytes + "1\r\n"));
+            }
     };
     // The kills start out anywhere in a whole run, as long as one takes here.
     mark();
