@@ -55,7 +55,9 @@ TEST(SessionSaved, SavesTellWhatAndWhere) {
         ASSERT_EQ(notices.size(), 1u);
         const std::string where = (*c.file ? folder.path / c.file : folder.path).lexically_normal().string();
         EXPECT_EQ(notices[0].rfind(std::string(c.notice) + " in " + where, 0), 0u) << notices[0];
-        if (*c.file) EXPECT_TRUE(std::filesystem::exists(folder.path / c.file));
+        if (*c.file) {
+            EXPECT_TRUE(std::filesystem::exists(folder.path / c.file));
+        }
     }
 }
 

@@ -118,7 +118,9 @@ TEST(Binder, EveryWindowsBoxesBehaveAlike) {
         box->selectAll();
         box->paste();
         EXPECT_EQ(c.text(v.session), "4.25");
-        if (c.numeric) EXPECT_TRUE(box->alignment() & Qt::AlignRight);
+        if (c.numeric) {
+            EXPECT_TRUE(box->alignment() & Qt::AlignRight);
+        }
     }
 }
 

@@ -87,7 +87,9 @@ TEST(WindowFit, LargeWindowsFitSmallScreensWithTheirButtonsInSight) {
                 EXPECT_TRUE(window->rect().contains(at)) << b->objectName().toStdString() << " at " << at.x() << ","
                                                           << at.y() << " " << at.width() << "x" << at.height();
             }
-            if (c.scrolls) EXPECT_GT(buttons, 0);
+            if (c.scrolls) {
+                EXPECT_GT(buttons, 0);
+            }
         }
     }
 }
