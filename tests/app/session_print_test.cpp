@@ -7,6 +7,7 @@
 #include "app/session.h"
 #include "local/dialog_city.h"
 #include "print/print_document.h"
+#include "support/printing_person.h"
 #include "support/scripted_person.h"
 #include "support/stored_profile.h"
 #include "support/temp_folder.h"
@@ -15,31 +16,7 @@ using namespace orvane;
 
 namespace {
 
-// A printer that keeps every document it is given.
-class RecordingPrinter : public Printer {
-public:
-    std::vector<PrintDocument> documents;
-    bool works = true;
-    bool fits = true;
-    bool print(const PrintDocument& document) override {
-        documents.push_back(document);
-        return works;
-    }
-    bool fitsOnPage(const PrintDocument&) override { return fits; }
-};
-
-class PrintingPerson : public test::ScriptedPerson {
-public:
-    RecordingPrinter printer;
-    bool prepared = true;  // the answer to the chooser or file name a command without a chooser asks
-    std::vector<PrintDocument> previews;
-    Printer* currentPrinter() override { return &printer; }
-    bool preparePrinter() override { return prepared; }
-    bool preview(const PrintDocument& document, const std::string&) override {
-        previews.push_back(document);
-        return true;
-    }
-};
+using test::PrintingPerson;
 
 // The texts of one printed line, by column.
 std::vector<std::pair<int, std::string>> lineWith(const PrintDocument& doc, const std::string& text) {

@@ -11,6 +11,7 @@
 #include "ledger/ytd_print.h"
 #include "local/dialog_city.h"
 #include "print/print_document.h"
+#include "support/printing_person.h"
 #include "support/scripted_person.h"
 #include "support/stored_profile.h"
 #include "support/temp_folder.h"
@@ -19,20 +20,7 @@ using namespace orvane;
 
 namespace {
 
-class RecordingPrinter : public Printer {
-public:
-    std::vector<PrintDocument> documents;
-    bool print(const PrintDocument& document) override {
-        documents.push_back(document);
-        return true;
-    }
-};
-
-class PrintingPerson : public test::ScriptedPerson {
-public:
-    RecordingPrinter printer;
-    Printer* currentPrinter() override { return &printer; }
-};
+using test::PrintingPerson;
 
 // The text printed at a column of the line that holds `caption`; the last such line wins.
 std::string printedAt(const PrintDocument& doc, const std::string& caption, int column) {

@@ -10,6 +10,7 @@
 #include "app/session.h"
 #include "core/file_io.h"
 #include "print/print_document.h"
+#include "support/printing_person.h"
 #include "support/scripted_person.h"
 #include "support/stored_profile.h"
 #include "support/temp_folder.h"
@@ -20,20 +21,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class RecordingPrinter : public Printer {
-public:
-    std::vector<PrintDocument> documents;
-    bool print(const PrintDocument& document) override {
-        documents.push_back(document);
-        return true;
-    }
-};
-
-class PrintingPerson : public test::ScriptedPerson {
-public:
-    RecordingPrinter printer;
-    Printer* currentPrinter() override { return &printer; }
-};
+using test::PrintingPerson;
 
 bool printed(const PrintDocument& doc, const std::string& text) {
     for (const auto& p : placeByCharacters(doc))
