@@ -7,6 +7,7 @@
 #include "app/session.h"
 #include "core/file_io.h"
 #include "support/scripted_person.h"
+#include "support/started_program.h"
 #include "support/temp_folder.h"
 
 using namespace orvane;
@@ -16,13 +17,7 @@ namespace {
 
 const fs::path kFixtures = fs::path(ORVANE_FIXTURES) / "users";
 
-// A running program in a folder of its own, started as the main window starts it.
-struct Program {
-    test::TempFolder dir;
-    test::ScriptedPerson person;
-    test::FixedClock clock;
-    Session session{person, clock, dir.path};
-    Program() { session.startUp(); }
+struct Program : test::StartedProgram {
 
     // File > New answered: No to saving the previous user, then the name.
     void newUser(const std::optional<std::string>& name) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QPushButton>
+#include <QString>
 #include <QWidget>
 
 namespace orvane::test {
@@ -12,6 +14,13 @@ T* visibleWindow() {
         if (auto* t = dynamic_cast<T*>(w); t && t->isVisible()) return t;
     for (QWidget* w : QApplication::allWidgets())
         if (auto* t = dynamic_cast<T*>(w); t && t->isVisible()) return t;
+    return nullptr;
+}
+
+// The push button of `window` whose text is `text`, or null.
+inline QPushButton* buttonWithText(QWidget& window, const QString& text) {
+    for (auto* b : window.findChildren<QPushButton*>())
+        if (b->text() == text) return b;
     return nullptr;
 }
 

@@ -16,7 +16,9 @@
 #include "app/session.h"
 #include "core/file_io.h"
 #include "local/dialog_city.h"
+#include "support/open_windows.h"
 #include "support/scripted_person.h"
+#include "support/started_program.h"
 #include "support/temp_folder.h"
 #include "ui/dialog_city.h"
 #include "ui/dialog_state.h"
@@ -30,23 +32,14 @@ using namespace orvane;
 
 namespace {
 
-struct Program {
-    test::TempFolder dir;
-    test::ScriptedPerson person;
-    test::FixedClock clock;
-    Session session{person, clock, dir.path};
-    Program() { session.startUp(); }
+struct Program : test::StartedProgram {
     bool calculate() {
         session.form1().txtAmount[0].text = "40";
         return session.cmdCal_Click();
     }
 };
 
-QPushButton* button(QWidget& w, const QString& text) {
-    for (auto* b : w.findChildren<QPushButton*>())
-        if (b->text() == text) return b;
-    return nullptr;
-}
+using test::buttonWithText;
 
 }  // namespace
 
@@ -127,7 +120,7 @@ TEST(CancelledEdits, FailedSaveKeepsTheUserInfoDialogWithItsEdits) {
     QKeyEvent omega(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("\u03a9"));
     QApplication::sendEvent(name, &omega);
     QTest::keyClicks(name, "mega");
-    button(view, "Save")->click();
+    buttonWithText(view, "Save")->click();
     ASSERT_EQ(p.person.messages.size(), 1u) << "the refusal of the text";
     EXPECT_TRUE(view.isVisible());
     EXPECT_EQ(name->text(), QString::fromUtf8("\u03a9mega"));
@@ -136,7 +129,7 @@ TEST(CancelledEdits, FailedSaveKeepsTheUserInfoDialogWithItsEdits) {
     QTest::keyClicks(name, "s");
     EXPECT_EQ(p.session.taxInfo().txtName.text, "\u03a9megas");
     EXPECT_EQ(p.session.profile.txtName, storedName) << "the profile keeps what was saved";
-    button(view, "Close")->click();
+    buttonWithText(view, "Close")->click();
     EXPECT_FALSE(p.session.hasTaxInfo());
     EXPECT_EQ(p.session.profile.txtName, storedName);
 }

@@ -11,7 +11,9 @@
 
 #include "app/session.h"
 #include "core/file_io.h"
+#include "support/open_windows.h"
 #include "support/scripted_person.h"
+#include "support/started_program.h"
 #include "support/temp_folder.h"
 #include "ui/dialog_header.h"
 #include "ui/form2.h"
@@ -23,19 +25,9 @@ using namespace orvane;
 
 namespace {
 
-struct Program {
-    test::TempFolder dir;
-    test::ScriptedPerson person;
-    test::FixedClock clock;
-    Session session{person, clock, dir.path};
-    Program() { session.startUp(); }
-};
+using Program = test::StartedProgram;
 
-QPushButton* button(QWidget& w, const QString& text) {
-    for (auto* b : w.findChildren<QPushButton*>())
-        if (b->text() == text) return b;
-    return nullptr;
-}
+using test::buttonWithText;
 
 }  // namespace
 
@@ -65,7 +57,7 @@ TEST(UsersViews, UserInfoKeyFilterKplanAndSave) {
     EXPECT_FALSE(per->isChecked());
     EXPECT_EQ(p.session.taxInfo().ckKpPer.value(), 0);
 
-    button(view, "Save")->click();
+    buttonWithText(view, "Save")->click();
     EXPECT_FALSE(p.session.hasTaxInfo() && view.isVisible());
     EXPECT_EQ(p.session.profile.txtHourRate, 12.5f);
     EXPECT_EQ(p.session.profile.ckKpFix, 1);
@@ -83,7 +75,7 @@ TEST(UsersViews, SaveUserWindow) {
     EXPECT_EQ(box->toolTip(), "File that is already opened.");
     box->selectAll();
     QTest::keyClicks(box, "Jones");
-    button(view, "&Save")->click();
+    buttonWithText(view, "&Save")->click();
     EXPECT_TRUE(FileExist(p.dir.path / "Jones.use"));
     EXPECT_EQ(p.session.form1().lbUser.caption, "Jones");
 }
@@ -99,7 +91,7 @@ TEST(UsersViews, WeekPickerIsBoundedAndWritesAtOnce) {
     EXPECT_EQ(p.session.form1().txtWeek.text, "12/25/2007");
     date->setDate(QDate(2009, 1, 1));  // clamped by the editor to the last date
     EXPECT_EQ(p.session.form1().txtWeek.text, "1/6/2008");
-    button(view, "Ok")->click();
+    buttonWithText(view, "Ok")->click();
     EXPECT_EQ(view.result(), QDialog::Accepted);
 }
 
@@ -143,7 +135,7 @@ TEST(UsersViews, HeaderWindowShowsPlaceholdersAndWrites) {
     }
     edits[0]->selectAll();
     QTest::keyClicks(edits[0], "Acme");
-    button(*view, "OK")->click();
+    buttonWithText(*view, "OK")->click();
     EXPECT_EQ(*readWholeFile(p.dir.path / "Header.sav"), "\"Acme\",\"Address\",\"Zip Code\",\"ID Number\"\r\n");
     EXPECT_FALSE(p.session.hasHeaderWindow());
     delete view.data();

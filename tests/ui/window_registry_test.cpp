@@ -16,6 +16,7 @@
 #include "local/dialog_city.h"
 #include "state/dialog_state.h"
 #include "support/scripted_person.h"
+#include "support/started_program.h"
 #include "support/temp_folder.h"
 #include "ui/dialog_city.h"
 #include "ui/dialog_state.h"
@@ -29,13 +30,7 @@ using namespace orvane;
 
 namespace {
 
-struct Program {
-    test::TempFolder dir;
-    test::ScriptedPerson person;
-    test::FixedClock clock;
-    Session session{person, clock, dir.path};
-    Program() { session.startUp(); }
-};
+using Program = test::StartedProgram;
 
 // Every command the view offers: each box typed into, each button clicked.
 void useEverything(QWidget& view) {
