@@ -52,6 +52,18 @@ QString alignedAmount(const QString& text) {
     return padded;
 }
 
+// The same for an entry box, whose text stays as typed: the missing decimals become a right
+// margin, kept up to date while the person types.
+void keepPointAligned(QLineEdit* edit) {
+    const auto align = [edit](const QString& text) {
+        const QString shown = alignedAmount(text);
+        const int pad = QFontMetrics(edit->font()).horizontalAdvance(shown.mid(text.size()));
+        edit->setTextMargins(0, 0, pad, 0);
+    };
+    QObject::connect(edit, &QLineEdit::textChanged, edit, align);
+    align(edit->text());
+}
+
 }  // namespace
 
 MDIForm1::MDIForm1(Session& session, QWidget* parent)
@@ -101,7 +113,8 @@ MDIForm1::MDIForm1(Session& session, QWidget* parent)
     QScrollArea* gridArea = scrollingArea(buildGrid());
     page->addWidget(gridArea, 1);
 
-    // The instruction line and "&Close" stay in sight, whatever part of the grid is shown.
+    // The instruction line and "&Close" stay in sight, whatever part of the grid is shown. The
+    // line is the same under both blocks, so it stands once, under the scrolled grid.
     auto* instruction = new QHBoxLayout;
     QLabel* line = m_bind->label(new QLabel, "Label14_0", m_bind->at<Label>([](orvane::MDIForm1& m) -> Label& {
                                      return m.grid.Label14[0];
@@ -129,6 +142,8 @@ MDIForm1::MDIForm1(Session& session, QWidget* parent)
     connect(gridArea->horizontalScrollBar(), &QScrollBar::valueChanged, totalsArea->horizontalScrollBar(),
             &QScrollBar::setValue);
     page->addWidget(totalsArea);
+    // The cafeteria, SDI and SUI totals and the notice are not under columns: they stay in sight.
+    page->addLayout(buildTotalsSecondLine());
     setCentralWidget(central);
     refresh();
     fitOnScreen(this);
@@ -185,6 +200,7 @@ QWidget* MDIForm1::buildGrid() {
                         m_bind->at<std::string>([row, c](orvane::MDIForm1& m) -> std::string& { return m.grid.cell(row, Column(c)); }),
                         c == orvane::frmYear::Tips ? Entry::Text : Entry::Numeric);
                     edit->setAlignment(Qt::AlignRight);
+                    keepPointAligned(edit);
                     cell = edit;
                 } else {
                     auto* label = new QLabel;
@@ -203,12 +219,7 @@ QWidget* MDIForm1::buildGrid() {
         auto* holderLayout = new QVBoxLayout(holder);
         holderLayout->setContentsMargins(0, 0, 0, 0);
         holderLayout->addWidget(frame);
-        if (block == 1) {
-            holderLayout->addWidget(m_bind->label(new QLabel, "Label14_1", m_bind->at<Label>([](orvane::MDIForm1& m) -> Label& {
-                                                      return m.grid.Label14[1];
-                                                  })));
-            m_secondBlock = holder;
-        }
+        if (block == 1) m_secondBlock = holder;
         outer->addWidget(holder);
     }
     outer->addStretch();
@@ -231,6 +242,7 @@ QWidget* MDIForm1::buildTotals() {
                                   m_bind->at<TextBox>([i](orvane::MDIForm1& m) -> TextBox& { return *m.totals.boxes()[i]; }),
                                   i == 12 || i == 13 ? Entry::Numeric : Entry::Text);
         edit->setAlignment(Qt::AlignRight);
+        keepPointAligned(edit);
         m_totals[i] = edit;
     }
     for (int i = 0; i < 18; ++i) {
@@ -251,25 +263,32 @@ QWidget* MDIForm1::buildTotals() {
         lines->addWidget(caption, 0, kTotalColumn[i] + 1);
         lines->addWidget(m_totals[i], 1, kTotalColumn[i] + 1);
     }
-    auto label = [this](Label orvane::frmYearTot::*member, const char* name) {
-        return m_bind->label(new QLabel, name, m_bind->at<Label>([member](orvane::MDIForm1& m) -> Label& {
-                                 return m.totals.*member;
-                             }));
-    };
-    lines->addWidget(label(&orvane::frmYearTot::lbTotals, "lbTotals"), 1, 0, 1, 2);
+    lines->addWidget(totalsLabel(&orvane::frmYearTot::lbTotals, "lbTotals"), 1, 0, 1, 2);
+    page->addWidget(frame);
+    return strip;
+}
+
+QLabel* MDIForm1::totalsLabel(Label orvane::frmYearTot::*member, const char* name) {
+    return m_bind->label(new QLabel, name, m_bind->at<Label>([member](orvane::MDIForm1& m) -> Label& {
+                             return m.totals.*member;
+                         }));
+}
+
+QLayout* MDIForm1::buildTotalsSecondLine() {
     auto* second = new QHBoxLayout;
     const std::pair<Label orvane::frmYearTot::*, const char*> captions[3] = {
         {&orvane::frmYearTot::lbCafe, "lbCafe"}, {&orvane::frmYearTot::lbSdi, "lbSdi"}, {&orvane::frmYearTot::lbSui, "lbSui"}};
     for (int k = 0; k < 3; ++k) {
-        second->addWidget(label(captions[k].first, captions[k].second));
+        second->addWidget(totalsLabel(captions[k].first, captions[k].second));
         m_totals[14 + k]->setFixedWidth(m_cellWidth);
         second->addWidget(m_totals[14 + k]);
     }
     second->addStretch();
-    second->addWidget(label(&orvane::frmYearTot::lbNotice, "lbNotice"));
-    page->addWidget(frame);
-    page->addLayout(second);
-    return strip;
+    QLabel* notice = totalsLabel(&orvane::frmYearTot::lbNotice, "lbNotice");
+    notice->setWordWrap(true);  // a narrow window wraps it rather than cutting it
+    notice->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    second->addWidget(notice, 1);
+    return second;
 }
 
 void MDIForm1::refresh() {

@@ -12,6 +12,7 @@
 
 class QAbstractButton;
 class QGridLayout;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -40,6 +41,8 @@ private:
     orvane::MDIForm1* model() { return m_session.hasYtdWindow() ? &m_session.ytdWindow() : nullptr; }
     QWidget* buildGrid();
     QWidget* buildTotals();
+    QLayout* buildTotalsSecondLine();
+    QLabel* totalsLabel(Label orvane::frmYearTot::*member, const char* name);
     void setColumnWidths(QGridLayout* cells) const;
 
     Session& m_session;

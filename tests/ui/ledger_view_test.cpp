@@ -129,8 +129,27 @@ TEST_F(LedgerView, TheGridReadsLikeATable) {
     EXPECT_EQ(points[0], points[2]);
     EXPECT_EQ(points[1], points[2]);
 
-    // The instruction line and "&Close" are outside the scrolled grid, in sight.
-    for (const char* name : {"Label14_0", "cmdBack"}) {
+    // The entry boxes too, with their text as typed: where the point (or its place) is drawn.
+    std::vector<int> typedPoints;
+    for (const char* typed : {"30.1", "5", "112.25"}) {
+        SCOPED_TRACE(typed);
+        const int row = int(typedPoints.size());
+        auto* cell = in<QLineEdit>(w, QString("cell_%1_%2").arg(row).arg(orvane::frmYear::Net));
+        cell->selectAll();
+        QTest::keyClicks(cell, typed);
+        EXPECT_EQ(session.ytdWindow().grid.cell(row, orvane::frmYear::Net), typed);
+        const qsizetype dot = cell->text().indexOf('.');
+        cell->setCursorPosition(int(dot < 0 ? cell->text().size() : dot));
+        cell->grab();  // the box places its text when it paints
+        typedPoints.push_back(cell->inputMethodQuery(Qt::ImCursorRectangle).toRect().x());
+    }
+    // Within the pixel a fractional digit width rounds to.
+    EXPECT_NEAR(typedPoints[0], typedPoints[2], 1);
+    EXPECT_NEAR(typedPoints[1], typedPoints[2], 1);
+
+    // The instruction line, "&Close" and the totals' notice are outside the scrolled grid, in
+    // sight in a window narrower than the grid.
+    for (const char* name : {"Label14_0", "cmdBack", "lbNotice"}) {
         SCOPED_TRACE(name);
         QWidget* shown = in<QWidget>(w, name);
         EXPECT_TRUE(shown->isVisible());
