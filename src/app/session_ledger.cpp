@@ -4,7 +4,9 @@
 #include <memory>
 
 #include "app/session.h"
+
 #include "core/file_io.h"
+#include "core/record_file.h"
 #include "core/settings_messages.h"
 #include "ledger/ytd_export.h"
 
@@ -46,17 +48,19 @@ bool Session::LoadAnnual() {
     const bool weekly = ledgerWeekly();
     const auto path = ledgerFilePath(folder, UserName, weekly);
     bool ok = true;
-    if (FileExist(path)) {
-        auto bytes = readWholeFile(path);
-        auto read = bytes ? readLedgerFile(*bytes, weekly) : std::nullopt;
-        if (read) {
+    std::optional<LedgerFile> read;
+    const auto parse = [weekly](std::string_view bytes) { return readLedgerFile(bytes, weekly); };
+    switch (readRecordFile(path, read, parse)) {
+        case ReadOutcome::NoFile: break;
+        case ReadOutcome::Read:
             ledger = std::move(read->ledger);
             ytd = read->totals;
-        } else {
+            break;
+        case ReadOutcome::Damaged:
             ++problemsReported;
             m_person.tell(damagedFileMessage(path), "Year To Date", MessageIcon::Critical);
             ok = false;
-        }
+            break;
     }
     if (m_ytd) {
         m_ytd->grid.fill(ledger, weekly, false);
@@ -175,10 +179,8 @@ void Session::addLedgerFileParts(std::vector<UserFilesPart>& parts) {
             if (auto* files = std::get_if<ProfileFiles>(&profileRead)) opened = &files->profile;
             const bool weekly = opened ? (opened->optWeek || !opened->optBiWeek) : ledgerWeekly();
             const auto path = ledgerFilePath(set.folder, set.userName, weekly);
-            if (!FileExist(path)) return std::nullopt;
-            auto bytes = readWholeFile(path);
-            pending->file = bytes ? readLedgerFile(*bytes, weekly) : std::nullopt;
-            if (!pending->file) return path.filename().string();
+            const auto parse = [weekly](std::string_view bytes) { return readLedgerFile(bytes, weekly); };
+            if (readRecordFile(path, pending->file, parse) == ReadOutcome::Damaged) return path.filename().string();
             return std::nullopt;
         },
         [this, pending] {

@@ -6,6 +6,7 @@
 
 #include "core/file_io.h"
 #include "local/city_tax.h"
+#include "core/record_file.h"
 #include "local/local_files.h"
 #include "state/state_tax_settings.h"
 #include "users/dialog_vac.h"
@@ -19,11 +20,7 @@ namespace {
 template <typename Settings, typename Parse>
 std::optional<std::string> readPending(const std::filesystem::path& file, std::optional<Settings>& into, Parse parse) {
     into.reset();
-    if (!FileExist(file)) return std::nullopt;
-    auto bytes = readWholeFile(file);
-    if (!bytes) return file.filename().string();
-    into = parse(*bytes);
-    if (!into) return file.filename().string();
+    if (readRecordFile(file, into, parse) == ReadOutcome::Damaged) return file.filename().string();
     return std::nullopt;
 }
 

@@ -10,7 +10,7 @@
 #include "core/federal_tables.h"
 #include "core/pay_records.h"
 #include "core/payroll_taxes.h"
-#include "ledger/ytd_totals.h"
+#include "core/ytd_totals.h"
 
 namespace orvane {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "ledger/ytd_totals.h"
+#include "core/ytd_totals.h"
 
 namespace orvane {
 

@@ -1,6 +1,6 @@
 #include "local/dialog_non_city.h"
 
-#include "local/general_format.h"
+#include "core/general_format.h"
 
 namespace orvane {
 

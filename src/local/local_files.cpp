@@ -66,27 +66,13 @@ std::optional<NonCityTaxSettings> parseNonCityFile(std::string_view bytes) {
     return s;
 }
 
-namespace {
-
-template <typename Settings, typename Parse>
-ReadOutcome readSettings(const std::filesystem::path& file, Settings& into, Parse parse) {
-    if (!FileExist(file)) return ReadOutcome::NoFile;
-    auto bytes = readWholeFile(file);
-    if (!bytes) return ReadOutcome::Damaged;
-    auto parsed = parse(*bytes);
-    if (!parsed) return ReadOutcome::Damaged;
-    into = *parsed;
-    return ReadOutcome::Read;
-}
-
-}  // namespace
 
 ReadOutcome readCityFile(const std::filesystem::path& file, CityTaxSettings& into) {
-    return readSettings(file, into, parseCityFile);
+    return readRecordFile(file, into, parseCityFile);
 }
 
 ReadOutcome readNonCityFile(const std::filesystem::path& file, NonCityTaxSettings& into) {
-    return readSettings(file, into, parseNonCityFile);
+    return readRecordFile(file, into, parseNonCityFile);
 }
 
 namespace {

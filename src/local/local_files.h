@@ -2,19 +2,17 @@
 // The city file (.cti) and the non-city file (.nci) of a user, and the messages the settings
 // readers and writers show.
 
-#include "core/settings_messages.h"
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/record_file.h"
+#include "core/settings_messages.h"
 #include "local/city_tax.h"
 
 namespace orvane {
-
-// What reading a settings file came to. The record read into is changed only on Read.
-enum class ReadOutcome { NoFile, Read, Damaged };
 
 // The bytes of a whole file, and the record read back from them (nothing when they are damaged:
 // too short, or an item where a number belongs that is not one).

@@ -7,7 +7,7 @@
 
 #include "core/employee_profile.h"
 #include "core/pay_records.h"
-#include "ledger/ytd_totals.h"
+#include "core/ytd_totals.h"
 #include "print/print_document.h"
 #include "users/company_header.h"
 

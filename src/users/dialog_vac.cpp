@@ -1,7 +1,7 @@
 #include "users/dialog_vac.h"
 
 #include "core/money.h"
-#include "local/general_format.h"
+#include "core/general_format.h"
 
 namespace orvane {
 

@@ -49,13 +49,7 @@ std::optional<LeaveBalances> parseLeaveFile(std::string_view bytes) {
 }
 
 ReadOutcome readLeaveFile(const std::filesystem::path& file, LeaveBalances& into) {
-    if (!FileExist(file)) return ReadOutcome::NoFile;
-    auto bytes = readWholeFile(file);
-    if (!bytes) return ReadOutcome::Damaged;
-    auto parsed = parseLeaveFile(*bytes);
-    if (!parsed) return ReadOutcome::Damaged;
-    into = std::move(*parsed);
-    return ReadOutcome::Read;
+    return readRecordFile(file, into, parseLeaveFile);
 }
 
 }  // namespace orvane

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "local/local_files.h"
+#include "core/record_file.h"
 
 namespace orvane {
 

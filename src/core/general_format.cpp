@@ -1,4 +1,4 @@
-#include "local/general_format.h"
+#include "core/general_format.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "ledger/ytd_print.h"
+#include "print/ytd_print.h"
 
 namespace orvane {
 
