@@ -37,7 +37,7 @@ StubInputs Session::stubInputs() {
     s.PayRate = pay.PayRate;
     s.StraightPay1 = pay.StraightPay1;
     s.StraightPay2 = pay.StraightPay2;
-    s.labels = resultCaptionsOf(f);
+    s.labels = f.resultsAsShown();
     s.ytd = ytd;
     return s;
 }

@@ -110,6 +110,19 @@ std::variant<PayPeriodEntry, std::string> Form1::readEntries() {
     return e;
 }
 
+ResultCaptions Form1::resultsAsShown() const {
+    ResultCaptions c;
+    c.Label13 = Label13.caption;
+    for (size_t i = 0; i < c.lbTaxDed.size(); ++i) c.lbTaxDed[i] = lbTaxDed[i].caption;
+    c.lbSDI = lbSDI.caption;
+    c.lbSUI = lbSUI.caption;
+    c.lbCafe = lbCafe.caption;
+    c.lbTaxes = lbTaxes.caption;
+    c.lbDeduct = lbDeduct.caption;
+    c.lbNet = lbNet.caption;
+    return c;
+}
+
 void Form1::clearResultCaptions() {
     for (Label* l : {&Label13, &lbNet, &lbTaxes, &lbDeduct, &lbOverT, &lbTips}) l->caption.clear();
     for (auto& l : lbTaxDed) l.caption.clear();

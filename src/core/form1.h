@@ -74,6 +74,8 @@ public:
     std::optional<int> refusedEntry() const;
     // Steps 26, 33 and 37: the result labels from the results.
     void showResults(const PayResult& r);
+    // The result labels as they read, for the stubs.
+    ResultCaptions resultsAsShown() const;
     // Steps 1 and 4: the captions the calculation empties before it runs.
     void clearResultCaptions();
     // Step 38: boxes that hold zero become empty; the others keep their text.

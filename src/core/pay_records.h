@@ -55,4 +55,11 @@ struct PayResult {
     float Muni = 0, Bond = 0, Dues = 0, Misc = 0;
 };
 
+// The results as the main window shows them, as its labels read: what the stubs print.
+struct ResultCaptions {
+    std::string Label13;  // gross pay
+    std::array<std::string, 11> lbTaxDed;
+    std::string lbSDI, lbSUI, lbCafe, lbTaxes, lbDeduct, lbNet;
+};
+
 }  // namespace orvane

@@ -2,12 +2,9 @@
 // Social Security, Medicare, SDI and SUI: the employment taxes that need no income tax table.
 
 #include "core/money.h"
+#include "core/tax_year.h"
 
 namespace orvane {
-
-constexpr double kSocSecRate = 0.062;
-constexpr double kSocSecWageBase = 97500.0;
-constexpr double kMedicareRate = 0.0145;
 
 // GetSocSec: 6.2 percent of the wages (gross less cafeteria) up to the year's wage base, counting
 // the year-to-date gross; doubled for the self-employed. Wages below zero (a cafeteria amount

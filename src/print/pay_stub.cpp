@@ -1,22 +1,9 @@
 #include "print/pay_stub.h"
 
-#include "core/form1.h"
 #include "core/money.h"
+#include "core/tax_year.h"
 
 namespace orvane {
-
-ResultCaptions resultCaptionsOf(const Form1& f) {
-    ResultCaptions c;
-    c.Label13 = f.Label13.caption;
-    for (size_t i = 0; i < c.lbTaxDed.size(); ++i) c.lbTaxDed[i] = f.lbTaxDed[i].caption;
-    c.lbSDI = f.lbSDI.caption;
-    c.lbSUI = f.lbSUI.caption;
-    c.lbCafe = f.lbCafe.caption;
-    c.lbTaxes = f.lbTaxes.caption;
-    c.lbDeduct = f.lbDeduct.caption;
-    c.lbNet = f.lbNet.caption;
-    return c;
-}
 
 StubFigures stubFigures(const StubInputs& in) {
     StubFigures s;
@@ -185,7 +172,7 @@ PrintDocument PrintText(const PayStubInputs& in) {
     doc.newLine();
 
     doc.font("Arial", 6);
-    doc.at(5, "Printed by Orvane " + in.version + ", payroll calculator for the 2007 tax year");
+    doc.at(5, "Printed by Orvane " + in.version + ", payroll calculator for the " + std::to_string(kTaxYear) + " tax year");
     doc.newLine();
     doc.end();
     return doc;

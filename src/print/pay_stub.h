@@ -13,16 +13,6 @@
 
 namespace orvane {
 
-class Form1;
-
-// What the main window shows of the last calculation, as its labels read.
-struct ResultCaptions {
-    std::string Label13;  // gross pay
-    std::array<std::string, 11> lbTaxDed;
-    std::string lbSDI, lbSUI, lbCafe, lbTaxes, lbDeduct, lbNet;
-};
-ResultCaptions resultCaptionsOf(const Form1& form);
-
 // Everything a stub prints: the profile's rates and captions, the main window's boxes and the
 // values of the last calculation, and the ledger totals.
 struct StubInputs {

@@ -8,7 +8,7 @@ DatePickerWindow::DatePickerWindow(std::string okCaption, std::function<void(con
 }
 
 void DatePickerWindow::Form_Load(const std::string& boxText, const Date& today) {
-    const Date fallback = DTPicker1.inRange(today) ? today : Date{2007, 1, 1};
+    const Date fallback = DTPicker1.inRange(today) ? today : kFirstDayOfTaxYear;
     if (boxText.find_first_not_of(' ') == std::string::npos) {
         DTPicker1.value = fallback;
         return;

@@ -8,13 +8,14 @@
 
 #include "core/controls.h"
 #include "core/date.h"
+#include "core/tax_year.h"
 
 namespace orvane {
 
 struct DatePicker : Control {
-    Date value{2007, 1, 1};
-    Date minDate{2006, 12, 1};
-    Date maxDate{2008, 1, 6};
+    Date value = kFirstDayOfTaxYear;
+    Date minDate = kFirstPickerDate;
+    Date maxDate = kLastPickerDate;
     bool inRange(const Date& d) const { return minDate <= d && d <= maxDate; }
 };
 

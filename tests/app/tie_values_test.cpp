@@ -8,7 +8,7 @@
 #include "app/session.h"
 #include "core/file_io.h"
 #include "ledger/ytd_ledger.h"
-#include "ledger/ytd_print.h"
+#include "print/ytd_print.h"
 #include "local/dialog_city.h"
 #include "print/print_document.h"
 #include "support/printing_person.h"

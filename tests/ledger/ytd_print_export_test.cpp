@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "ledger/ytd_export.h"
-#include "ledger/ytd_print.h"
+#include "print/ytd_print.h"
 #include "support/temp_folder.h"
 
 namespace orvane {

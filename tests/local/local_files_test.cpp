@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "core/file_io.h"
-#include "local/general_format.h"
+#include "core/general_format.h"
 #include "local/local_files.h"
 #include "support/temp_folder.h"
 #include "users/leave_balances.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ledger/ytd_print.h"
+#include "print/ytd_print.h"
 #include "print/check_layout.h"
 #include "print/pay_stub.h"
 #include "print/text_page.h"

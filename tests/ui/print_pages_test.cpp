@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "ledger/ytd_print.h"
+#include "print/ytd_print.h"
 #include "print/check_layout.h"
 #include "print/pay_stub.h"
 #include "support/pdf_words.h"

@@ -15,7 +15,7 @@
 #include <gtest/gtest.h>
 #include <filesystem>
 
-#include "ledger/ytd_print.h"
+#include "print/ytd_print.h"
 #include "support/temp_folder.h"
 
 namespace {
