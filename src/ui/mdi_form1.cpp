@@ -75,16 +75,19 @@ MDIForm1::MDIForm1(Session& session, QWidget* parent)
     new WindowWatch(session, "MDIForm1", this, [this] { refresh(); });
     setWindowTitle(qs(w.Caption));
 
-    // The menu bar: Close, Print, Clear (Clear All), Add, Excel.
-    const std::pair<const char*, void (MDIForm1::*)()> commands[] = {
-        {"mnuClose", &MDIForm1::mnuClose_Click},   {"mnuPrintLedger", &MDIForm1::mnuPrint_Click},
-        {"mnuPrintPreview", &MDIForm1::mnuPrintPreview_Click},
-        {"mnuClearAll", &MDIForm1::mnuClearAll_Click}, {"mnuAdd", &MDIForm1::mnuAdd_Click},
-        {"mnuExcel", &MDIForm1::mnuExcel_Click},
+    // The menu bar: Close, Print, Clear (Clear All), Add, Excel. Each but Close is the session's
+    // command, after which the window shows what it left.
+    const std::pair<const char*, std::function<void()>> commands[] = {
+        {"mnuClose", [this] { mnuClose_Click(); }},
+        {"mnuPrintLedger", [this] { m_session.ytdPrint(); }},
+        {"mnuPrintPreview", [this] { m_session.ytdPreview(); }},
+        {"mnuClearAll", [this] { m_session.ledgerClearAll(); }},
+        {"mnuAdd", [this] { m_session.ytdAdd(); }},
+        {"mnuExcel", [this] { m_session.ytdExport(); }},
     };
     const auto commandOf = [this, &commands](const std::string& name) -> std::function<void()> {
-        for (auto [n, c] : commands)
-            if (name == n) return [this, c] { (this->*c)(); };
+        for (const auto& [n, c] : commands)
+            if (name == n) return n == std::string("mnuClose") ? c : [this, c] { c(); refresh(); };
         return {};
     };
     for (size_t t = 0; t < w.menus.size(); ++t) {
@@ -330,31 +333,6 @@ void MDIForm1::closeEvent(QCloseEvent* event) {
 void MDIForm1::mnuClose_Click() {
     if (m_session.ytdClose()) close();
     else refresh();
-}
-
-void MDIForm1::mnuClearAll_Click() {
-    m_session.ledgerClearAll();
-    refresh();
-}
-
-void MDIForm1::mnuAdd_Click() {
-    m_session.ytdAdd();
-    refresh();
-}
-
-void MDIForm1::mnuPrint_Click() {
-    m_session.ytdPrint();
-    refresh();
-}
-
-void MDIForm1::mnuPrintPreview_Click() {
-    m_session.ytdPreview();
-    refresh();
-}
-
-void MDIForm1::mnuExcel_Click() {
-    m_session.ytdExport();
-    refresh();
 }
 
 }  // namespace orvane::ui

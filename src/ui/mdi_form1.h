@@ -25,13 +25,8 @@ public:
     // The widgets from the window's model.
     void refresh();
 
-    // The menu commands.
+    // "&Close"; the other menu commands are the session's own.
     void mnuClose_Click();
-    void mnuPrint_Click();         // "&Print" of the Print menu
-    void mnuPrintPreview_Click();  // "Print Pre&view..."
-    void mnuClearAll_Click();
-    void mnuAdd_Click();
-    void mnuExcel_Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
