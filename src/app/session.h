@@ -151,6 +151,9 @@ public:
     // How many failed saves and damaged or missing files this run has reported: orvane-calc
     // ends with status 3 when there were any.
     int problemsReported = 0;
+    // Tells the person that `file` is damaged or cannot be read, and counts it.
+    void reportDamagedFile(const std::filesystem::path& file, const std::string& title,
+                           MessageIcon icon = MessageIcon::Critical);
 
     // ---- saves cut short and the lock on the user's files (session_locks.cpp) ----
     // Finishes or discards the saves cut short in a folder; run as each folder becomes current.

@@ -57,8 +57,7 @@ bool Session::LoadAnnual() {
             ytd = read->totals;
             break;
         case ReadOutcome::Damaged:
-            ++problemsReported;
-            m_person.tell(damagedFileMessage(path), "Year To Date", MessageIcon::Critical);
+            reportDamagedFile(path, "Year To Date");
             ok = false;
             break;
     }

@@ -9,6 +9,7 @@
 #include "app/session.h"
 #include "core/file_io.h"
 #include "core/file_set_save.h"
+#include "core/record_file.h"
 #include "core/text_encoding.h"
 #include "users/pay_period_file.h"
 
@@ -330,8 +331,7 @@ bool Session::OpenFile(const std::filesystem::path& chosen) {
     for (auto& part : parts) {
         if (!part.read) continue;
         if (auto damaged = part.read(set)) {
-            ++problemsReported;
-            m_person.tell(damagedFileMessage(newFolder / *damaged), "Open", MessageIcon::Critical);
+            reportDamagedFile(newFolder / *damaged, "Open");
             return false;
         }
     }
@@ -352,8 +352,7 @@ bool Session::OpenFile(const std::filesystem::path& chosen) {
 bool Session::LoadUser() {
     auto read = readProfileFiles(currentProfileFiles(), folder, UserName);
     if (auto* damaged = std::get_if<std::string>(&read)) {
-        ++problemsReported;
-        m_person.tell(damagedFileMessage(folder / *damaged), "Orvane", MessageIcon::Critical);
+        reportDamagedFile(folder / *damaged, "Orvane");
         return false;
     }
     setProfileFiles(std::get<ProfileFiles>(std::move(read)));
@@ -496,19 +495,13 @@ bool Session::cmdPeriod_Click() {
     if (!chosen) return false;
     const auto full = inFolder(folder, *chosen);
     const std::string fileName = full.filename().string();
-    if (auto bytes = readWholeFile(full)) {
-        auto entries = readPayPeriodFile(*bytes);
-        if (!entries) {
-            ++problemsReported;
-            m_person.tell(damagedFileMessage(full), "Get Pay Period", MessageIcon::Critical);
-            return false;
-        }
-        for (int i = 0; i < 8; ++i) form1().txtAmount[i].text = shortestText((*entries)[i]);
-    } else if (FileExist(full)) {
-        ++problemsReported;
-        m_person.tell(damagedFileMessage(full), "Get Pay Period", MessageIcon::Critical);
+    std::optional<PeriodEntries> entries;
+    if (readRecordFile(full, entries, readPayPeriodFile) == ReadOutcome::Damaged) {
+        reportDamagedFile(full, "Get Pay Period");
         return false;
     }
+    if (entries)
+        for (int i = 0; i < 8; ++i) form1().txtAmount[i].text = shortestText((*entries)[i]);
     setWeekText(weekFromPayPeriodFileName(fileName));
     return Calcu_late();
 }
@@ -517,15 +510,8 @@ bool Session::cmdPeriod_Click() {
 
 void Session::LoadHeader() {
     const auto path = folder / kHeaderFileName;
-    if (!FileExist(path)) return;
-    auto bytes = readWholeFile(path);
-    auto read = bytes ? readHeaderFile(*bytes) : std::nullopt;
-    if (!read) {
-        ++problemsReported;
-        m_person.tell(damagedFileMessage(path), "Print Out Heading", MessageIcon::Critical);
-        return;
-    }
-    header = std::move(*read);
+    if (readRecordFile(path, header, readHeaderFile) == ReadOutcome::Damaged)
+        reportDamagedFile(path, "Print Out Heading");
 }
 
 bool Session::SaveHeader() {
