@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/file_io.h"
+#include "core/record_file.h"
 #include "core/record_text_format.h"
 
 namespace orvane {
@@ -112,17 +113,25 @@ bool saneFederalTables(const FederalTables& t) {
 
 FedLoad readFederalTables(const std::filesystem::path& folder) {
     auto path = folder / kFederalFileName;
-    auto bytes = readWholeFile(path);
-    if (!bytes)
-        return {std::nullopt,
-                {"The federal tax table file was not found:", path.string(),
-                 "Federal withholding cannot be computed until the file is back."}};
-    auto tables = parseFederalTables(*bytes);
-    if (!tables || !saneFederalTables(*tables))
-        return {std::nullopt,
-                {"The federal tax table file is damaged:", path.string(),
-                 "Federal withholding cannot be computed until the file is replaced."}};
-    return {std::move(tables), {}};
+    const auto parse = [](std::string_view bytes) {
+        auto tables = parseFederalTables(bytes);
+        return tables && saneFederalTables(*tables) ? tables : std::nullopt;
+    };
+    FedLoad load;
+    switch (readRecordFile(path, load.tables, parse)) {
+        case ReadOutcome::Read: break;
+        case ReadOutcome::NoFile:
+            load.message = {"The federal tax table file was not found:", path.string(),
+                            "Federal withholding cannot be computed until the file is back."};
+            break;
+        case ReadOutcome::Damaged:
+            // A file that is there but cannot be read is not taken for a missing one.
+            load.message = {"The federal tax table file is damaged:", path.string(),
+                            "Federal withholding cannot be computed until the file is replaced."};
+            if (auto reason = unreadableFileReason(path)) load.message.push_back(*reason);
+            break;
+    }
+    return load;
 }
 
 }  // namespace orvane

@@ -86,12 +86,14 @@ struct BadFileCase {
     const char* name;
     const char* fixtureName;  // nullptr: no file at all
     const char* says;
+    bool unreadable = false;  // a folder in the file's place: there, but not a file to read
 };
 
 const BadFileCase kBadFiles[] = {
     {"missing", nullptr, "not found"},
     {"short: the last record is missing", "federal_short.dtt", "damaged"},
     {"damaged: a letter inside a number", "federal_damaged.dtt", "damaged"},
+    {"there but unreadable", nullptr, "damaged", true},
 };
 
 TEST(FederalTables, MissingShortOrDamagedFileIsReportedAndGivesNoTables) {
@@ -100,6 +102,7 @@ TEST(FederalTables, MissingShortOrDamagedFileIsReportedAndGivesNoTables) {
         test::TempFolder folder(false);
         if (c.fixtureName)
             std::filesystem::copy_file(std::filesystem::path(ORVANE_FIXTURES) / c.fixtureName, folder.path / "Federal.dtt");
+        if (c.unreadable) std::filesystem::create_directory(folder.path / "Federal.dtt");
         FedLoad load = readFederalTables(folder.path);
         EXPECT_FALSE(load.tables.has_value());
         std::string text;
