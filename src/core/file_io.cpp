@@ -35,7 +35,7 @@ bool fileHolds(const std::filesystem::path& path, std::string_view bytes) {
     return old && *old == bytes;
 }
 
-std::optional<std::string> writeFileIfChanged(const std::filesystem::path& path, std::string_view bytes) {
+WriteFailure writeFileIfChanged(const std::filesystem::path& path, std::string_view bytes) {
     if (fileHolds(path, bytes)) return std::nullopt;
     return writeFileAtomically(path, bytes);
 }
@@ -161,7 +161,7 @@ void syncFolder(const std::filesystem::path& folder) {
     }
 }
 
-std::optional<std::string> writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+WriteFailure writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
     auto staged = stageFile(path, bytes);
     if (auto* failure = std::get_if<std::string>(&staged)) return *failure;
     const auto& file = std::get<StagedFile>(staged);

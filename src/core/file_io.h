@@ -23,11 +23,15 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path);
 // left whole. The bytes go to a fresh temporary file (mkstemp) flushed to disk before the rename,
 // and the folder is flushed after it. A replaced file keeps its mode, a new one is 0600, and a
 // symbolic link is written through to its target.
-std::optional<std::string> writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+// What writing a file came to: nothing when it was written, else the sentence naming the file and
+// the system's reason (the old file is left whole then).
+using WriteFailure = std::optional<std::string>;
+
+WriteFailure writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // The same, but a file that already holds exactly these bytes is left alone: the save at the end of
 // every calculation rewrites the whole user, and most of its files have not changed.
-std::optional<std::string> writeFileIfChanged(const std::filesystem::path& path, std::string_view bytes);
+WriteFailure writeFileIfChanged(const std::filesystem::path& path, std::string_view bytes);
 
 // True when the file holds exactly these bytes.
 bool fileHolds(const std::filesystem::path& path, std::string_view bytes);

@@ -79,7 +79,7 @@ std::string saveJournalName() {
     return std::string(kJournalPrefix) + std::to_string(::getpid()) + std::string(kJournalSuffix);
 }
 
-std::optional<std::string> writeFileSetAtomically(const std::filesystem::path& folder,
+WriteFailure writeFileSetAtomically(const std::filesystem::path& folder,
                                                   const std::vector<PendingFile>& files) {
     std::vector<StagedFile> staged;
     for (const auto& file : files) {

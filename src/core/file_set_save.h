@@ -17,7 +17,7 @@ namespace orvane {
 // Writes the files in their order, leaving alone those that already hold their bytes; the journal
 // goes into `folder`. On failure a sentence naming the file and the system's reason, and every
 // old file is whole.
-std::optional<std::string> writeFileSetAtomically(const std::filesystem::path& folder,
+WriteFailure writeFileSetAtomically(const std::filesystem::path& folder,
                                                   const std::vector<PendingFile>& files);
 
 // What the start in a folder found of saves cut short.

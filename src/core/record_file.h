@@ -28,8 +28,4 @@ ReadOutcome readRecordFile(const std::filesystem::path& file, Record& into, Pars
     return ReadOutcome::Read;
 }
 
-// What writing a record file came to: nothing when it was written, else the sentence naming the
-// file and the system's reason (the old file is left whole then).
-using WriteFailure = std::optional<std::string>;
-
 }  // namespace orvane

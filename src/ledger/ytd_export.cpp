@@ -120,7 +120,7 @@ private:
 
 }  // namespace
 
-std::optional<std::string> writeLedgerWorkbook(const LedgerSheet& sheet, const std::filesystem::path& path) {
+WriteFailure writeLedgerWorkbook(const LedgerSheet& sheet, const std::filesystem::path& path) {
     LibraryMessages messages;
     const auto failed = [&messages, &path] {
         const std::string why = messages.first();

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/file_io.h"
 #include "ledger/frm_year.h"
 
 namespace orvane {
@@ -40,6 +41,6 @@ LedgerSheet ToExcel(const frmYear& grid, frmYearTot& totals, bool weekly, const 
 
 // Writes the sheet as an .xlsx workbook (through a temporary file that then replaces the old
 // one). On failure a sentence naming the file.
-std::optional<std::string> writeLedgerWorkbook(const LedgerSheet& sheet, const std::filesystem::path& path);
+WriteFailure writeLedgerWorkbook(const LedgerSheet& sheet, const std::filesystem::path& path);
 
 }  // namespace orvane
