@@ -7,6 +7,7 @@
 #include "core/file_io.h"
 #include "local/city_tax.h"
 #include "local/local_files.h"
+#include "state/special_states.h"
 #include "state/state_tax_settings.h"
 #include "users/dialog_vac.h"
 #include "users/leave_balances.h"
@@ -31,24 +32,9 @@ using Written = std::variant<std::vector<PendingFile>, std::string>;
 
 }  // namespace
 
-void Session::copyStateIntoAndFile() {
-    andFile.ckSpouse = stateSettings.ckSpouse;
-    andFile.txtCalAllow = stateSettings.txtCalAllow;
-    andFile.ckRoundOff = stateSettings.ckRoundOff;
-    andFile.ckIdaho = stateSettings.ckIdaho;
-    andFile.ckWiscon = stateSettings.ckWiscon;
-    andFile.ckAlabama = stateSettings.ckAlabama;
-    andFile.ckNC = stateSettings.ckNC;
-}
+void Session::copyStateIntoAndFile() { orvane::copyStateIntoAndFile(stateSettings, andFile); }
 
-void Session::copyAndFileIntoState() {
-    stateSettings.ckSpouse = andFile.ckSpouse;
-    stateSettings.txtCalAllow = andFile.txtCalAllow;
-    stateSettings.ckRoundOff = andFile.ckRoundOff;
-    stateSettings.ckIdaho = andFile.ckIdaho;
-    stateSettings.ckWiscon = andFile.ckWiscon;
-    stateSettings.ckNC = andFile.ckNC;
-}
+void Session::copyAndFileIntoState() { orvane::copyAndFileIntoState(andFile, stateSettings); }
 
 void Session::addSettingsFileParts(std::vector<UserFilesPart>& parts) {
     // .sta: the state settings and five fields of the profile. It commits after the profile

@@ -38,12 +38,11 @@ DialogState::DialogState(StateTaxSettings& record, EmployeeProfile& profile) : m
         singleRowCaptions[k].caption = marriedRowCaptions[k].caption = std::to_string(k + 1);
     }
 
-    const std::pair<CheckBox*, const char*> states[] = {
-        {&ckAlabama, "Alabama"}, {&ckAriz, "Arizona"},   {&ckIdaho, "Idaho"},     {&ckIowa, "Iowa"},
-        {&ckKentucky, "Kentucky"}, {&ckLouis, "Louisiana"}, {&ckMass, "Mass"},   {&ckMissouri, "Missouri"},
-        {&ckNC, "N.C."},         {&ckOregon, "Oregon"},  {&ckWiscon, "Wisconsin"}};
-    for (auto [b, caption] : states) b->caption = caption;
-    ckIdaho.visible = false;  // Idaho is chosen only through the stored settings
+    for (const SpecialStateRow& row : specialStateRows()) {
+        CheckBox& b = this->*row.box;
+        b.caption = row.caption;
+        b.visible = !row.hidden;
+    }
     ckNoStateTax.caption = "NO STATE TAX";
     ckSpouse.caption = "Spouse Works";
     ckSpouse.tip = "For Married Persons";
@@ -79,37 +78,21 @@ std::array<TextBox*, 6> DialogState::amountBoxes() {
     return {&txtSDIpercent, &txtSUIpercent, &txtSDIwageBase, &txtSUIwageBase, &txtStateAdj, &txtCalAllow};
 }
 
-CheckBox& DialogState::box(SpecialState s) {
-    switch (s) {
-        case SpecialState::Louisiana: return ckLouis;
-        case SpecialState::Arizona: return ckAriz;
-        case SpecialState::Iowa: return ckIowa;
-        case SpecialState::Missouri: return ckMissouri;
-        case SpecialState::Mass: return ckMass;
-        case SpecialState::Oregon: return ckOregon;
-        case SpecialState::Idaho: return ckIdaho;
-        case SpecialState::Alabama: return ckAlabama;
-        case SpecialState::Kentucky: return ckKentucky;
-        case SpecialState::Wisconsin: return ckWiscon;
-        case SpecialState::NC: return ckNC;
-    }
-    return ckNC;
-}
+CheckBox& DialogState::box(SpecialState s) { return this->*specialState(s).box; }
 
 SpecialStateChecks DialogState::checks() const {
     SpecialStateChecks c;
-    c.ckAriz = ckAriz.value() == 1;
-    c.ckLouis = ckLouis.value() == 1;
-    c.ckIowa = ckIowa.value() == 1;
-    c.ckMissouri = ckMissouri.value() == 1;
-    c.ckMass = ckMass.value() == 1;
-    c.ckOregon = ckOregon.value() == 1;
-    c.ckIdaho = ckIdaho.value() == 1;
-    c.ckAlabama = ckAlabama.value() == 1;
-    c.ckKentucky = ckKentucky.value() == 1;
-    c.ckWiscon = ckWiscon.value() == 1;
-    c.ckNC = ckNC.value() == 1;
+    for (const SpecialStateRow& row : specialStateRows()) c.set(row.state, (this->*row.box).value() == 1);
     return c;
+}
+
+StateTaxRules DialogState::takeCalculationRules() {
+    const StateTaxRules rules = stateTaxRules(checks());
+    if (rules.forcesRoundState && ckRoundOff.value() != 1) {
+        ckRoundOff.setValue(1);
+        m_record.ckRoundOff = 1;
+    }
+    return rules;
 }
 
 void DialogState::captionExemptionRows() {
@@ -173,17 +156,7 @@ void DialogState::showRecordBoxes() {
 
 void DialogState::setChecksFromRecord() {
     const StateTaxSettings& r = m_record;
-    changeValue(ckAriz, r.ckAriz);
-    changeValue(ckLouis, r.ckLouis);
-    changeValue(ckIowa, r.ckIowa);
-    changeValue(ckMass, r.ckMass);
-    changeValue(ckOregon, r.ckOregon);
-    changeValue(ckIdaho, r.ckIdaho);
-    changeValue(ckAlabama, r.ckAlabama);
-    changeValue(ckWiscon, r.ckWiscon);
-    changeValue(ckNC, r.ckNC);
-    changeValue(ckKentucky, r.ckKentucky);
-    changeValue(ckMissouri, r.ckMissouri);
+    for (SpecialState s : specialStatesIn(StateOrder::LoadState)) changeValue(box(s), r.*specialState(s).flag);
     changeValue(ckSpouse, r.ckSpouse);
     changeValue(ckRoundOff, r.ckRoundOff);
     // The five profile fields were read into the profile itself, which the user information
@@ -266,17 +239,7 @@ DialogMessages DialogState::fillVari() {
     r.txtSUIwageBase = number(txtSUIwageBase);
     r.ckSDI = checked(ckSDI);
     r.ckSUI = checked(ckSUI);
-    r.ckAriz = checked(ckAriz);
-    r.ckLouis = checked(ckLouis);
-    r.ckIowa = checked(ckIowa);
-    r.ckMass = checked(ckMass);
-    r.ckOregon = checked(ckOregon);
-    r.ckIdaho = checked(ckIdaho);
-    r.ckAlabama = checked(ckAlabama);
-    r.ckWiscon = checked(ckWiscon);
-    r.ckNC = checked(ckNC);
-    r.ckKentucky = checked(ckKentucky);
-    r.ckMissouri = checked(ckMissouri);
+    for (SpecialState s : specialStatesIn(StateOrder::LoadState)) r.*specialState(s).flag = checked(box(s));
     r.ckSpouse = checked(ckSpouse);
     r.ckRoundOff = checked(ckRoundOff);
     return {};
@@ -303,7 +266,8 @@ DialogMessages DialogState::startUp(const std::filesystem::path& stateFile, cons
 void DialogState::afterShownFromMenu() {
     for (SpecialState s : kSpecialStatesInSetOrder)
         if (box(s).value() == 1) runSetProcedure(s);
-    if (ckMissouri.value() == 1) ckSpouse.visible = true;
+    for (const SpecialStateRow& row : specialStateRows())
+        if (row.usesSpouse && (this->*row.box).value() == 1) ckSpouse.visible = true;
 }
 
 // ---------------------------------------------------------------- check box reactions
@@ -332,7 +296,8 @@ void DialogState::NoStateSet() {
 }
 
 void DialogState::ckSpouse_Click() {
-    if (ckMissouri.value() == 1) MissouriSet();
+    for (const SpecialStateRow& row : specialStateRows())
+        if (row.usesSpouse && (this->*row.box).value() == 1) row.set(*this);
 }
 
 void DialogState::ckSDI_Click(int value) {
@@ -358,9 +323,9 @@ void DialogState::cmdClearAll_Click() {
 }
 
 void DialogState::cmdDefault_Click() {
-    for (CheckBox* b : {&ckNoStateTax, &ckAlabama, &ckAriz, &ckLouis, &ckIowa, &ckMissouri, &ckMass, &ckOregon,
-                        &ckIdaho, &ckKentucky, &ckWiscon, &ckNC, &ckSpouse})
-        changeValue(*b, 0);
+    changeValue(ckNoStateTax, 0);
+    for (const SpecialStateRow& row : specialStateRows()) changeValue(this->*row.box, 0);
+    changeValue(ckSpouse, 0);
     ckSpouse.visible = false;
     changeValue(ckRoundOff, 0);
     NewYorkSet();
@@ -405,31 +370,26 @@ void DialogState::NewYorkSet() {
 // ---------------------------------------------------------------- pressing a special state
 
 void DialogState::pressSpecialState(SpecialState s) {
+    const SpecialStateRow& row = specialState(s);
     CheckBox& pressed = box(s);
     const int before = pressed.value();
-    enum class Round { Clear, Keep, Set };
-    const bool clearsSpouse = s != SpecialState::Missouri && s != SpecialState::Idaho;
-    const Round round = s == SpecialState::Iowa || s == SpecialState::Missouri ? Round::Keep
-                        : s == SpecialState::NC                                ? Round::Set
-                                                                               : Round::Clear;
     auto applyPress = [&] {
         for (SpecialState other : kSpecialStatesInSetOrder)
             if (other != s) changeValue(box(other), 0);
         changeValue(ckNoStateTax, 0);
-        if (clearsSpouse) {
+        if (row.clearsSpouse) {
             changeValue(ckSpouse, 0);
             ckSpouse.visible = false;
         }
-        if (round == Round::Clear) changeValue(ckRoundOff, 0);
-        if (round == Round::Set) changeValue(ckRoundOff, 1);
+        if (row.round == RoundOnPress::Clear) changeValue(ckRoundOff, 0);
+        if (row.round == RoundOnPress::Set) changeValue(ckRoundOff, 1);
     };
     applyPress();
-    if (s == SpecialState::Missouri && before == 0) ckSpouse.visible = true;
-    const bool periodLabelsShown = s != SpecialState::Iowa;
-    for (Label* l : {&Label19, &Label20, &Label21}) l->visible = periodLabelsShown;
+    if (row.usesSpouse && before == 0) ckSpouse.visible = true;
+    for (Label* l : {&Label19, &Label20, &Label21}) l->visible = row.periodLabels;
 
     runSetProcedure(s);
-    if (s == SpecialState::Kentucky && before == 1) {
+    if (row.showsExemptionRowsOnUncheck && before == 1) {
         Frame3.visible = true;
         Label13.visible = true;
     }
@@ -438,21 +398,7 @@ void DialogState::pressSpecialState(SpecialState s) {
     pressed.setValue(before == 1 ? 0 : 1);
 }
 
-void DialogState::runSetProcedure(SpecialState s) {
-    switch (s) {
-        case SpecialState::Louisiana: LouisianaSet(); break;
-        case SpecialState::Arizona: ArizonaSet(); break;
-        case SpecialState::Iowa: IowaSet(); break;
-        case SpecialState::Missouri: MissouriSet(); break;
-        case SpecialState::Mass: MassSet(); break;
-        case SpecialState::Oregon: OregonSet(); break;
-        case SpecialState::Idaho: IdahoSet(); break;
-        case SpecialState::Alabama: AlabamaSet(); break;
-        case SpecialState::Kentucky: KentuckySet(); break;
-        case SpecialState::Wisconsin: WisconsinSet(); break;
-        case SpecialState::NC: NCSet(); break;
-    }
-}
+void DialogState::runSetProcedure(SpecialState s) { specialState(s).set(*this); }
 
 // ---------------------------------------------------------------- Iowa and Missouri
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "state/special_states.h"
 #include "state/state_tables.h"
 
 namespace orvane {
@@ -276,17 +277,8 @@ double stateTaxFor(const StateTaxInputs& in, const SpecialStateChecks& ck) {
         take(GetState(in));
         return tax;
     }
-    if (ck.ckAriz) take(GetArizona(in));
-    if (ck.ckLouis) take(GetLouisiana(in));
-    if (ck.ckIowa) take(GetIowa(in, in.cboDepend2));
-    if (ck.ckMissouri) take(GetMissouri(in, in.cboDepend2));
-    if (ck.ckMass) take(GetMass(in));
-    if (ck.ckOregon) take(GetOregon(in));
-    if (ck.ckIdaho) take(GetIdaho(in));
-    if (ck.ckAlabama) take(GetAlabama(in, in.cboDepend2));
-    if (ck.ckKentucky) take(GetKentucky(in));
-    if (ck.ckWiscon) take(GetWisconsin(in));
-    if (ck.ckNC) take(GetNC(in));
+    for (SpecialState state : specialStatesIn(StateOrder::Computation))
+        if (ck[state]) take(specialState(state).compute(in));
     return tax;
 }
 

@@ -109,32 +109,22 @@ DialogState::DialogState(Session& session, QWidget* parent)
     // ---- special states and switches ----
     auto* states = new QGroupBox;
     auto* statesGrid = new QGridLayout(states);
-    struct Special {
-        CheckBox* box;
-        const char* name;
-        SpecialState state;
-    };
-    const Special special[] = {
-        {&m_model.ckAlabama, "ckAlabama", SpecialState::Alabama},    {&m_model.ckAriz, "ckAriz", SpecialState::Arizona},
-        {&m_model.ckIdaho, "ckIdaho", SpecialState::Idaho},          {&m_model.ckIowa, "ckIowa", SpecialState::Iowa},
-        {&m_model.ckKentucky, "ckKentucky", SpecialState::Kentucky}, {&m_model.ckLouis, "ckLouis", SpecialState::Louisiana},
-        {&m_model.ckMass, "ckMass", SpecialState::Mass},             {&m_model.ckMissouri, "ckMissouri", SpecialState::Missouri},
-        {&m_model.ckNC, "ckNC", SpecialState::NC},                   {&m_model.ckOregon, "ckOregon", SpecialState::Oregon},
-        {&m_model.ckWiscon, "ckWiscon", SpecialState::Wisconsin}};
     int n = 0;
-    for (const auto& s : special) {
+    for (const SpecialStateRow& s : specialStateRows()) {
         // The state's set procedure runs on the press (eventFilter), not on the widget's click.
         auto* check = new QCheckBox;
-        m_bind->check(check, s.name, alive(s.box), {}, ButtonText::Caption);
-        m_checks.emplace_back(s.box, check);
+        CheckBox* box = &(m_model.*s.box);
+        m_bind->check(check, s.control, alive(box), {}, ButtonText::Caption);
+        m_checks.emplace_back(box, check);
         m_special[check] = s.state;
         check->installEventFilter(this);
         statesGrid->addWidget(check, n / 4, n % 4);
         ++n;
     }
-    statesGrid->addWidget(addCheck(m_model.ckNoStateTax, "ckNoStateTax"), 3, 0);
-    statesGrid->addWidget(addCheck(m_model.ckSpouse, "ckSpouse"), 3, 1);
-    statesGrid->addWidget(addCheck(m_model.ckRoundOff, "ckRoundOff"), 3, 2);
+    const int switchRow = (n + 3) / 4;  // the row under the states
+    statesGrid->addWidget(addCheck(m_model.ckNoStateTax, "ckNoStateTax"), switchRow, 0);
+    statesGrid->addWidget(addCheck(m_model.ckSpouse, "ckSpouse"), switchRow, 1);
+    statesGrid->addWidget(addCheck(m_model.ckRoundOff, "ckRoundOff"), switchRow, 2);
     page->addWidget(states);
 
     // ---- SDI, SUI, adjustment, extra allowance ----
