@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/bracket_table.h"
+
 namespace orvane {
 
 // The city tables as the calculation uses them, bi-weekly amounts; rates are fractions.
@@ -19,6 +21,12 @@ struct CityTaxSettings {
 
     bool operator==(const CityTaxSettings&) const = default;
 };
+
+// Where the record keeps its bracket tables.
+inline constexpr BracketTableFields<CityTaxSettings> kCityTables{
+    &CityTaxSettings::txtCityMinBS, &CityTaxSettings::txtCityAmtBS, &CityTaxSettings::txtCityPerBS,
+    &CityTaxSettings::txtCityMinBM, &CityTaxSettings::txtCityAmtBM, &CityTaxSettings::txtCityPerBM,
+    &CityTaxSettings::ckNoLocalTax, &CityTaxSettings::txtCitySgExp, &CityTaxSettings::txtCityMarExp};
 
 // The non-resident tables: weekly and bi-weekly, each with its own amounts, and the rate.
 struct NonCityTaxSettings {

@@ -7,36 +7,14 @@ namespace orvane {
 
 std::string cityFileBytes(const CityTaxSettings& s) {
     RecordWriter w;
-    for (int i = 0; i < 10; ++i) {
-        w.single(s.txtCityMinBS[i]).single(s.txtCityAmtBS[i]).single(s.txtCityPerBS[i]);
-        w.single(s.txtCityMinBM[i]).single(s.txtCityAmtBM[i]).single(s.txtCityPerBM[i]);
-        w.endRecord();
-    }
-    w.int16(s.ckNoLocalTax);
-    w.endRecord();
-    for (int k = 0; k < 10; ++k) {
-        w.single(s.txtCitySgExp[k]).single(s.txtCityMarExp[k]);
-        w.endRecord();
-    }
+    writeBracketTables(w, s, kCityTables);
     return w.bytes();
 }
 
 std::optional<CityTaxSettings> parseCityFile(std::string_view bytes) {
     RecordReader r(bytes);
     CityTaxSettings s;
-    for (int i = 0; i < 10; ++i) {
-        s.txtCityMinBS[i] = r.single();
-        s.txtCityAmtBS[i] = r.single();
-        s.txtCityPerBS[i] = r.single();
-        s.txtCityMinBM[i] = r.single();
-        s.txtCityAmtBM[i] = r.single();
-        s.txtCityPerBM[i] = r.single();
-    }
-    s.ckNoLocalTax = r.int16();
-    for (int k = 0; k < 10; ++k) {
-        s.txtCitySgExp[k] = r.single();
-        s.txtCityMarExp[k] = r.single();
-    }
+    readBracketTables(r, s, kCityTables);
     if (!r.ok()) return std::nullopt;
     return s;
 }

@@ -7,17 +7,7 @@ namespace orvane {
 
 std::optional<std::string> writeStateFile(const StateTaxSettings& s, const EmployeeProfile& p) {
     RecordWriter w;
-    for (int i = 0; i < 10; ++i) {
-        w.single(s.txtStateMinBS[i]).single(s.txtStateAmtBS[i]).single(s.txtStatePerBS[i]);
-        w.single(s.txtStateMinBM[i]).single(s.txtStateAmtBM[i]).single(s.txtStatePerBM[i]);
-        w.endRecord();
-    }
-    w.int16(s.ckNoStateTax);
-    w.endRecord();
-    for (int i = 0; i < 10; ++i) {
-        w.single(s.txtStateSgExp[i]).single(s.txtStateMarExp[i]);
-        w.endRecord();
-    }
+    writeBracketTables(w, s, kStateTables);
     w.single(s.txtSDIpercent).single(s.txtSUIpercent).single(s.txtSDIwageBase).single(s.txtSUIwageBase);
     w.single(s.txtStateAdj).int16(s.ckSDI).int16(s.ckSUI).int16(p.ckSSMediExemp).int16(s.ckAlabama);
     w.endRecord();
@@ -33,19 +23,7 @@ bool readStateFile(std::string_view bytes, StateTaxSettings& settings, EmployeeP
     RecordReader r(bytes);
     StateTaxSettings s = settings;  // the .and fields stay as they are
     StateFileProfileFields p;
-    for (int i = 0; i < 10; ++i) {
-        s.txtStateMinBS[i] = r.single();
-        s.txtStateAmtBS[i] = r.single();
-        s.txtStatePerBS[i] = r.single();
-        s.txtStateMinBM[i] = r.single();
-        s.txtStateAmtBM[i] = r.single();
-        s.txtStatePerBM[i] = r.single();
-    }
-    s.ckNoStateTax = r.int16();
-    for (int i = 0; i < 10; ++i) {
-        s.txtStateSgExp[i] = r.single();
-        s.txtStateMarExp[i] = r.single();
-    }
+    readBracketTables(r, s, kStateTables);
     s.txtSDIpercent = r.single();
     s.txtSUIpercent = r.single();
     s.txtSDIwageBase = r.single();

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/bracket_table.h"
 #include "core/employee_profile.h"
 
 namespace orvane {
@@ -40,6 +41,12 @@ struct StateTaxSettings {
 
     bool operator==(const StateTaxSettings&) const = default;
 };
+
+// Where the record keeps its bracket tables.
+inline constexpr BracketTableFields<StateTaxSettings> kStateTables{
+    &StateTaxSettings::txtStateMinBS, &StateTaxSettings::txtStateAmtBS, &StateTaxSettings::txtStatePerBS,
+    &StateTaxSettings::txtStateMinBM, &StateTaxSettings::txtStateAmtBM, &StateTaxSettings::txtStatePerBM,
+    &StateTaxSettings::ckNoStateTax,  &StateTaxSettings::txtStateSgExp, &StateTaxSettings::txtStateMarExp};
 
 // The five profile fields the state file carries.
 struct StateFileProfileFields {
