@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "ui/bracket_table_box.h"
 #include "ui/window_fit.h"
 
 namespace orvane::ui {
@@ -56,20 +57,16 @@ DialogState::DialogState(Session& session, QWidget* parent)
     auto table = [&](Label& title, Label& minHead, Label& amtHead, Label& perHead, Label& rowHead, Label& period,
                      std::array<std::pair<Column*, const char*>, 3> columns, std::array<Label, 10>& rows,
                      Control* rowFrame) {
-        auto* box = new QWidget;
-        auto* grid = new QGridLayout(box);
-        grid->addWidget(addLabel(title), 0, 0, 1, 3);
-        grid->addWidget(addLabel(period), 0, 3);
-        grid->addWidget(addLabel(rowHead), 1, 0);
-        grid->addWidget(addLabel(minHead), 1, 1);
-        grid->addWidget(addLabel(amtHead), 1, 2);
-        grid->addWidget(addLabel(perHead), 1, 3);
+        auto* box = new BracketTableBox(3);
+        box->addTitle(addLabel(title), addLabel(period));
+        box->addHeadings({addLabel(rowHead), addLabel(minHead), addLabel(amtHead), addLabel(perHead)});
+        auto boxOf = [&](int c, int i) {
+            return addBox((*columns[c].first)[i], QString("%1_%2").arg(columns[c].second).arg(i));
+        };
         for (int i = 0; i < 10; ++i) {
             QLabel* rowCaption = addLabel(rows[i]);
             if (rowFrame) m_frames.emplace_back(rowFrame, rowCaption);
-            grid->addWidget(rowCaption, i + 2, 0);
-            for (int c = 0; c < 3; ++c)
-                grid->addWidget(addBox((*columns[c].first)[i], QString("%1_%2").arg(columns[c].second).arg(i)), i + 2, c + 1);
+            box->addRow(rowCaption, {boxOf(0, i), boxOf(1, i), boxOf(2, i)});
         }
         return box;
     };
@@ -87,22 +84,18 @@ DialogState::DialogState(Session& session, QWidget* parent)
                               {&m_model.txtStatePerBM, "txtStatePerBM"}}},
                             m_model.marriedRowCaptions, nullptr),
                       0, 1);
-    auto* allowance = new QWidget;
-    auto* allowGrid = new QGridLayout(allowance);
-    allowGrid->addWidget(addLabel(m_model.Label21), 0, 0, 1, 3);
+    auto* allowance = new BracketTableBox(2);
+    allowance->addWideHeading(addLabel(m_model.Label21));
     auto* allowanceHead = new QLabel(QString::fromUtf8(orvane::DialogState::HeadAllowance));
     allowanceHead->setObjectName("lbAllowance");
     allowanceHead->setAlignment(Qt::AlignCenter);
-    allowGrid->addWidget(allowanceHead, 1, 1, 1, 2);
-    allowGrid->addWidget(addLabel(m_model.Label13), 2, 0);
-    allowGrid->addWidget(addLabel(m_model.Label14), 2, 1);
-    allowGrid->addWidget(addLabel(m_model.Label15), 2, 2);
+    allowance->addHeadingOverBoxes(allowanceHead);
+    allowance->addHeadings({addLabel(m_model.Label13), addLabel(m_model.Label14), addLabel(m_model.Label15)});
     for (int k = 0; k < 10; ++k) {
         QLabel* rowCaption = addLabel(m_model.Label27[k]);
         m_frames.emplace_back(&m_model.Frame3, rowCaption);
-        allowGrid->addWidget(rowCaption, k + 3, 0);
-        allowGrid->addWidget(addBox(m_model.txtStateSgExp[k], QString("txtStateSgExp_%1").arg(k)), k + 3, 1);
-        allowGrid->addWidget(addBox(m_model.txtStateMarExp[k], QString("txtStateMarExp_%1").arg(k)), k + 3, 2);
+        allowance->addRow(rowCaption, {addBox(m_model.txtStateSgExp[k], QString("txtStateSgExp_%1").arg(k)),
+                                       addBox(m_model.txtStateMarExp[k], QString("txtStateMarExp_%1").arg(k))});
     }
     tables->addWidget(allowance, 0, 2);
 
