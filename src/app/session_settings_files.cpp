@@ -62,11 +62,7 @@ void Session::addSettingsFileParts(std::vector<UserFilesPart>& parts) {
             discardWindow("DialogState");
             if (state->read) {
                 stateSettings = state->settings;
-                profile.cboDepend2 = state->profile.cboDepend2;
-                profile.cboStatus2 = state->profile.cboStatus2;
-                profile.ckFedExemp = state->profile.ckFedExemp;
-                profile.txtFedAddL = state->profile.txtFedAddL;
-                profile.ckSSMediExemp = state->profile.ckSSMediExemp;
+                copyStateFileProfileFields(state->profile, profile);
                 copyAndFileIntoState();
             } else {
                 // A user without a state file starts from the built-in table, not the previous user's.

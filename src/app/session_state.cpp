@@ -152,13 +152,7 @@ bool Session::SaveProfileFiles() {
 void Session::DialogState_CancelButton_Click() {
     if (!m_dialogState) return;
     stateSettings = m_stateAtStartUp;
-    // The profile fields that the state file carries.
-    const EmployeeProfile& p = m_profileAtStateStartUp;
-    profile.cboDepend2 = p.cboDepend2;
-    profile.cboStatus2 = p.cboStatus2;
-    profile.ckFedExemp = p.ckFedExemp;
-    profile.txtFedAddL = p.txtFedAddL;
-    profile.ckSSMediExemp = p.ckSSMediExemp;
+    copyStateFileProfileFields(m_profileAtStateStartUp, profile);
     discardDialogState();
 }
 
