@@ -37,6 +37,11 @@ struct NonCityTaxSettings {
     bool operator==(const NonCityTaxSettings&) const = default;
 };
 
+// The columns of a non-city file line, in their order there.
+inline constexpr std::array<std::array<float, 8> NonCityTaxSettings::*, 4> kNonCityLineColumns{
+    &NonCityTaxSettings::txtNonMinBi, &NonCityTaxSettings::txtNonExpBi, &NonCityTaxSettings::txtNonMinWk,
+    &NonCityTaxSettings::txtNonExpWk};
+
 // The minimum of a table row that is not used.
 constexpr float UnusedRowMinimum = 999999.0f;
 

@@ -22,7 +22,7 @@ std::optional<CityTaxSettings> parseCityFile(std::string_view bytes) {
 std::string nonCityFileBytes(const NonCityTaxSettings& s) {
     RecordWriter w;
     for (int i = 0; i < 8; ++i) {
-        w.single(s.txtNonMinBi[i]).single(s.txtNonExpBi[i]).single(s.txtNonMinWk[i]).single(s.txtNonExpWk[i]);
+        for (auto column : kNonCityLineColumns) w.single((s.*column)[i]);
         w.endRecord();
     }
     w.single(s.txtNonPer);
@@ -33,12 +33,8 @@ std::string nonCityFileBytes(const NonCityTaxSettings& s) {
 std::optional<NonCityTaxSettings> parseNonCityFile(std::string_view bytes) {
     RecordReader r(bytes);
     NonCityTaxSettings s;
-    for (int i = 0; i < 8; ++i) {
-        s.txtNonMinBi[i] = r.single();
-        s.txtNonExpBi[i] = r.single();
-        s.txtNonMinWk[i] = r.single();
-        s.txtNonExpWk[i] = r.single();
-    }
+    for (int i = 0; i < 8; ++i)
+        for (auto column : kNonCityLineColumns) (s.*column)[i] = r.single();
     s.txtNonPer = r.single();
     if (!r.ok()) return std::nullopt;
     return s;
