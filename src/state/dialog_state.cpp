@@ -20,6 +20,41 @@ std::string text(float value) { return shortestText(value); }
 float number(const TextBox& box) { return static_cast<float>(readNumber(box.text)); }
 std::int16_t checked(const CheckBox& box) { return static_cast<std::int16_t>(box.value()); }
 
+namespace ny = tables::NewYork;
+
+// The window's table and allowance columns with the record's, and the New York figure that
+// fills an empty box.
+struct BoxColumn {
+    std::array<TextBox, 10> DialogState::* box;
+    BracketColumn StateTaxSettings::* field;
+    float (*newYork)(int row);
+};
+constexpr BoxColumn kBoxColumns[] = {
+    {&DialogState::txtStateMinBS, &StateTaxSettings::txtStateMinBS, [](int i) { return ny::Table[i].min; }},
+    {&DialogState::txtStateAmtBS, &StateTaxSettings::txtStateAmtBS, [](int i) { return ny::Table[i].amt; }},
+    {&DialogState::txtStatePerBS, &StateTaxSettings::txtStatePerBS, [](int i) { return ny::Table[i].per; }},
+    {&DialogState::txtStateMinBM, &StateTaxSettings::txtStateMinBM, [](int i) { return ny::Table[i].min; }},
+    {&DialogState::txtStateAmtBM, &StateTaxSettings::txtStateAmtBM, [](int i) { return ny::Table[i].amt; }},
+    {&DialogState::txtStatePerBM, &StateTaxSettings::txtStatePerBM, [](int i) { return ny::Table[i].per; }},
+    {&DialogState::txtStateSgExp, &StateTaxSettings::txtStateSgExp, [](int i) { return ny::SingleAllowance[i]; }},
+    {&DialogState::txtStateMarExp, &StateTaxSettings::txtStateMarExp, [](int i) { return ny::MarriedAllowance[i]; }},
+};
+
+// The SDI, SUI, adjustment and extra allowance boxes with their record fields; an empty one
+// counts as "0".
+struct AmountBox {
+    TextBox DialogState::* box;
+    float StateTaxSettings::* field;
+};
+constexpr AmountBox kAmountBoxes[] = {
+    {&DialogState::txtSDIpercent, &StateTaxSettings::txtSDIpercent},
+    {&DialogState::txtSUIpercent, &StateTaxSettings::txtSUIpercent},
+    {&DialogState::txtSDIwageBase, &StateTaxSettings::txtSDIwageBase},
+    {&DialogState::txtSUIwageBase, &StateTaxSettings::txtSUIwageBase},
+    {&DialogState::txtStateAdj, &StateTaxSettings::txtStateAdj},
+    {&DialogState::txtCalAllow, &StateTaxSettings::txtCalAllow},
+};
+
 }  // namespace
 
 DialogState::DialogState(StateTaxSettings& record, EmployeeProfile& profile) : m_record(record), m_profile(profile) {
@@ -75,7 +110,9 @@ std::array<std::array<TextBox, 10>*, 6> DialogState::bracketColumns() {
 }
 
 std::array<TextBox*, 6> DialogState::amountBoxes() {
-    return {&txtSDIpercent, &txtSUIpercent, &txtSDIwageBase, &txtSUIwageBase, &txtStateAdj, &txtCalAllow};
+    std::array<TextBox*, 6> boxes{};
+    for (size_t i = 0; i < boxes.size(); ++i) boxes[i] = &(this->*kAmountBoxes[i].box);
+    return boxes;
 }
 
 CheckBox& DialogState::box(SpecialState s) { return this->*specialState(s).box; }
@@ -121,29 +158,12 @@ void DialogState::enableAllowanceRow(int row, bool enabled) {
 }
 
 void DialogState::showRecordTableBoxes() {
-    const StateTaxSettings& r = m_record;
-    for (int i = 0; i < 10; ++i) {
-        txtStateMinBS[i].text = text(r.txtStateMinBS[i]);
-        txtStateAmtBS[i].text = text(r.txtStateAmtBS[i]);
-        txtStatePerBS[i].text = text(r.txtStatePerBS[i]);
-        txtStateMinBM[i].text = text(r.txtStateMinBM[i]);
-        txtStateAmtBM[i].text = text(r.txtStateAmtBM[i]);
-        txtStatePerBM[i].text = text(r.txtStatePerBM[i]);
-    }
-    for (int i = 0; i < 10; ++i) {
-        txtStateSgExp[i].text = text(r.txtStateSgExp[i]);
-        txtStateMarExp[i].text = text(r.txtStateMarExp[i]);
-    }
+    for (const BoxColumn& c : kBoxColumns)
+        for (int i = 0; i < 10; ++i) (this->*c.box)[i].text = text((m_record.*c.field)[i]);
 }
 
 void DialogState::showRecordAmountBoxes() {
-    const StateTaxSettings& r = m_record;
-    txtSDIpercent.text = text(r.txtSDIpercent);
-    txtSUIpercent.text = text(r.txtSUIpercent);
-    txtSDIwageBase.text = text(r.txtSDIwageBase);
-    txtSUIwageBase.text = text(r.txtSUIwageBase);
-    txtStateAdj.text = text(r.txtStateAdj);
-    txtCalAllow.text = text(r.txtCalAllow);
+    for (const AmountBox& a : kAmountBoxes) (this->*a.box).text = text(m_record.*a.field);
 }
 
 void DialogState::showRecordBoxes() {
@@ -186,57 +206,29 @@ DialogMessages DialogState::SaveState(const std::filesystem::path& stateFile) co
 }
 
 void DialogState::CheckFor() {
-    namespace ny = tables::NewYork;
-    auto fill = [](TextBox& box, float value) {
-        if (box.text.empty()) box.text = text(value);
-    };
-    for (int i = 0; i < 10; ++i) {
-        fill(txtStateMinBS[i], ny::Table[i].min);
-        fill(txtStateAmtBS[i], ny::Table[i].amt);
-        fill(txtStatePerBS[i], ny::Table[i].per);
-        fill(txtStateMinBM[i], ny::Table[i].min);
-        fill(txtStateAmtBM[i], ny::Table[i].amt);
-        fill(txtStatePerBM[i], ny::Table[i].per);
-        fill(txtStateSgExp[i], ny::SingleAllowance[i]);
-        fill(txtStateMarExp[i], ny::MarriedAllowance[i]);
-    }
-    for (TextBox* b : {&txtSDIpercent, &txtSDIwageBase, &txtStateAdj, &txtCalAllow, &txtSUIpercent, &txtSUIwageBase})
-        fill(*b, 0);
+    for (const BoxColumn& c : kBoxColumns)
+        for (int i = 0; i < 10; ++i) {
+            TextBox& box = (this->*c.box)[i];
+            if (box.text.empty()) box.text = text(c.newYork(i));
+        }
+    ZeroBlankStateBoxes();
 }
 
 DialogMessages DialogState::fillVari() {
     CheckFor();
     // Every box is checked before anything is copied, so a box that is not a number leaves the
     // record as it was.
-    std::vector<const TextBox*> boxes;
-    for (auto* column : bracketColumns())
-        for (const TextBox& b : *column) boxes.push_back(&b);
-    for (const TextBox& b : txtStateSgExp) boxes.push_back(&b);
-    for (const TextBox& b : txtStateMarExp) boxes.push_back(&b);
-    for (TextBox* b : amountBoxes()) boxes.push_back(b);
-    for (const TextBox* b : boxes)
-        if (!isWholeNumber(b->text)) return {{"You have entered a NON numerial."}};
+    for (const BoxColumn& c : kBoxColumns)
+        for (const TextBox& b : this->*c.box)
+            if (!isWholeNumber(b.text)) return {{"You have entered a NON numerial."}};
+    for (const AmountBox& a : kAmountBoxes)
+        if (!isWholeNumber((this->*a.box).text)) return {{"You have entered a NON numerial."}};
 
     StateTaxSettings& r = m_record;
     r.ckNoStateTax = checked(ckNoStateTax);
-    for (int i = 0; i < 10; ++i) {
-        r.txtStateMinBS[i] = number(txtStateMinBS[i]);
-        r.txtStateAmtBS[i] = number(txtStateAmtBS[i]);
-        r.txtStatePerBS[i] = number(txtStatePerBS[i]);
-        r.txtStateMinBM[i] = number(txtStateMinBM[i]);
-        r.txtStateAmtBM[i] = number(txtStateAmtBM[i]);
-        r.txtStatePerBM[i] = number(txtStatePerBM[i]);
-    }
-    for (int i = 0; i < 10; ++i) {
-        r.txtStateSgExp[i] = number(txtStateSgExp[i]);
-        r.txtStateMarExp[i] = number(txtStateMarExp[i]);
-    }
-    r.txtSDIpercent = number(txtSDIpercent);
-    r.txtSDIwageBase = number(txtSDIwageBase);
-    r.txtStateAdj = number(txtStateAdj);
-    r.txtCalAllow = number(txtCalAllow);
-    r.txtSUIpercent = number(txtSUIpercent);
-    r.txtSUIwageBase = number(txtSUIwageBase);
+    for (const BoxColumn& c : kBoxColumns)
+        for (int i = 0; i < 10; ++i) (r.*c.field)[i] = number((this->*c.box)[i]);
+    for (const AmountBox& a : kAmountBoxes) r.*a.field = number(this->*a.box);
     r.ckSDI = checked(ckSDI);
     r.ckSUI = checked(ckSUI);
     for (SpecialState s : specialStatesIn(StateOrder::LoadState)) r.*specialState(s).flag = checked(box(s));
@@ -246,8 +238,8 @@ DialogMessages DialogState::fillVari() {
 }
 
 void DialogState::ZeroBlankStateBoxes() {
-    for (TextBox* b : {&txtSDIpercent, &txtSDIwageBase, &txtStateAdj, &txtCalAllow, &txtSUIpercent, &txtSUIwageBase})
-        if (b->text.empty()) b->text = "0";
+    for (const AmountBox& a : kAmountBoxes)
+        if (TextBox& b = this->*a.box; b.text.empty()) b.text = "0";
 }
 
 // ---------------------------------------------------------------- start-up
