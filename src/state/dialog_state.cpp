@@ -125,6 +125,8 @@ SpecialStateChecks DialogState::checks() const {
 
 StateTaxRules DialogState::takeCalculationRules() {
     const StateTaxRules rules = stateTaxRules(checks());
+    // Missouri's tax is rounded to whole dollars by the box itself; the box is kept with the
+    // user's files, so the record takes it too.
     if (rules.forcesRoundState && ckRoundOff.value() != 1) {
         ckRoundOff.setValue(1);
         m_record.ckRoundOff = 1;

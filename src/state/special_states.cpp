@@ -118,7 +118,8 @@ StateTaxRules stateTaxRules(const SpecialStateChecks& checks) {
         if (!checks[s]) continue;
         const SpecialStateRow& row = specialState(s);
         rules.forcesRoundState = rules.forcesRoundState || row.forcesRoundState;
-        // A later state replaces the tax of an earlier one, and its precision with it.
+        // A later state replaces the tax of an earlier one, and its precision with it: Alabama's
+        // double stands only when no state after it is checked.
         rules.taxIsDouble = row.precision == TaxPrecision::Double;
     }
     return rules;
