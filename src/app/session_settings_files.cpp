@@ -8,6 +8,7 @@
 #include "local/city_tax.h"
 #include "core/record_file.h"
 #include "local/local_files.h"
+#include "state/special_states.h"
 #include "state/state_tax_settings.h"
 #include "users/dialog_vac.h"
 #include "users/leave_balances.h"
@@ -28,24 +29,9 @@ using Written = std::variant<std::vector<PendingFile>, std::string>;
 
 }  // namespace
 
-void Session::copyStateIntoAndFile() {
-    andFile.ckSpouse = stateSettings.ckSpouse;
-    andFile.txtCalAllow = stateSettings.txtCalAllow;
-    andFile.ckRoundOff = stateSettings.ckRoundOff;
-    andFile.ckIdaho = stateSettings.ckIdaho;
-    andFile.ckWiscon = stateSettings.ckWiscon;
-    andFile.ckAlabama = stateSettings.ckAlabama;
-    andFile.ckNC = stateSettings.ckNC;
-}
+void Session::copyStateIntoAndFile() { orvane::copyStateIntoAndFile(stateSettings, andFile); }
 
-void Session::copyAndFileIntoState() {
-    stateSettings.ckSpouse = andFile.ckSpouse;
-    stateSettings.txtCalAllow = andFile.txtCalAllow;
-    stateSettings.ckRoundOff = andFile.ckRoundOff;
-    stateSettings.ckIdaho = andFile.ckIdaho;
-    stateSettings.ckWiscon = andFile.ckWiscon;
-    stateSettings.ckNC = andFile.ckNC;
-}
+void Session::copyAndFileIntoState() { orvane::copyAndFileIntoState(andFile, stateSettings); }
 
 void Session::addSettingsFileParts(std::vector<UserFilesPart>& parts) {
     // .sta: the state settings and five fields of the profile. It commits after the profile
@@ -73,11 +59,7 @@ void Session::addSettingsFileParts(std::vector<UserFilesPart>& parts) {
             discardWindow("DialogState");
             if (state->read) {
                 stateSettings = state->settings;
-                profile.cboDepend2 = state->profile.cboDepend2;
-                profile.cboStatus2 = state->profile.cboStatus2;
-                profile.ckFedExemp = state->profile.ckFedExemp;
-                profile.txtFedAddL = state->profile.txtFedAddL;
-                profile.ckSSMediExemp = state->profile.ckSSMediExemp;
+                copyStateFileProfileFields(state->profile, profile);
                 copyAndFileIntoState();
             } else {
                 // A user without a state file starts from the built-in table, not the previous user's.

@@ -43,12 +43,7 @@ StateInputs Session::stateInputs() {
     const SpecialStateChecks checks = d.checks();
     const bool spouse = d.ckSpouse.value() == 1;
     const float ytdSS = ytd.YtdSS, ytdMedi = ytd.YtdMedi;
-    // Missouri checks "Round State" when it computes, so its tax is rounded to whole dollars.
-    // The box is kept with the user's files, so the record takes it too.
-    if (checks.ckMissouri && d.ckRoundOff.value() != 1) {
-        d.ckRoundOff.setValue(1);
-        stateSettings.ckRoundOff = 1;
-    }
+    const StateTaxRules rules = d.takeCalculationRules();
     d.ZeroBlankStateBoxes();
 
     StateInputs in;
@@ -62,10 +57,7 @@ StateInputs Session::stateInputs() {
     stateSettings.txtStateAdj = in.txtStateAdj;
     stateSettings.txtCalAllow = in.txtCalAllow;
     in.roundOff = d.ckRoundOff.value() == 1;
-    // Alabama leaves a double-precision tax, which is rounded to cents as such; a state later in
-    // the order replaces it with its single-precision tax (Kentucky always sets one; Wisconsin
-    // and North Carolina nearly always, so their box decides).
-    in.stateTaxIsDouble = checks.ckAlabama && !checks.ckKentucky && !checks.ckWiscon && !checks.ckNC;
+    in.stateTaxIsDouble = rules.taxIsDouble;
     in.computeStateTax = [record, checks, spouse, ytdSS, ytdMedi](const PayResult& r, const EmployeeProfile& p) {
         StateTaxInputs s;
         s.GrossPay = r.GrossPay;
@@ -160,13 +152,7 @@ bool Session::SaveProfileFiles() {
 void Session::DialogState_CancelButton_Click() {
     if (!m_dialogState) return;
     stateSettings = m_stateAtStartUp;
-    // The profile fields that the state file carries.
-    const EmployeeProfile& p = m_profileAtStateStartUp;
-    profile.cboDepend2 = p.cboDepend2;
-    profile.cboStatus2 = p.cboStatus2;
-    profile.ckFedExemp = p.ckFedExemp;
-    profile.txtFedAddL = p.txtFedAddL;
-    profile.ckSSMediExemp = p.ckSSMediExemp;
+    copyStateFileProfileFields(m_profileAtStateStartUp, profile);
     discardDialogState();
 }
 

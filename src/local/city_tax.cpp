@@ -64,15 +64,7 @@ const NonCityTaxSettings& NonCityDefaults() {
 
 float cityRule(const std::array<float, 10>& minimum, const std::array<float, 10>& amount,
                const std::array<float, 10>& rate, float wage, bool halved) {
-    const float divisor = halved ? 2.0f : 1.0f;
-    float tax = 0.0f;
-    // Rows are tried in order and a later match wins; that matters only for a table out of order.
-    for (int i = 0; i < 10; ++i) {
-        const float lower = minimum[i] / divisor;
-        const float upper = i < 9 ? minimum[i + 1] / divisor : std::numeric_limits<float>::infinity();
-        if (lower <= wage && wage < upper) tax = (wage - lower) * rate[i] + amount[i] / divisor;
-    }
-    return tax;
+    return bracketTax({minimum, amount, rate}, wage, halved).value_or(0.0f);
 }
 
 LocalTax GetCityTax(const LocalTaxInputs& in) {

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/bracket_table.h"
+
 namespace orvane {
 
 // The city tables as the calculation uses them, bi-weekly amounts; rates are fractions.
@@ -20,6 +22,12 @@ struct CityTaxSettings {
     bool operator==(const CityTaxSettings&) const = default;
 };
 
+// Where the record keeps its bracket tables.
+inline constexpr BracketTableFields<CityTaxSettings> kCityTables{
+    &CityTaxSettings::txtCityMinBS, &CityTaxSettings::txtCityAmtBS, &CityTaxSettings::txtCityPerBS,
+    &CityTaxSettings::txtCityMinBM, &CityTaxSettings::txtCityAmtBM, &CityTaxSettings::txtCityPerBM,
+    &CityTaxSettings::ckNoLocalTax, &CityTaxSettings::txtCitySgExp, &CityTaxSettings::txtCityMarExp};
+
 // The non-resident tables: weekly and bi-weekly, each with its own amounts, and the rate.
 struct NonCityTaxSettings {
     std::array<float, 8> txtNonMinBi{}, txtNonExpBi{};  // bi-weekly: minimum, amount subtracted
@@ -28,6 +36,11 @@ struct NonCityTaxSettings {
 
     bool operator==(const NonCityTaxSettings&) const = default;
 };
+
+// The columns of a non-city file line, in their order there.
+inline constexpr std::array<std::array<float, 8> NonCityTaxSettings::*, 4> kNonCityLineColumns{
+    &NonCityTaxSettings::txtNonMinBi, &NonCityTaxSettings::txtNonExpBi, &NonCityTaxSettings::txtNonMinWk,
+    &NonCityTaxSettings::txtNonExpWk};
 
 // The minimum of a table row that is not used.
 constexpr float UnusedRowMinimum = 999999.0f;

@@ -7,36 +7,14 @@ namespace orvane {
 
 std::string cityFileBytes(const CityTaxSettings& s) {
     RecordWriter w;
-    for (int i = 0; i < 10; ++i) {
-        w.single(s.txtCityMinBS[i]).single(s.txtCityAmtBS[i]).single(s.txtCityPerBS[i]);
-        w.single(s.txtCityMinBM[i]).single(s.txtCityAmtBM[i]).single(s.txtCityPerBM[i]);
-        w.endRecord();
-    }
-    w.int16(s.ckNoLocalTax);
-    w.endRecord();
-    for (int k = 0; k < 10; ++k) {
-        w.single(s.txtCitySgExp[k]).single(s.txtCityMarExp[k]);
-        w.endRecord();
-    }
+    writeBracketTables(w, s, kCityTables);
     return w.bytes();
 }
 
 std::optional<CityTaxSettings> parseCityFile(std::string_view bytes) {
     RecordReader r(bytes);
     CityTaxSettings s;
-    for (int i = 0; i < 10; ++i) {
-        s.txtCityMinBS[i] = r.single();
-        s.txtCityAmtBS[i] = r.single();
-        s.txtCityPerBS[i] = r.single();
-        s.txtCityMinBM[i] = r.single();
-        s.txtCityAmtBM[i] = r.single();
-        s.txtCityPerBM[i] = r.single();
-    }
-    s.ckNoLocalTax = r.int16();
-    for (int k = 0; k < 10; ++k) {
-        s.txtCitySgExp[k] = r.single();
-        s.txtCityMarExp[k] = r.single();
-    }
+    readBracketTables(r, s, kCityTables);
     if (!r.ok()) return std::nullopt;
     return s;
 }
@@ -44,7 +22,7 @@ std::optional<CityTaxSettings> parseCityFile(std::string_view bytes) {
 std::string nonCityFileBytes(const NonCityTaxSettings& s) {
     RecordWriter w;
     for (int i = 0; i < 8; ++i) {
-        w.single(s.txtNonMinBi[i]).single(s.txtNonExpBi[i]).single(s.txtNonMinWk[i]).single(s.txtNonExpWk[i]);
+        for (auto column : kNonCityLineColumns) w.single((s.*column)[i]);
         w.endRecord();
     }
     w.single(s.txtNonPer);
@@ -55,12 +33,8 @@ std::string nonCityFileBytes(const NonCityTaxSettings& s) {
 std::optional<NonCityTaxSettings> parseNonCityFile(std::string_view bytes) {
     RecordReader r(bytes);
     NonCityTaxSettings s;
-    for (int i = 0; i < 8; ++i) {
-        s.txtNonMinBi[i] = r.single();
-        s.txtNonExpBi[i] = r.single();
-        s.txtNonMinWk[i] = r.single();
-        s.txtNonExpWk[i] = r.single();
-    }
+    for (int i = 0; i < 8; ++i)
+        for (auto column : kNonCityLineColumns) (s.*column)[i] = r.single();
     s.txtNonPer = r.single();
     if (!r.ok()) return std::nullopt;
     return s;

@@ -20,6 +20,41 @@ std::string text(float value) { return shortestText(value); }
 float number(const TextBox& box) { return static_cast<float>(readNumber(box.text)); }
 std::int16_t checked(const CheckBox& box) { return static_cast<std::int16_t>(box.value()); }
 
+namespace ny = tables::NewYork;
+
+// The window's table and allowance columns with the record's, and the New York figure that
+// fills an empty box.
+struct BoxColumn {
+    std::array<TextBox, 10> DialogState::* box;
+    BracketColumn StateTaxSettings::* field;
+    float (*newYork)(int row);
+};
+constexpr BoxColumn kBoxColumns[] = {
+    {&DialogState::txtStateMinBS, &StateTaxSettings::txtStateMinBS, [](int i) { return ny::Table[i].min; }},
+    {&DialogState::txtStateAmtBS, &StateTaxSettings::txtStateAmtBS, [](int i) { return ny::Table[i].amt; }},
+    {&DialogState::txtStatePerBS, &StateTaxSettings::txtStatePerBS, [](int i) { return ny::Table[i].per; }},
+    {&DialogState::txtStateMinBM, &StateTaxSettings::txtStateMinBM, [](int i) { return ny::Table[i].min; }},
+    {&DialogState::txtStateAmtBM, &StateTaxSettings::txtStateAmtBM, [](int i) { return ny::Table[i].amt; }},
+    {&DialogState::txtStatePerBM, &StateTaxSettings::txtStatePerBM, [](int i) { return ny::Table[i].per; }},
+    {&DialogState::txtStateSgExp, &StateTaxSettings::txtStateSgExp, [](int i) { return ny::SingleAllowance[i]; }},
+    {&DialogState::txtStateMarExp, &StateTaxSettings::txtStateMarExp, [](int i) { return ny::MarriedAllowance[i]; }},
+};
+
+// The SDI, SUI, adjustment and extra allowance boxes with their record fields; an empty one
+// counts as "0".
+struct AmountBox {
+    TextBox DialogState::* box;
+    float StateTaxSettings::* field;
+};
+constexpr AmountBox kAmountBoxes[] = {
+    {&DialogState::txtSDIpercent, &StateTaxSettings::txtSDIpercent},
+    {&DialogState::txtSUIpercent, &StateTaxSettings::txtSUIpercent},
+    {&DialogState::txtSDIwageBase, &StateTaxSettings::txtSDIwageBase},
+    {&DialogState::txtSUIwageBase, &StateTaxSettings::txtSUIwageBase},
+    {&DialogState::txtStateAdj, &StateTaxSettings::txtStateAdj},
+    {&DialogState::txtCalAllow, &StateTaxSettings::txtCalAllow},
+};
+
 }  // namespace
 
 DialogState::DialogState(StateTaxSettings& record, EmployeeProfile& profile) : m_record(record), m_profile(profile) {
@@ -38,12 +73,11 @@ DialogState::DialogState(StateTaxSettings& record, EmployeeProfile& profile) : m
         singleRowCaptions[k].caption = marriedRowCaptions[k].caption = std::to_string(k + 1);
     }
 
-    const std::pair<CheckBox*, const char*> states[] = {
-        {&ckAlabama, "Alabama"}, {&ckAriz, "Arizona"},   {&ckIdaho, "Idaho"},     {&ckIowa, "Iowa"},
-        {&ckKentucky, "Kentucky"}, {&ckLouis, "Louisiana"}, {&ckMass, "Mass"},   {&ckMissouri, "Missouri"},
-        {&ckNC, "N.C."},         {&ckOregon, "Oregon"},  {&ckWiscon, "Wisconsin"}};
-    for (auto [b, caption] : states) b->caption = caption;
-    ckIdaho.visible = false;  // Idaho is chosen only through the stored settings
+    for (const SpecialStateRow& row : specialStateRows()) {
+        CheckBox& b = this->*row.box;
+        b.caption = row.caption;
+        b.visible = !row.hidden;
+    }
     ckNoStateTax.caption = "NO STATE TAX";
     ckSpouse.caption = "Spouse Works";
     ckSpouse.tip = "For Married Persons";
@@ -76,40 +110,28 @@ std::array<std::array<TextBox, 10>*, 6> DialogState::bracketColumns() {
 }
 
 std::array<TextBox*, 6> DialogState::amountBoxes() {
-    return {&txtSDIpercent, &txtSUIpercent, &txtSDIwageBase, &txtSUIwageBase, &txtStateAdj, &txtCalAllow};
+    std::array<TextBox*, 6> boxes{};
+    for (size_t i = 0; i < boxes.size(); ++i) boxes[i] = &(this->*kAmountBoxes[i].box);
+    return boxes;
 }
 
-CheckBox& DialogState::box(SpecialState s) {
-    switch (s) {
-        case SpecialState::Louisiana: return ckLouis;
-        case SpecialState::Arizona: return ckAriz;
-        case SpecialState::Iowa: return ckIowa;
-        case SpecialState::Missouri: return ckMissouri;
-        case SpecialState::Mass: return ckMass;
-        case SpecialState::Oregon: return ckOregon;
-        case SpecialState::Idaho: return ckIdaho;
-        case SpecialState::Alabama: return ckAlabama;
-        case SpecialState::Kentucky: return ckKentucky;
-        case SpecialState::Wisconsin: return ckWiscon;
-        case SpecialState::NC: return ckNC;
-    }
-    return ckNC;
-}
+CheckBox& DialogState::box(SpecialState s) { return this->*specialState(s).box; }
 
 SpecialStateChecks DialogState::checks() const {
     SpecialStateChecks c;
-    c.ckAriz = ckAriz.value() == 1;
-    c.ckLouis = ckLouis.value() == 1;
-    c.ckIowa = ckIowa.value() == 1;
-    c.ckMissouri = ckMissouri.value() == 1;
-    c.ckMass = ckMass.value() == 1;
-    c.ckOregon = ckOregon.value() == 1;
-    c.ckIdaho = ckIdaho.value() == 1;
-    c.ckAlabama = ckAlabama.value() == 1;
-    c.ckKentucky = ckKentucky.value() == 1;
-    c.ckWiscon = ckWiscon.value() == 1;
-    c.ckNC = ckNC.value() == 1;
+    for (const SpecialStateRow& row : specialStateRows()) c.set(row.state, (this->*row.box).value() == 1);
     return c;
+}
+
+StateTaxRules DialogState::takeCalculationRules() {
+    const StateTaxRules rules = stateTaxRules(checks());
+    // Missouri's tax is rounded to whole dollars by the box itself; the box is kept with the
+    // user's files, so the record takes it too.
+    if (rules.forcesRoundState && ckRoundOff.value() != 1) {
+        ckRoundOff.setValue(1);
+        m_record.ckRoundOff = 1;
+    }
+    return rules;
 }
 
 void DialogState::captionExemptionRows() {
@@ -138,29 +160,12 @@ void DialogState::enableAllowanceRow(int row, bool enabled) {
 }
 
 void DialogState::showRecordTableBoxes() {
-    const StateTaxSettings& r = m_record;
-    for (int i = 0; i < 10; ++i) {
-        txtStateMinBS[i].text = text(r.txtStateMinBS[i]);
-        txtStateAmtBS[i].text = text(r.txtStateAmtBS[i]);
-        txtStatePerBS[i].text = text(r.txtStatePerBS[i]);
-        txtStateMinBM[i].text = text(r.txtStateMinBM[i]);
-        txtStateAmtBM[i].text = text(r.txtStateAmtBM[i]);
-        txtStatePerBM[i].text = text(r.txtStatePerBM[i]);
-    }
-    for (int i = 0; i < 10; ++i) {
-        txtStateSgExp[i].text = text(r.txtStateSgExp[i]);
-        txtStateMarExp[i].text = text(r.txtStateMarExp[i]);
-    }
+    for (const BoxColumn& c : kBoxColumns)
+        for (int i = 0; i < 10; ++i) (this->*c.box)[i].text = text((m_record.*c.field)[i]);
 }
 
 void DialogState::showRecordAmountBoxes() {
-    const StateTaxSettings& r = m_record;
-    txtSDIpercent.text = text(r.txtSDIpercent);
-    txtSUIpercent.text = text(r.txtSUIpercent);
-    txtSDIwageBase.text = text(r.txtSDIwageBase);
-    txtSUIwageBase.text = text(r.txtSUIwageBase);
-    txtStateAdj.text = text(r.txtStateAdj);
-    txtCalAllow.text = text(r.txtCalAllow);
+    for (const AmountBox& a : kAmountBoxes) (this->*a.box).text = text(m_record.*a.field);
 }
 
 void DialogState::showRecordBoxes() {
@@ -173,17 +178,7 @@ void DialogState::showRecordBoxes() {
 
 void DialogState::setChecksFromRecord() {
     const StateTaxSettings& r = m_record;
-    changeValue(ckAriz, r.ckAriz);
-    changeValue(ckLouis, r.ckLouis);
-    changeValue(ckIowa, r.ckIowa);
-    changeValue(ckMass, r.ckMass);
-    changeValue(ckOregon, r.ckOregon);
-    changeValue(ckIdaho, r.ckIdaho);
-    changeValue(ckAlabama, r.ckAlabama);
-    changeValue(ckWiscon, r.ckWiscon);
-    changeValue(ckNC, r.ckNC);
-    changeValue(ckKentucky, r.ckKentucky);
-    changeValue(ckMissouri, r.ckMissouri);
+    for (SpecialState s : specialStatesIn(StateOrder::LoadState)) changeValue(box(s), r.*specialState(s).flag);
     changeValue(ckSpouse, r.ckSpouse);
     changeValue(ckRoundOff, r.ckRoundOff);
     // The five profile fields were read into the profile itself, which the user information
@@ -213,78 +208,40 @@ DialogMessages DialogState::SaveState(const std::filesystem::path& stateFile) co
 }
 
 void DialogState::CheckFor() {
-    namespace ny = tables::NewYork;
-    auto fill = [](TextBox& box, float value) {
-        if (box.text.empty()) box.text = text(value);
-    };
-    for (int i = 0; i < 10; ++i) {
-        fill(txtStateMinBS[i], ny::Table[i].min);
-        fill(txtStateAmtBS[i], ny::Table[i].amt);
-        fill(txtStatePerBS[i], ny::Table[i].per);
-        fill(txtStateMinBM[i], ny::Table[i].min);
-        fill(txtStateAmtBM[i], ny::Table[i].amt);
-        fill(txtStatePerBM[i], ny::Table[i].per);
-        fill(txtStateSgExp[i], ny::SingleAllowance[i]);
-        fill(txtStateMarExp[i], ny::MarriedAllowance[i]);
-    }
-    for (TextBox* b : {&txtSDIpercent, &txtSDIwageBase, &txtStateAdj, &txtCalAllow, &txtSUIpercent, &txtSUIwageBase})
-        fill(*b, 0);
+    for (const BoxColumn& c : kBoxColumns)
+        for (int i = 0; i < 10; ++i) {
+            TextBox& box = (this->*c.box)[i];
+            if (box.text.empty()) box.text = text(c.newYork(i));
+        }
+    ZeroBlankStateBoxes();
 }
 
 DialogMessages DialogState::fillVari() {
     CheckFor();
     // Every box is checked before anything is copied, so a box that is not a number leaves the
     // record as it was.
-    std::vector<const TextBox*> boxes;
-    for (auto* column : bracketColumns())
-        for (const TextBox& b : *column) boxes.push_back(&b);
-    for (const TextBox& b : txtStateSgExp) boxes.push_back(&b);
-    for (const TextBox& b : txtStateMarExp) boxes.push_back(&b);
-    for (TextBox* b : amountBoxes()) boxes.push_back(b);
-    for (const TextBox* b : boxes)
-        if (!isWholeNumber(b->text)) return {{"You have entered a NON numerial."}};
+    for (const BoxColumn& c : kBoxColumns)
+        for (const TextBox& b : this->*c.box)
+            if (!isWholeNumber(b.text)) return {{"You have entered a NON numerial."}};
+    for (const AmountBox& a : kAmountBoxes)
+        if (!isWholeNumber((this->*a.box).text)) return {{"You have entered a NON numerial."}};
 
     StateTaxSettings& r = m_record;
     r.ckNoStateTax = checked(ckNoStateTax);
-    for (int i = 0; i < 10; ++i) {
-        r.txtStateMinBS[i] = number(txtStateMinBS[i]);
-        r.txtStateAmtBS[i] = number(txtStateAmtBS[i]);
-        r.txtStatePerBS[i] = number(txtStatePerBS[i]);
-        r.txtStateMinBM[i] = number(txtStateMinBM[i]);
-        r.txtStateAmtBM[i] = number(txtStateAmtBM[i]);
-        r.txtStatePerBM[i] = number(txtStatePerBM[i]);
-    }
-    for (int i = 0; i < 10; ++i) {
-        r.txtStateSgExp[i] = number(txtStateSgExp[i]);
-        r.txtStateMarExp[i] = number(txtStateMarExp[i]);
-    }
-    r.txtSDIpercent = number(txtSDIpercent);
-    r.txtSDIwageBase = number(txtSDIwageBase);
-    r.txtStateAdj = number(txtStateAdj);
-    r.txtCalAllow = number(txtCalAllow);
-    r.txtSUIpercent = number(txtSUIpercent);
-    r.txtSUIwageBase = number(txtSUIwageBase);
+    for (const BoxColumn& c : kBoxColumns)
+        for (int i = 0; i < 10; ++i) (r.*c.field)[i] = number((this->*c.box)[i]);
+    for (const AmountBox& a : kAmountBoxes) r.*a.field = number(this->*a.box);
     r.ckSDI = checked(ckSDI);
     r.ckSUI = checked(ckSUI);
-    r.ckAriz = checked(ckAriz);
-    r.ckLouis = checked(ckLouis);
-    r.ckIowa = checked(ckIowa);
-    r.ckMass = checked(ckMass);
-    r.ckOregon = checked(ckOregon);
-    r.ckIdaho = checked(ckIdaho);
-    r.ckAlabama = checked(ckAlabama);
-    r.ckWiscon = checked(ckWiscon);
-    r.ckNC = checked(ckNC);
-    r.ckKentucky = checked(ckKentucky);
-    r.ckMissouri = checked(ckMissouri);
+    for (SpecialState s : specialStatesIn(StateOrder::LoadState)) r.*specialState(s).flag = checked(box(s));
     r.ckSpouse = checked(ckSpouse);
     r.ckRoundOff = checked(ckRoundOff);
     return {};
 }
 
 void DialogState::ZeroBlankStateBoxes() {
-    for (TextBox* b : {&txtSDIpercent, &txtSDIwageBase, &txtStateAdj, &txtCalAllow, &txtSUIpercent, &txtSUIwageBase})
-        if (b->text.empty()) b->text = "0";
+    for (const AmountBox& a : kAmountBoxes)
+        if (TextBox& b = this->*a.box; b.text.empty()) b.text = "0";
 }
 
 // ---------------------------------------------------------------- start-up
@@ -303,7 +260,8 @@ DialogMessages DialogState::startUp(const std::filesystem::path& stateFile, cons
 void DialogState::afterShownFromMenu() {
     for (SpecialState s : kSpecialStatesInSetOrder)
         if (box(s).value() == 1) runSetProcedure(s);
-    if (ckMissouri.value() == 1) ckSpouse.visible = true;
+    for (const SpecialStateRow& row : specialStateRows())
+        if (row.usesSpouse && (this->*row.box).value() == 1) ckSpouse.visible = true;
 }
 
 // ---------------------------------------------------------------- check box reactions
@@ -332,7 +290,8 @@ void DialogState::NoStateSet() {
 }
 
 void DialogState::ckSpouse_Click() {
-    if (ckMissouri.value() == 1) MissouriSet();
+    for (const SpecialStateRow& row : specialStateRows())
+        if (row.usesSpouse && (this->*row.box).value() == 1) row.set(*this);
 }
 
 void DialogState::ckSDI_Click(int value) {
@@ -358,9 +317,9 @@ void DialogState::cmdClearAll_Click() {
 }
 
 void DialogState::cmdDefault_Click() {
-    for (CheckBox* b : {&ckNoStateTax, &ckAlabama, &ckAriz, &ckLouis, &ckIowa, &ckMissouri, &ckMass, &ckOregon,
-                        &ckIdaho, &ckKentucky, &ckWiscon, &ckNC, &ckSpouse})
-        changeValue(*b, 0);
+    changeValue(ckNoStateTax, 0);
+    for (const SpecialStateRow& row : specialStateRows()) changeValue(this->*row.box, 0);
+    changeValue(ckSpouse, 0);
     ckSpouse.visible = false;
     changeValue(ckRoundOff, 0);
     NewYorkSet();
@@ -405,31 +364,26 @@ void DialogState::NewYorkSet() {
 // ---------------------------------------------------------------- pressing a special state
 
 void DialogState::pressSpecialState(SpecialState s) {
+    const SpecialStateRow& row = specialState(s);
     CheckBox& pressed = box(s);
     const int before = pressed.value();
-    enum class Round { Clear, Keep, Set };
-    const bool clearsSpouse = s != SpecialState::Missouri && s != SpecialState::Idaho;
-    const Round round = s == SpecialState::Iowa || s == SpecialState::Missouri ? Round::Keep
-                        : s == SpecialState::NC                                ? Round::Set
-                                                                               : Round::Clear;
     auto applyPress = [&] {
         for (SpecialState other : kSpecialStatesInSetOrder)
             if (other != s) changeValue(box(other), 0);
         changeValue(ckNoStateTax, 0);
-        if (clearsSpouse) {
+        if (row.clearsSpouse) {
             changeValue(ckSpouse, 0);
             ckSpouse.visible = false;
         }
-        if (round == Round::Clear) changeValue(ckRoundOff, 0);
-        if (round == Round::Set) changeValue(ckRoundOff, 1);
+        if (row.round == RoundOnPress::Clear) changeValue(ckRoundOff, 0);
+        if (row.round == RoundOnPress::Set) changeValue(ckRoundOff, 1);
     };
     applyPress();
-    if (s == SpecialState::Missouri && before == 0) ckSpouse.visible = true;
-    const bool periodLabelsShown = s != SpecialState::Iowa;
-    for (Label* l : {&Label19, &Label20, &Label21}) l->visible = periodLabelsShown;
+    if (row.usesSpouse && before == 0) ckSpouse.visible = true;
+    for (Label* l : {&Label19, &Label20, &Label21}) l->visible = row.periodLabels;
 
     runSetProcedure(s);
-    if (s == SpecialState::Kentucky && before == 1) {
+    if (row.showsExemptionRowsOnUncheck && before == 1) {
         Frame3.visible = true;
         Label13.visible = true;
     }
@@ -438,21 +392,7 @@ void DialogState::pressSpecialState(SpecialState s) {
     pressed.setValue(before == 1 ? 0 : 1);
 }
 
-void DialogState::runSetProcedure(SpecialState s) {
-    switch (s) {
-        case SpecialState::Louisiana: LouisianaSet(); break;
-        case SpecialState::Arizona: ArizonaSet(); break;
-        case SpecialState::Iowa: IowaSet(); break;
-        case SpecialState::Missouri: MissouriSet(); break;
-        case SpecialState::Mass: MassSet(); break;
-        case SpecialState::Oregon: OregonSet(); break;
-        case SpecialState::Idaho: IdahoSet(); break;
-        case SpecialState::Alabama: AlabamaSet(); break;
-        case SpecialState::Kentucky: KentuckySet(); break;
-        case SpecialState::Wisconsin: WisconsinSet(); break;
-        case SpecialState::NC: NCSet(); break;
-    }
-}
+void DialogState::runSetProcedure(SpecialState s) { specialState(s).set(*this); }
 
 // ---------------------------------------------------------------- Iowa and Missouri
 

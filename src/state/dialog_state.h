@@ -13,17 +13,15 @@
 
 #include "core/controls.h"
 #include "core/employee_profile.h"
+#include "state/special_states.h"
 #include "state/state_computations.h"
 #include "state/state_tax_settings.h"
 
 namespace orvane {
 
-// The eleven states with rules of their own, in the order the window's start-up sets them up.
-enum class SpecialState { Louisiana, Arizona, Iowa, Missouri, Mass, Oregon, Idaho, Alabama, Kentucky, Wisconsin, NC };
-inline constexpr std::array<SpecialState, 11> kSpecialStatesInSetOrder{
-    SpecialState::Louisiana, SpecialState::Arizona, SpecialState::Iowa,     SpecialState::Missouri,
-    SpecialState::Mass,      SpecialState::Oregon,  SpecialState::Idaho,    SpecialState::Alabama,
-    SpecialState::Kentucky,  SpecialState::Wisconsin, SpecialState::NC};
+// The special states in the order the window's start-up sets them up.
+inline const std::array<SpecialState, kSpecialStateCount>& kSpecialStatesInSetOrder =
+    specialStatesIn(StateOrder::SetUp);
 
 // What a procedure wants the person told: the lines of one message box each.
 using DialogMessages = std::vector<std::vector<std::string>>;
@@ -125,6 +123,9 @@ public:
 
     // The special-state boxes as the calculation reads them.
     SpecialStateChecks checks() const;
+    // The rules the checked states impose when the calculation reads the window ("Round State"
+    // checked for Missouri, in the record too).
+    StateTaxRules takeCalculationRules();
 
 private:
     void ckNoStateTax_Click(int value);

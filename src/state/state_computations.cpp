@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "state/special_states.h"
 #include "state/state_tables.h"
 
 namespace orvane {
@@ -11,15 +12,10 @@ namespace tables = state_tables;
 
 namespace {
 
-// One bracket table of the settings record, single or married.
-struct TableView {
-    const std::array<float, 10>& min;
-    const std::array<float, 10>& amt;
-    const std::array<float, 10>& per;
-};
+using TableView = BracketTableView;
 
-TableView singleTable(const StateTaxSettings& s) { return {s.txtStateMinBS, s.txtStateAmtBS, s.txtStatePerBS}; }
-TableView marriedTable(const StateTaxSettings& s) { return {s.txtStateMinBM, s.txtStateAmtBM, s.txtStatePerBM}; }
+TableView singleTable(const StateTaxSettings& s) { return kStateTables.single(s); }
+TableView marriedTable(const StateTaxSettings& s) { return kStateTables.married(s); }
 TableView tableFor(const StateTaxSettings& s, const std::string& status) {
     return status == "Single" ? singleTable(s) : marriedTable(s);
 }
@@ -27,18 +23,11 @@ TableView tableFor(const StateTaxSettings& s, const std::string& status) {
 // An allowance column entry; a count outside 0..9 (typed into the status box) has none.
 float entry(const std::array<float, 10>& column, int k) { return k >= 0 && k <= 9 ? column[k] : 0.0f; }
 
-// The generic table lookup, all in single precision. Weekly halves every minimum range and base
-// amount. Every row is tested; a later match replaces an earlier one.
+// The generic table lookup, all in single precision; weekly halves every minimum range and base
+// amount.
 std::optional<double> lookUpGeneric(const TableView& t, float wages, bool weekly) {
-    const float div = weekly ? 2.0f : 1.0f;
-    std::optional<double> tax;
-    for (int k = 0; k < 9; ++k) {
-        const float lo = t.min[k] / div, hi = t.min[k + 1] / div;
-        if (wages >= lo && wages < hi) tax = (wages - lo) * t.per[k] + t.amt[k] / div;
-    }
-    const float lo9 = t.min[9] / div;
-    if (wages >= lo9) tax = (wages - lo9) * t.per[9] + t.amt[9] / div;
-    return tax;
+    if (auto tax = bracketTax(t, wages, weekly)) return *tax;
+    return std::nullopt;
 }
 
 // The pay frequency as the generic computation reads it: bi-weekly when optBiWeek is set,
@@ -276,17 +265,8 @@ double stateTaxFor(const StateTaxInputs& in, const SpecialStateChecks& ck) {
         take(GetState(in));
         return tax;
     }
-    if (ck.ckAriz) take(GetArizona(in));
-    if (ck.ckLouis) take(GetLouisiana(in));
-    if (ck.ckIowa) take(GetIowa(in, in.cboDepend2));
-    if (ck.ckMissouri) take(GetMissouri(in, in.cboDepend2));
-    if (ck.ckMass) take(GetMass(in));
-    if (ck.ckOregon) take(GetOregon(in));
-    if (ck.ckIdaho) take(GetIdaho(in));
-    if (ck.ckAlabama) take(GetAlabama(in, in.cboDepend2));
-    if (ck.ckKentucky) take(GetKentucky(in));
-    if (ck.ckWiscon) take(GetWisconsin(in));
-    if (ck.ckNC) take(GetNC(in));
+    for (SpecialState state : specialStatesIn(StateOrder::Computation))
+        if (ck[state]) take(specialState(state).compute(in));
     return tax;
 }
 

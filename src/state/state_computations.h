@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "state/special_state.h"
 #include "state/state_tax_settings.h"
 
 namespace orvane {
@@ -50,20 +51,9 @@ StateTaxResult GetMass(const StateTaxInputs& in);
 StateTaxResult GetAlabama(const StateTaxInputs& in, std::int16_t dependents);
 StateTaxResult GetNC(const StateTaxInputs& in);
 
-// Which special states the state window has checked.
-struct SpecialStateChecks {
-    bool ckAriz = false, ckLouis = false, ckIowa = false, ckMissouri = false, ckMass = false, ckOregon = false,
-         ckIdaho = false, ckAlabama = false, ckKentucky = false, ckWiscon = false, ckNC = false;
-    bool any() const {
-        return ckAriz || ckLouis || ckIowa || ckMissouri || ckMass || ckOregon || ckIdaho || ckAlabama ||
-               ckKentucky || ckWiscon || ckNC;
-    }
-};
-
-// The state step of the calculation: every checked special state in the fixed order Arizona,
-// Louisiana, Iowa, Missouri, Massachusetts, Oregon, Idaho, Alabama, Kentucky, Wisconsin, North
-// Carolina (a later one that sets a tax replaces an earlier one), or the generic table when none
-// is checked. Starts from 0.
+// The state step of the calculation: every checked special state in the registry's computation
+// order (a later one that sets a tax replaces an earlier one), or the generic table when none is
+// checked. Starts from 0.
 double stateTaxFor(const StateTaxInputs& in, const SpecialStateChecks& checks);
 
 }  // namespace orvane

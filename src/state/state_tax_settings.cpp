@@ -3,28 +3,46 @@
 #include "core/file_io.h"
 #include "core/record_text_format.h"
 
+#include <span>
+
 namespace orvane {
+
+namespace {
+
+template <class... F>
+struct Overload : F... {
+    using F::operator()...;
+};
+
+void writeItems(RecordWriter& w, std::span<const StateFileItem> items, const StateTaxSettings& s,
+                const EmployeeProfile& p) {
+    for (const StateFileItem& item : items)
+        std::visit(Overload{[&](float StateTaxSettings::* m) { w.single(s.*m); },
+                            [&](std::int16_t StateTaxSettings::* m) { w.int16(s.*m); },
+                            [&](float EmployeeProfile::* m) { w.single(p.*m); },
+                            [&](std::int16_t EmployeeProfile::* m) { w.int16(p.*m); },
+                            [&](std::string EmployeeProfile::* m) { w.text(p.*m, "state filing status"); }},
+                   item);
+    w.endRecord();
+}
+
+void readItems(RecordReader& r, std::span<const StateFileItem> items, StateTaxSettings& s, EmployeeProfile& p) {
+    for (const StateFileItem& item : items)
+        std::visit(Overload{[&](float StateTaxSettings::* m) { s.*m = r.single(); },
+                            [&](std::int16_t StateTaxSettings::* m) { s.*m = r.int16(); },
+                            [&](float EmployeeProfile::* m) { p.*m = r.single(); },
+                            [&](std::int16_t EmployeeProfile::* m) { p.*m = r.int16(); },
+                            [&](std::string EmployeeProfile::* m) { p.*m = r.text(); }},
+                   item);
+}
+
+}  // namespace
 
 std::optional<std::string> writeStateFile(const StateTaxSettings& s, const EmployeeProfile& p) {
     RecordWriter w;
-    for (int i = 0; i < 10; ++i) {
-        w.single(s.txtStateMinBS[i]).single(s.txtStateAmtBS[i]).single(s.txtStatePerBS[i]);
-        w.single(s.txtStateMinBM[i]).single(s.txtStateAmtBM[i]).single(s.txtStatePerBM[i]);
-        w.endRecord();
-    }
-    w.int16(s.ckNoStateTax);
-    w.endRecord();
-    for (int i = 0; i < 10; ++i) {
-        w.single(s.txtStateSgExp[i]).single(s.txtStateMarExp[i]);
-        w.endRecord();
-    }
-    w.single(s.txtSDIpercent).single(s.txtSUIpercent).single(s.txtSDIwageBase).single(s.txtSUIwageBase);
-    w.single(s.txtStateAdj).int16(s.ckSDI).int16(s.ckSUI).int16(p.ckSSMediExemp).int16(s.ckAlabama);
-    w.endRecord();
-    w.int16(s.ckAriz).int16(s.ckLouis).int16(s.ckIowa).int16(p.cboDepend2);
-    w.text(p.cboStatus2, "state filing status").int16(p.ckFedExemp).single(p.txtFedAddL);
-    w.int16(s.ckMass).int16(s.ckOregon).int16(s.ckKentucky).int16(s.ckMissouri);
-    w.endRecord();
+    writeBracketTables(w, s, kStateTables);
+    writeItems(w, kStateFileLine22, s, p);
+    writeItems(w, kStateFileLine23, s, p);
     if (!w.ok()) return std::nullopt;
     return w.bytes();
 }
@@ -32,48 +50,24 @@ std::optional<std::string> writeStateFile(const StateTaxSettings& s, const Emplo
 bool readStateFile(std::string_view bytes, StateTaxSettings& settings, EmployeeProfile& profile) {
     RecordReader r(bytes);
     StateTaxSettings s = settings;  // the .and fields stay as they are
-    StateFileProfileFields p;
-    for (int i = 0; i < 10; ++i) {
-        s.txtStateMinBS[i] = r.single();
-        s.txtStateAmtBS[i] = r.single();
-        s.txtStatePerBS[i] = r.single();
-        s.txtStateMinBM[i] = r.single();
-        s.txtStateAmtBM[i] = r.single();
-        s.txtStatePerBM[i] = r.single();
-    }
-    s.ckNoStateTax = r.int16();
-    for (int i = 0; i < 10; ++i) {
-        s.txtStateSgExp[i] = r.single();
-        s.txtStateMarExp[i] = r.single();
-    }
-    s.txtSDIpercent = r.single();
-    s.txtSUIpercent = r.single();
-    s.txtSDIwageBase = r.single();
-    s.txtSUIwageBase = r.single();
-    s.txtStateAdj = r.single();
-    s.ckSDI = r.int16();
-    s.ckSUI = r.int16();
-    p.ckSSMediExemp = r.int16();
-    s.ckAlabama = r.int16();
-    s.ckAriz = r.int16();
-    s.ckLouis = r.int16();
-    s.ckIowa = r.int16();
-    p.cboDepend2 = r.int16();
-    p.cboStatus2 = r.text();
-    p.ckFedExemp = r.int16();
-    p.txtFedAddL = r.single();
-    s.ckMass = r.int16();
-    s.ckOregon = r.int16();
-    s.ckKentucky = r.int16();
-    s.ckMissouri = r.int16();
+    EmployeeProfile p = profile;
+    readBracketTables(r, s, kStateTables);
+    readItems(r, kStateFileLine22, s, p);
+    readItems(r, kStateFileLine23, s, p);
     if (!r.ok()) return false;
     settings = s;
-    profile.ckSSMediExemp = p.ckSSMediExemp;
-    profile.cboDepend2 = p.cboDepend2;
-    profile.cboStatus2 = p.cboStatus2;
-    profile.ckFedExemp = p.ckFedExemp;
-    profile.txtFedAddL = p.txtFedAddL;
+    copyStateFileProfileFields(p, profile);
     return true;
+}
+
+void copyStateFileProfileFields(const EmployeeProfile& from, EmployeeProfile& to) {
+    for (std::span<const StateFileItem> line : {std::span<const StateFileItem>(kStateFileLine22), std::span<const StateFileItem>(kStateFileLine23)})
+        for (const StateFileItem& item : line)
+            std::visit(Overload{[&](float EmployeeProfile::* m) { to.*m = from.*m; },
+                                [&](std::int16_t EmployeeProfile::* m) { to.*m = from.*m; },
+                                [&](std::string EmployeeProfile::* m) { to.*m = from.*m; },
+                                [](auto) {}},
+                       item);
 }
 
 std::optional<std::vector<std::string>> saveStateFile(const std::filesystem::path& file,

@@ -12,8 +12,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
+#include "core/bracket_table.h"
 #include "core/employee_profile.h"
 
 namespace orvane {
@@ -41,14 +43,28 @@ struct StateTaxSettings {
     bool operator==(const StateTaxSettings&) const = default;
 };
 
-// The five profile fields the state file carries.
-struct StateFileProfileFields {
-    std::int16_t cboDepend2 = 0;
-    std::string cboStatus2;
-    std::int16_t ckFedExemp = 0;
-    float txtFedAddL = 0;
-    std::int16_t ckSSMediExemp = 0;
-};
+// Where the record keeps its bracket tables.
+inline constexpr BracketTableFields<StateTaxSettings> kStateTables{
+    &StateTaxSettings::txtStateMinBS, &StateTaxSettings::txtStateAmtBS, &StateTaxSettings::txtStatePerBS,
+    &StateTaxSettings::txtStateMinBM, &StateTaxSettings::txtStateAmtBM, &StateTaxSettings::txtStatePerBM,
+    &StateTaxSettings::ckNoStateTax,  &StateTaxSettings::txtStateSgExp, &StateTaxSettings::txtStateMarExp};
+
+// One item of the state file's last two lines: a field of the record or of the profile.
+using StateFileItem = std::variant<float StateTaxSettings::*, std::int16_t StateTaxSettings::*,
+                                   float EmployeeProfile::*, std::int16_t EmployeeProfile::*,
+                                   std::string EmployeeProfile::*>;
+inline constexpr StateFileItem kStateFileLine22[] = {
+    &StateTaxSettings::txtSDIpercent, &StateTaxSettings::txtSUIpercent, &StateTaxSettings::txtSDIwageBase,
+    &StateTaxSettings::txtSUIwageBase, &StateTaxSettings::txtStateAdj,  &StateTaxSettings::ckSDI,
+    &StateTaxSettings::ckSUI,          &EmployeeProfile::ckSSMediExemp, &StateTaxSettings::ckAlabama};
+inline constexpr StateFileItem kStateFileLine23[] = {
+    &StateTaxSettings::ckAriz,     &StateTaxSettings::ckLouis,    &StateTaxSettings::ckIowa,
+    &EmployeeProfile::cboDepend2,  &EmployeeProfile::cboStatus2,  &EmployeeProfile::ckFedExemp,
+    &EmployeeProfile::txtFedAddL,  &StateTaxSettings::ckMass,     &StateTaxSettings::ckOregon,
+    &StateTaxSettings::ckKentucky, &StateTaxSettings::ckMissouri};
+
+// The five profile fields the state file carries, from one profile into another.
+void copyStateFileProfileFields(const EmployeeProfile& from, EmployeeProfile& to);
 
 // The bytes of the 23-line state file; nothing when a text cannot be stored (the filing status
 // holding a double quote or a character the file's code page lacks).

@@ -15,6 +15,7 @@
 #include "app/session.h"
 #include "local/dialog_city.h"
 #include "ui/binder.h"
+#include "ui/bracket_table_box.h"
 #include "ui/local_view_support.h"
 #include "ui/window_watch.h"
 #include "ui/window_fit.h"
@@ -54,35 +55,26 @@ DialogCity::DialogCity(Session& session, QWidget* parent) : QDialog(parent), m_s
     };
 
     auto makeTable = [&](const char* title, int firstColumn, const char* objectName) {
-        auto* frame = new QGroupBox(QString::fromUtf8(title));
-        frame->setObjectName(objectName);
-        auto* grid = new QGridLayout(frame);
-        grid->addWidget(columnHeadingLabel(orvane::DialogCity::Biweekly), 0, 0);
-        grid->addWidget(columnHeadingLabel(orvane::DialogCity::HeadMinimum), 0, 1);
-        grid->addWidget(columnHeadingLabel(orvane::DialogCity::HeadAmount), 0, 2);
-        grid->addWidget(columnHeadingLabel(orvane::DialogCity::HeadPercent), 0, 3);
-        grid->addWidget(columnHeadingLabel(orvane::DialogCity::HeadLine), 1, 0);
-        for (int row = 0; row < 10; ++row) {
-            grid->addWidget(new QLabel(QString::number(row + 1)), row + 2, 0);
-            for (int c = 0; c < 3; ++c) grid->addWidget(makeColumnBox(firstColumn + c, row), row + 2, c + 1);
-        }
+        auto* frame = new BracketTableBox(3, QString::fromUtf8(title), objectName);
+        frame->addHeadings({columnHeadingLabel(orvane::DialogCity::Biweekly),
+                            columnHeadingLabel(orvane::DialogCity::HeadMinimum),
+                            columnHeadingLabel(orvane::DialogCity::HeadAmount),
+                            columnHeadingLabel(orvane::DialogCity::HeadPercent)});
+        frame->addHeadings({columnHeadingLabel(orvane::DialogCity::HeadLine)});
+        for (int row = 0; row < 10; ++row)
+            frame->addRow(new QLabel(QString::number(row + 1)), {makeColumnBox(firstColumn, row),
+                                                                 makeColumnBox(firstColumn + 1, row),
+                                                                 makeColumnBox(firstColumn + 2, row)});
         return frame;
     };
 
-    auto* exemptions = new QGroupBox(QString::fromUtf8(orvane::DialogCity::Biweekly));
-    exemptions->setObjectName("frameExemptions");
-    {
-        auto* grid = new QGridLayout(exemptions);
-        grid->addWidget(columnHeadingLabel(orvane::DialogCity::HeadAllowance), 0, 1, 1, 2);
-        grid->addWidget(columnHeadingLabel(orvane::DialogCity::HeadExemptions), 1, 0);
-        grid->addWidget(columnHeadingLabel(orvane::DialogCity::HeadSingle), 1, 1);
-        grid->addWidget(columnHeadingLabel(orvane::DialogCity::HeadMarried), 1, 2);
-        for (int k = 0; k < 10; ++k) {
-            grid->addWidget(new QLabel(QString::number(k)), k + 2, 0);
-            grid->addWidget(makeColumnBox(6, k), k + 2, 1);
-            grid->addWidget(makeColumnBox(7, k), k + 2, 2);
-        }
-    }
+    auto* exemptions = new BracketTableBox(2, QString::fromUtf8(orvane::DialogCity::Biweekly), "frameExemptions");
+    exemptions->addHeadingOverBoxes(columnHeadingLabel(orvane::DialogCity::HeadAllowance));
+    exemptions->addHeadings({columnHeadingLabel(orvane::DialogCity::HeadExemptions),
+                             columnHeadingLabel(orvane::DialogCity::HeadSingle),
+                             columnHeadingLabel(orvane::DialogCity::HeadMarried)});
+    for (int k = 0; k < 10; ++k)
+        exemptions->addRow(new QLabel(QString::number(k)), {makeColumnBox(6, k), makeColumnBox(7, k)});
 
     auto* tables = new QHBoxLayout;
     tables->addWidget(makeTable(orvane::DialogCity::FrameSingle, 0, "frameSingle"));

@@ -14,6 +14,7 @@
 #include "app/session.h"
 #include "local/dialog_non_city.h"
 #include "ui/binder.h"
+#include "ui/bracket_table_box.h"
 #include "ui/local_view_support.h"
 #include "ui/window_watch.h"
 #include "ui/window_fit.h"
@@ -50,19 +51,14 @@ DialogNonCity::DialogNonCity(Session& session, QWidget* parent) : QDialog(parent
                                 m_bind->of(kColumns[column].member, static_cast<size_t>(row)), Entry::Numeric);
     };
     auto makeTable = [&](const char* period, int firstColumn, const char* objectName) {
-        auto* frame = new QGroupBox;
-        frame->setObjectName(objectName);
-        auto* grid = new QGridLayout(frame);
-        grid->addWidget(columnHeadingLabel(period), 0, 0, 1, 3);
-        grid->addWidget(columnHeadingLabel(orvane::DialogNonCity::FrameTable), 1, 0, 1, 3);
-        grid->addWidget(columnHeadingLabel(orvane::DialogNonCity::HeadLine), 2, 0);
-        grid->addWidget(columnHeadingLabel(orvane::DialogNonCity::HeadMinimum), 2, 1);
-        grid->addWidget(columnHeadingLabel(orvane::DialogNonCity::HeadSubtract), 2, 2);
-        for (int row = 0; row < 8; ++row) {
-            grid->addWidget(new QLabel(QString::number(row + 1)), row + 3, 0);
-            grid->addWidget(makeBox(firstColumn, row), row + 3, 1);
-            grid->addWidget(makeBox(firstColumn + 1, row), row + 3, 2);
-        }
+        auto* frame = new BracketTableBox(2, {}, objectName);
+        frame->addWideHeading(columnHeadingLabel(period));
+        frame->addWideHeading(columnHeadingLabel(orvane::DialogNonCity::FrameTable));
+        frame->addHeadings({columnHeadingLabel(orvane::DialogNonCity::HeadLine),
+                            columnHeadingLabel(orvane::DialogNonCity::HeadMinimum),
+                            columnHeadingLabel(orvane::DialogNonCity::HeadSubtract)});
+        for (int row = 0; row < 8; ++row)
+            frame->addRow(new QLabel(QString::number(row + 1)), {makeBox(firstColumn, row), makeBox(firstColumn + 1, row)});
         return frame;
     };
 

@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "ui/bracket_table_box.h"
 #include "ui/window_fit.h"
 
 namespace orvane::ui {
@@ -56,20 +57,16 @@ DialogState::DialogState(Session& session, QWidget* parent)
     auto table = [&](Label& title, Label& minHead, Label& amtHead, Label& perHead, Label& rowHead, Label& period,
                      std::array<std::pair<Column*, const char*>, 3> columns, std::array<Label, 10>& rows,
                      Control* rowFrame) {
-        auto* box = new QWidget;
-        auto* grid = new QGridLayout(box);
-        grid->addWidget(addLabel(title), 0, 0, 1, 3);
-        grid->addWidget(addLabel(period), 0, 3);
-        grid->addWidget(addLabel(rowHead), 1, 0);
-        grid->addWidget(addLabel(minHead), 1, 1);
-        grid->addWidget(addLabel(amtHead), 1, 2);
-        grid->addWidget(addLabel(perHead), 1, 3);
+        auto* box = new BracketTableBox(3);
+        box->addTitle(addLabel(title), addLabel(period));
+        box->addHeadings({addLabel(rowHead), addLabel(minHead), addLabel(amtHead), addLabel(perHead)});
+        auto boxOf = [&](int c, int i) {
+            return addBox((*columns[c].first)[i], QString("%1_%2").arg(columns[c].second).arg(i));
+        };
         for (int i = 0; i < 10; ++i) {
             QLabel* rowCaption = addLabel(rows[i]);
             if (rowFrame) m_frames.emplace_back(rowFrame, rowCaption);
-            grid->addWidget(rowCaption, i + 2, 0);
-            for (int c = 0; c < 3; ++c)
-                grid->addWidget(addBox((*columns[c].first)[i], QString("%1_%2").arg(columns[c].second).arg(i)), i + 2, c + 1);
+            box->addRow(rowCaption, {boxOf(0, i), boxOf(1, i), boxOf(2, i)});
         }
         return box;
     };
@@ -87,54 +84,40 @@ DialogState::DialogState(Session& session, QWidget* parent)
                               {&m_model.txtStatePerBM, "txtStatePerBM"}}},
                             m_model.marriedRowCaptions, nullptr),
                       0, 1);
-    auto* allowance = new QWidget;
-    auto* allowGrid = new QGridLayout(allowance);
-    allowGrid->addWidget(addLabel(m_model.Label21), 0, 0, 1, 3);
+    auto* allowance = new BracketTableBox(2);
+    allowance->addWideHeading(addLabel(m_model.Label21));
     auto* allowanceHead = new QLabel(QString::fromUtf8(orvane::DialogState::HeadAllowance));
     allowanceHead->setObjectName("lbAllowance");
     allowanceHead->setAlignment(Qt::AlignCenter);
-    allowGrid->addWidget(allowanceHead, 1, 1, 1, 2);
-    allowGrid->addWidget(addLabel(m_model.Label13), 2, 0);
-    allowGrid->addWidget(addLabel(m_model.Label14), 2, 1);
-    allowGrid->addWidget(addLabel(m_model.Label15), 2, 2);
+    allowance->addHeadingOverBoxes(allowanceHead);
+    allowance->addHeadings({addLabel(m_model.Label13), addLabel(m_model.Label14), addLabel(m_model.Label15)});
     for (int k = 0; k < 10; ++k) {
         QLabel* rowCaption = addLabel(m_model.Label27[k]);
         m_frames.emplace_back(&m_model.Frame3, rowCaption);
-        allowGrid->addWidget(rowCaption, k + 3, 0);
-        allowGrid->addWidget(addBox(m_model.txtStateSgExp[k], QString("txtStateSgExp_%1").arg(k)), k + 3, 1);
-        allowGrid->addWidget(addBox(m_model.txtStateMarExp[k], QString("txtStateMarExp_%1").arg(k)), k + 3, 2);
+        allowance->addRow(rowCaption, {addBox(m_model.txtStateSgExp[k], QString("txtStateSgExp_%1").arg(k)),
+                                       addBox(m_model.txtStateMarExp[k], QString("txtStateMarExp_%1").arg(k))});
     }
     tables->addWidget(allowance, 0, 2);
 
     // ---- special states and switches ----
     auto* states = new QGroupBox;
     auto* statesGrid = new QGridLayout(states);
-    struct Special {
-        CheckBox* box;
-        const char* name;
-        SpecialState state;
-    };
-    const Special special[] = {
-        {&m_model.ckAlabama, "ckAlabama", SpecialState::Alabama},    {&m_model.ckAriz, "ckAriz", SpecialState::Arizona},
-        {&m_model.ckIdaho, "ckIdaho", SpecialState::Idaho},          {&m_model.ckIowa, "ckIowa", SpecialState::Iowa},
-        {&m_model.ckKentucky, "ckKentucky", SpecialState::Kentucky}, {&m_model.ckLouis, "ckLouis", SpecialState::Louisiana},
-        {&m_model.ckMass, "ckMass", SpecialState::Mass},             {&m_model.ckMissouri, "ckMissouri", SpecialState::Missouri},
-        {&m_model.ckNC, "ckNC", SpecialState::NC},                   {&m_model.ckOregon, "ckOregon", SpecialState::Oregon},
-        {&m_model.ckWiscon, "ckWiscon", SpecialState::Wisconsin}};
     int n = 0;
-    for (const auto& s : special) {
+    for (const SpecialStateRow& s : specialStateRows()) {
         // The state's set procedure runs on the press (eventFilter), not on the widget's click.
         auto* check = new QCheckBox;
-        m_bind->check(check, s.name, alive(s.box), {}, ButtonText::Caption);
-        m_checks.emplace_back(s.box, check);
+        CheckBox* box = &(m_model.*s.box);
+        m_bind->check(check, s.control, alive(box), {}, ButtonText::Caption);
+        m_checks.emplace_back(box, check);
         m_special[check] = s.state;
         check->installEventFilter(this);
         statesGrid->addWidget(check, n / 4, n % 4);
         ++n;
     }
-    statesGrid->addWidget(addCheck(m_model.ckNoStateTax, "ckNoStateTax"), 3, 0);
-    statesGrid->addWidget(addCheck(m_model.ckSpouse, "ckSpouse"), 3, 1);
-    statesGrid->addWidget(addCheck(m_model.ckRoundOff, "ckRoundOff"), 3, 2);
+    const int switchRow = (n + 3) / 4;  // the row under the states
+    statesGrid->addWidget(addCheck(m_model.ckNoStateTax, "ckNoStateTax"), switchRow, 0);
+    statesGrid->addWidget(addCheck(m_model.ckSpouse, "ckSpouse"), switchRow, 1);
+    statesGrid->addWidget(addCheck(m_model.ckRoundOff, "ckRoundOff"), switchRow, 2);
     page->addWidget(states);
 
     // ---- SDI, SUI, adjustment, extra allowance ----

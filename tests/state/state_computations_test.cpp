@@ -484,9 +484,9 @@ TEST(StateStep, DispatchOrder) {
     in.StateExemption = 306.8f;
     in.FedTax = 40;
     SpecialStateChecks none, ariz, arizAndNc, arizAndMass;
-    ariz.ckAriz = true;
-    arizAndNc = ariz, arizAndNc.ckNC = true;
-    arizAndMass = ariz, arizAndMass.ckMass = true;
+    ariz.set(SpecialState::Arizona);
+    arizAndNc = ariz, arizAndNc.set(SpecialState::NC);
+    arizAndMass = ariz, arizAndMass.set(SpecialState::Mass);
     EXPECT_EQ(formatAmount(stateTaxFor(in, none), AmountFormat::Thousands), "32.94");
     EXPECT_EQ(formatAmount(stateTaxFor(in, ariz), AmountFormat::Thousands), "20.00");
     // North Carolina, run after Arizona, finds a row of this table: its tax replaces Arizona's.
