@@ -17,12 +17,12 @@ function(orvane_layer folder)
 endfunction()
 
 orvane_layer(core SOURCES
-  calculation.cpp date.cpp federal_tables.cpp federal_withholding.cpp file_io.cpp file_set_save.cpp
+  bracket_table.cpp calculation.cpp date.cpp federal_tables.cpp federal_withholding.cpp file_io.cpp file_set_save.cpp
   form1.cpp form2.cpp frm_tax_info.cpp general_format.cpp money.cpp overtime_table.cpp
   payroll_taxes.cpp profile_files.cpp record_text_format.cpp text_encoding.cpp)
 
 orvane_layer(state LINKS orvane_core SOURCES
-  dialog_state.cpp state_computations.cpp state_tax_settings.cpp)
+  dialog_state.cpp special_states.cpp state_computations.cpp state_tax_settings.cpp)
 
 orvane_layer(local LINKS orvane_core SOURCES
   city_tax.cpp dialog_city.cpp dialog_non_city.cpp local_files.cpp)
