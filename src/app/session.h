@@ -154,6 +154,8 @@ public:
     // Tells the person that `file` is damaged or cannot be read, and counts it.
     void reportDamagedFile(const std::filesystem::path& file, const std::string& title,
                            MessageIcon icon = MessageIcon::Critical);
+    // Tells the person that a settings file could not be written (`failure` names it), and counts it.
+    void reportFailedWrite(const std::string& failure, const std::string& title);
 
     // ---- saves cut short and the lock on the user's files (session_locks.cpp) ----
     // Finishes or discards the saves cut short in a folder; run as each folder becomes current.

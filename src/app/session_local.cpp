@@ -88,9 +88,8 @@ bool Session::SaveCity() {
     const CityTaxSettings& settings = citySettings();
     if (!local().cityFilled) return false;  // never write a table that was not filled
     if (!userFilesWritable(userFiles(), "City (Local) Tax Tables")) return false;
-    std::string failure;
-    if (!writeCityFile(userFile(".cti"), settings, &failure)) {
-        m_person.tell(failedWriteMessage(failure), "City (Local) Tax Tables", MessageIcon::None);
+    if (auto failure = writeCityFile(userFile(".cti"), settings)) {
+        reportFailedWrite(*failure, "City (Local) Tax Tables");
         return false;
     }
     return true;
@@ -205,9 +204,8 @@ bool Session::SaveNonCity() {
     const NonCityTaxSettings& settings = nonCitySettings();
     if (!local().nonCityFilled) return false;
     if (!userFilesWritable(userFiles(), "NON City Resident")) return false;
-    std::string failure;
-    if (!writeNonCityFile(userFile(".nci"), settings, &failure)) {
-        m_person.tell(failedWriteMessage(failure), "NON City Resident", MessageIcon::None);
+    if (auto failure = writeNonCityFile(userFile(".nci"), settings)) {
+        reportFailedWrite(*failure, "NON City Resident");
         return false;
     }
     return true;
@@ -281,7 +279,7 @@ bool Session::SaveVac() {
     }
     if (!userFilesWritable(userFiles(), d.Caption)) return false;
     if (auto failure = writeFileAtomically(userFile(".hol"), bytes.bytes)) {
-        m_person.tell(failedWriteMessage(*failure), d.Caption, MessageIcon::None);
+        reportFailedWrite(*failure, d.Caption);
         return false;
     }
     return true;

@@ -13,4 +13,9 @@ void Session::reportDamagedFile(const std::filesystem::path& file, const std::st
     m_person.tell(damagedFileMessage(file), title, icon);
 }
 
+void Session::reportFailedWrite(const std::string& failure, const std::string& title) {
+    ++problemsReported;
+    m_person.tell(failedWriteMessage(failure), title, MessageIcon::None);
+}
+
 }  // namespace orvane

@@ -49,23 +49,12 @@ ReadOutcome readNonCityFile(const std::filesystem::path& file, NonCityTaxSetting
     return readRecordFile(file, into, parseNonCityFile);
 }
 
-namespace {
-
-bool writeSettings(const std::filesystem::path& file, const std::string& bytes, std::string* failure) {
-    auto written = writeFileAtomically(file, bytes);
-    if (written && failure) *failure = *written;
-    return !written;
+WriteFailure writeCityFile(const std::filesystem::path& file, const CityTaxSettings& settings) {
+    return writeFileAtomically(file, cityFileBytes(settings));
 }
 
-}  // namespace
-
-bool writeCityFile(const std::filesystem::path& file, const CityTaxSettings& settings, std::string* failure) {
-    return writeSettings(file, cityFileBytes(settings), failure);
+WriteFailure writeNonCityFile(const std::filesystem::path& file, const NonCityTaxSettings& settings) {
+    return writeFileAtomically(file, nonCityFileBytes(settings));
 }
-
-bool writeNonCityFile(const std::filesystem::path& file, const NonCityTaxSettings& settings, std::string* failure) {
-    return writeSettings(file, nonCityFileBytes(settings), failure);
-}
-
 
 }  // namespace orvane

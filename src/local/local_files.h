@@ -23,11 +23,9 @@ std::optional<NonCityTaxSettings> parseNonCityFile(std::string_view bytes);
 
 ReadOutcome readCityFile(const std::filesystem::path& file, CityTaxSettings& into);
 ReadOutcome readNonCityFile(const std::filesystem::path& file, NonCityTaxSettings& into);
-// False when the file could not be written, with the sentence naming the file and the reason in
-// `failure`; the old file is left whole then.
-bool writeCityFile(const std::filesystem::path& file, const CityTaxSettings& settings, std::string* failure = nullptr);
-bool writeNonCityFile(const std::filesystem::path& file, const NonCityTaxSettings& settings,
-                      std::string* failure = nullptr);
+// Written whole or not at all; on failure the old file is left whole.
+WriteFailure writeCityFile(const std::filesystem::path& file, const CityTaxSettings& settings);
+WriteFailure writeNonCityFile(const std::filesystem::path& file, const NonCityTaxSettings& settings);
 
 
 }  // namespace orvane
