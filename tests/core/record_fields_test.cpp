@@ -1,0 +1,95 @@
+// Every field of every record, each set to a value of its own, goes out and comes back equal:
+// through the window that shows it and through the file that keeps it.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <type_traits>
+
+#include "core/frm_tax_info.h"
+#include "core/profile_fields.h"
+#include "core/profile_files.h"
+
+using namespace orvane;
+
+namespace {
+
+// A value for the n-th field that no other field of its type holds and that is not the field's
+// default: numbers from 1.25 on (two decimals, as .use keeps its percentage), counts 1 to 9.
+template <class T>
+void setDistinct(T& value, int n) {
+    if constexpr (std::is_same_v<T, float>) value = 1.25f + static_cast<float>(n);
+    else if constexpr (std::is_same_v<T, std::int16_t>) value = static_cast<std::int16_t>(n % 9 + 1);
+    else if constexpr (std::is_same_v<T, bool>) value = !value;
+    else if constexpr (std::is_same_v<T, std::string>) value = "text " + std::to_string(n);
+    else if constexpr (std::is_same_v<T, Variant>)
+        value = n % 3 == 0 ? Variant::ofText("spare " + std::to_string(n))
+                : n % 3 == 1 ? Variant::ofNumber(n + 0.5)
+                             : Variant::ofBoolean(true);
+}
+
+bool inProfileFiles(const ProfileField& row) { return row.slot.file != ProfileFile::State; }
+
+// Every profile field and every other item of the profile files set apart.
+ProfileFiles everyFieldSet() {
+    ProfileFiles f;
+    int n = 0;
+    for (const auto& row : kProfileFields) visitMember(row, f.profile, [&](auto& v) { setDistinct(v, n++); });
+    for (const auto& item : kProfileFileItems) visitStored(item, f, [&](auto& v) { setDistinct(v, n++); });
+    return f;
+}
+
+}  // namespace
+
+TEST(RecordFields, EveryValueDiffersFromItsDefault) {
+    // Otherwise a round trip below could pass by reading nothing.
+    const ProfileFiles set = everyFieldSet();
+    const ProfileFiles defaults;
+    for (const auto& row : kProfileFields) {
+        SCOPED_TRACE(row.name);
+        std::visit([&](auto m) { EXPECT_NE(set.profile.*m, defaults.profile.*m); }, row.member);
+    }
+    for (const auto& item : kProfileFileItems) {
+        ProfileFiles probe = defaults;
+        visitStored(item, probe, [&](auto& v) { setDistinct(v, 0); });
+        EXPECT_NE(probe, defaults) << "item at record " << item.slot.record << " of file " << int(item.slot.file);
+    }
+}
+
+TEST(RecordFields, ProfileThroughTheUserInformationWindow) {
+    const EmployeeProfile set = everyFieldSet().profile;
+    frmTaxInfo w;
+    w.fill(set);
+    EmployeeProfile back;
+    w.fillVar_(back);
+    for (const auto& row : kProfileFields) {
+        SCOPED_TRACE(row.name);
+        std::visit([&](auto m) { EXPECT_EQ(back.*m, set.*m); }, row.member);
+    }
+    EXPECT_EQ(back, set);
+}
+
+TEST(RecordFields, ProfileThroughTheProfileFiles) {
+    const ProfileFiles set = everyFieldSet();
+    const auto use = writeUseFile(set, overtimeBoxesFrom(set.overtime));
+    const auto andBytes = writeAndFile(set);
+    ASSERT_TRUE(use && andBytes);
+    ProfileFiles back;
+    ASSERT_TRUE(readUseFile(*use, back));
+    ASSERT_TRUE(readAndFile(*andBytes, back));
+    ASSERT_TRUE(readCfeFile(writeCfeFile(set), back));
+
+    // The fields the state file keeps stay as they were.
+    ProfileFiles expected = set;
+    const EmployeeProfile defaults;
+    for (const auto& row : kProfileFields) {
+        SCOPED_TRACE(row.name);
+        std::visit(
+            [&](auto m) {
+                if (inProfileFiles(row)) EXPECT_EQ(back.profile.*m, set.profile.*m);
+                else expected.profile.*m = defaults.*m;
+            },
+            row.member);
+    }
+    EXPECT_EQ(back, expected);
+}
