@@ -9,6 +9,9 @@
 #include "core/frm_tax_info.h"
 #include "core/profile_fields.h"
 #include "core/profile_files.h"
+#include "users/dialog_vac.h"
+#include "users/leave_accounts.h"
+#include "users/leave_balances.h"
 
 using namespace orvane;
 
@@ -37,6 +40,21 @@ ProfileFiles everyFieldSet() {
     for (const auto& row : kProfileFields) visitMember(row, f.profile, [&](auto& v) { setDistinct(v, n++); });
     for (const auto& item : kProfileFileItems) visitStored(item, f, [&](auto& v) { setDistinct(v, n++); });
     return f;
+}
+
+// Every amount and date of the three leave accounts set apart.
+LeaveBalances everyLeaveFieldSet() {
+    LeaveBalances l;
+    int n = 0;
+    for (const auto& a : kLeaveAccounts) {
+        setDistinct(l.*a.balance, n++);
+        setDistinct(l.*a.start, n++);
+        for (int i = 0; i < kLeaveEntries; ++i) {
+            setDistinct((l.*a.counts)[i], n++);
+            setDistinct((l.*a.dates)[i], n++);
+        }
+    }
+    return l;
 }
 
 }  // namespace
@@ -92,4 +110,29 @@ TEST(RecordFields, ProfileThroughTheProfileFiles) {
             row.member);
     }
     EXPECT_EQ(back, expected);
+}
+
+TEST(RecordFields, LeaveThroughTheLeaveFile) {
+    const LeaveBalances set = everyLeaveFieldSet();
+    const LeaveFileBytes bytes = leaveFileBytes(set);
+    ASSERT_FALSE(bytes.refusal);
+    const auto back = parseLeaveFile(bytes.bytes);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(*back, set);
+}
+
+TEST(RecordFields, LeaveThroughTheLeaveWindow) {
+    // The balances are computed from the boxes; everything else comes back as it went.
+    const LeaveBalances set = everyLeaveFieldSet();
+    DialogVac w;
+    w.record = set;
+    w.showRecord();
+    w.record = LeaveBalances{};
+    w.takeRecord();
+    for (const auto& a : kLeaveAccounts) {
+        SCOPED_TRACE(a.frame);
+        EXPECT_EQ(w.record.*a.start, set.*a.start);
+        EXPECT_EQ(w.record.*a.counts, set.*a.counts);
+        EXPECT_EQ(w.record.*a.dates, set.*a.dates);
+    }
 }
