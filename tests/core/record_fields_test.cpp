@@ -9,6 +9,9 @@
 #include "core/frm_tax_info.h"
 #include "core/profile_fields.h"
 #include "core/profile_files.h"
+#include "ledger/frm_year.h"
+#include "ledger/ytd_columns.h"
+#include "ledger/ytd_ledger.h"
 #include "users/dialog_vac.h"
 #include "users/leave_accounts.h"
 #include "users/leave_balances.h"
@@ -54,6 +57,18 @@ LeaveBalances everyLeaveFieldSet() {
             setDistinct((l.*a.dates)[i], n++);
         }
     }
+    return l;
+}
+
+// Every column of every ledger row set apart.
+YtdLedger everyLedgerFieldSet() {
+    YtdLedger l;
+    int n = 0;
+    for (auto& row : l.rows)
+        for (const auto& c : kYtdColumns) {
+            if (c.member) setDistinct(row.*c.member, n++);
+            else setDistinct(row.WeekEnding, n++);
+        }
     return l;
 }
 
@@ -134,5 +149,42 @@ TEST(RecordFields, LeaveThroughTheLeaveWindow) {
         EXPECT_EQ(w.record.*a.start, set.*a.start);
         EXPECT_EQ(w.record.*a.counts, set.*a.counts);
         EXPECT_EQ(w.record.*a.dates, set.*a.dates);
+    }
+}
+
+TEST(RecordFields, LedgerThroughTheLedgerFile) {
+    const YtdLedger set = everyLedgerFieldSet();
+    const YtdTotals totals = AddAnnual(set, true).totals;
+    const auto bytes = writeLedgerFile(set, totals, true);
+    ASSERT_TRUE(bytes);
+    const auto back = readLedgerFile(*bytes, true);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->ledger, set);
+    for (const auto& c : kYtdColumns) {
+        std::visit(
+            [&](auto total) {
+                if constexpr (!std::is_same_v<decltype(total), std::monostate>) {
+                    EXPECT_EQ(back->totals.*total, totals.*total) << (c.gridCaption ? c.gridCaption : "kept in rows");
+                    EXPECT_NE(totals.*total, std::remove_cvref_t<decltype(totals.*total)>{});
+                }
+            },
+            c.total);
+    }
+}
+
+TEST(RecordFields, LedgerThroughTheGrid) {
+    // The grid shows every column but those kept in the rows only, which it leaves alone.
+    const YtdLedger set = everyLedgerFieldSet();
+    frmYear grid;
+    grid.fill(set, true, false);
+    YtdLedger back;
+    grid.Update(back, true);
+    for (const auto& c : kYtdColumns) {
+        SCOPED_TRACE(c.gridCaption ? c.gridCaption : "kept in rows");
+        for (int i = 0; i < kLedgerRows; ++i) {
+            if (!c.member) EXPECT_EQ(back.rows[i].WeekEnding, set.rows[i].WeekEnding);
+            else if (c.gridCaption) EXPECT_EQ(back.rows[i].*c.member, set.rows[i].*c.member);
+            else EXPECT_EQ(back.rows[i].*c.member, 0.0f);
+        }
     }
 }
