@@ -194,6 +194,13 @@ inline constexpr FileItem kProfileFileItems[] = {
 
 using rows::kProfileFileItems;
 
+// The name of the field a control of the window edits; nullptr for the window's other controls.
+constexpr const char* fieldName(TaxInfoControl control) {
+    for (const auto& row : kProfileFields)
+        if (row.control == control) return row.name;
+    return nullptr;
+}
+
 // The type a member pointer leads to.
 template <class> struct MemberValue;
 template <class T, class C> struct MemberValue<T C::*> { using type = T; };
