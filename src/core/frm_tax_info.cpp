@@ -72,11 +72,6 @@ frmTaxInfo::frmTaxInfo() {
     Command1.caption = "Close";
 }
 
-std::array<TextBox*, 11> frmTaxInfo::amountBoxes() {
-    return {&txtHourRate, &txtHourRate2, &txtTipsRate, &txtMuni, &txtBond, &txtDues,
-            &txtPension,  &txtMisc,      &txtKplan,    &txtCafe, &txtFedAddL};
-}
-
 // Clicking one K plan box clears the other; clearing by program is not a click.
 void frmTaxInfo::ckKpPer_Click(int) { ckKpFix.setQuietly(0); }
 void frmTaxInfo::ckKpFix_Click(int) { ckKpPer.setQuietly(0); }
