@@ -57,8 +57,6 @@ public:
     std::array<std::string, 5> deductionCaptions() const {
         return {txtTax5.text, txtTax6.text, txtTax7.text, txtTax8.text, txtTax9.text};
     }
-    // Every text box, in tab order, for the view's key filter and select-on-focus.
-    std::array<TextBox*, 11> amountBoxes();
 
 private:
     void ckKpPer_Click(int value);

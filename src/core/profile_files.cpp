@@ -1,9 +1,13 @@
 #include "core/profile_files.h"
 
+#include <algorithm>
 #include <charconv>
+#include <type_traits>
+#include <utility>
 
 #include "core/file_io.h"
 #include "core/money.h"
+#include "core/profile_fields.h"
 
 namespace orvane {
 
@@ -26,6 +30,79 @@ std::optional<std::string> finish(const RecordWriter& w, std::string* refusal) {
     return w.bytes();
 }
 
+// The items of one file in their order: each a profile field or a run of other items.
+struct Placed {
+    FileSlot slot;
+    const ProfileField* field = nullptr;
+    const FileItem* item = nullptr;
+};
+
+std::vector<Placed> itemsOf(ProfileFile file) {
+    std::vector<Placed> out;
+    for (const auto& f : kProfileFields)
+        if (f.slot.file == file) out.push_back({f.slot, &f, nullptr});
+    for (const auto& i : kProfileFileItems)
+        if (i.slot.file == file) out.push_back({i.slot, nullptr, &i});
+    std::sort(out.begin(), out.end(), [](const Placed& a, const Placed& b) {
+        return std::pair(a.slot.record, a.slot.item) < std::pair(b.slot.record, b.slot.item);
+    });
+    return out;
+}
+
+template <class Files, class F>
+void visitPlaced(const Placed& p, Files& files, F&& f) {
+    if (p.field) visitMember(*p.field, files.profile, f);
+    else visitStored(*p.item, files, f);
+}
+
+std::optional<std::string> writeProfileFile(ProfileFile file, const ProfileFiles& files, const OvertimeBoxes* boxes,
+                                            std::string* refusal) {
+    RecordWriter w;
+    int record = 0;
+    for (const Placed& p : itemsOf(file)) {
+        if (record != 0 && p.slot.record != record) w.endRecord();
+        record = p.slot.record;
+        const char* label = p.field ? (p.field->fileLabel ? p.field->fileLabel : p.field->name) : p.item->fileLabel;
+        visitPlaced(p, files, [&](const auto& value) {
+            using V = std::decay_t<decltype(value)>;
+            if constexpr (std::is_same_v<V, float>) {
+                if (p.item && p.item->box && boxes) w.number(boxes->*(p.item->box));
+                else if (p.item && (p.item->asDouble || p.item->box)) w.number(widen(value));
+                else w.single(value);
+            } else if constexpr (std::is_same_v<V, std::int16_t>) {
+                w.int16(value);
+            } else if constexpr (std::is_same_v<V, bool>) {
+                w.boolean(value);
+            } else if constexpr (std::is_same_v<V, std::string>) {
+                w.text(value, label);
+            } else {
+                w.variant(value, label);
+            }
+        });
+    }
+    w.endRecord();
+    return finish(w, refusal);
+}
+
+// Fills `files` only when the whole file was read.
+bool readProfileFile(ProfileFile file, std::string_view bytes, ProfileFiles& files) {
+    RecordReader r(bytes);
+    ProfileFiles read = files;
+    for (const Placed& p : itemsOf(file)) {
+        visitPlaced(p, read, [&](auto& value) {
+            using V = std::decay_t<decltype(value)>;
+            if constexpr (std::is_same_v<V, float>) value = r.single();  // double items too
+            else if constexpr (std::is_same_v<V, std::int16_t>) value = r.int16();
+            else if constexpr (std::is_same_v<V, bool>) value = r.boolean();
+            else if constexpr (std::is_same_v<V, std::string>) value = r.text();
+            else value = r.variant();
+        });
+    }
+    if (!r.ok()) return false;
+    files = std::move(read);
+    return true;
+}
+
 }  // namespace
 
 OvertimeBoxes overtimeBoxesFrom(const OvertimeTable& t) {
@@ -39,124 +116,23 @@ void settleKplanFlags(EmployeeProfile& p) {
 }
 
 std::optional<std::string> writeUseFile(const ProfileFiles& f, const OvertimeBoxes& boxes, std::string* refusal) {
-    const EmployeeProfile& p = f.profile;
-    const OvertimeTable& ot = f.overtime;
-    RecordWriter w;
-    w.single(ot.OtEarned).number(widen(ot.OtMaxAmount)).number(widen(ot.OtAvailable)).endRecord();
-    w.number(boxes.annual).number(boxes.approvedPercent).number(boxes.presentPercent).endRecord();
-    w.single(p.txtHourRate).single(p.txtHourRate2).single(p.txtTipsRate).endRecord();
-    w.text(p.cboDepend, "Exemptions").text(p.cboStatus, "Status").single(p.txtPension).endRecord();
-    w.single(p.txtMuni).single(p.txtBond).single(p.txtMisc).endRecord();
-    w.single(p.txtDues).single(p.txtKplan).int16(p.ckNonCity).endRecord();
-    w.boolean(p.optWeek).boolean(p.optBiWeek).text(p.txtTax5, "Credit").endRecord();
-    w.text(p.txtTax6, "Bond").text(p.txtTax7, "Dues").text(p.txtTax8, "Pension").text(p.txtTax9, "Misc.").endRecord();
-    for (int r = 0; r < 4; ++r) {
-        for (int i = 0; i < 4; ++i) w.variant(f.useSpares[r * 4 + i], "spare");
-        w.endRecord();
-    }
-    return finish(w, refusal);
+    return writeProfileFile(ProfileFile::Use, f, &boxes, refusal);
 }
 
-bool readUseFile(std::string_view bytes, ProfileFiles& files) {
-    RecordReader r(bytes);
-    ProfileFiles f = files;
-    EmployeeProfile& p = f.profile;
-    OvertimeTable& ot = f.overtime;
-    ot.OtEarned = r.single();
-    ot.OtMaxAmount = r.single();
-    ot.OtAvailable = r.single();
-    ot.AnnualSalary = r.single();
-    ot.ApprovedPercent = r.single();
-    ot.PresentPercent = r.single();
-    p.txtHourRate = r.single();
-    p.txtHourRate2 = r.single();
-    p.txtTipsRate = r.single();
-    p.cboDepend = r.text();
-    p.cboStatus = r.text();
-    p.txtPension = r.single();
-    p.txtMuni = r.single();
-    p.txtBond = r.single();
-    p.txtMisc = r.single();
-    p.txtDues = r.single();
-    p.txtKplan = r.single();
-    p.ckNonCity = r.int16();
-    p.optWeek = r.boolean();
-    p.optBiWeek = r.boolean();
-    p.txtTax5 = r.text();
-    p.txtTax6 = r.text();
-    p.txtTax7 = r.text();
-    p.txtTax8 = r.text();
-    p.txtTax9 = r.text();
-    for (auto& spare : f.useSpares) spare = r.variant();
-    if (!r.ok()) return false;
-    files = std::move(f);
-    return true;
-}
+bool readUseFile(std::string_view bytes, ProfileFiles& files) { return readProfileFile(ProfileFile::Use, bytes, files); }
 
 std::optional<std::string> writeAndFile(const ProfileFiles& f, std::string* refusal) {
-    const EmployeeProfile& p = f.profile;
-    const AndFileSettings& a = f.andFile;
-    RecordWriter w;
-    w.single(a.cboHorz).single(a.cboVert).int16(a.ckSpouse).endRecord();
-    w.single(a.txtCalAllow).single(a.spareNumbers[0]).single(a.spareNumbers[1]).endRecord();
-    w.single(a.spareNumbers[2]).single(a.spareNumbers[3]).single(a.spareNumbers[4]).endRecord();
-    w.boolean(a.spareBooleans[0]).boolean(a.spareBooleans[1]).boolean(a.spareBooleans[2]).endRecord();
-    w.text(p.txtAddress, "Employee's Address for Check")
-        .text(p.txtStateCityZip, "City, State, Zip Code")
-        .text(p.txtSSnum, "Social Security Number")
-        .endRecord();
-    w.text(p.txtName, "Employee's Name").text(a.spareTexts[0], "spare").text(a.spareTexts[1], "spare").endRecord();
-    w.int16(a.ckRoundOff).int16(a.ckIdaho).int16(a.ckWiscon).int16(a.ckAlabama).endRecord();
-    w.int16(a.ckNC).int16(a.spareIntegers[0]).int16(a.spareIntegers[1]).endRecord();
-    w.int16(p.ckKpPer).int16(p.ckKpFix).endRecord();
-    return finish(w, refusal);
+    return writeProfileFile(ProfileFile::And, f, nullptr, refusal);
 }
 
-bool readAndFile(std::string_view bytes, ProfileFiles& files) {
-    RecordReader r(bytes);
-    ProfileFiles f = files;
-    EmployeeProfile& p = f.profile;
-    AndFileSettings& a = f.andFile;
-    a.cboHorz = r.single();
-    a.cboVert = r.single();
-    a.ckSpouse = r.int16();
-    a.txtCalAllow = r.single();
-    for (auto& n : a.spareNumbers) n = r.single();
-    for (auto& b : a.spareBooleans) b = r.boolean();
-    p.txtAddress = r.text();
-    p.txtStateCityZip = r.text();
-    p.txtSSnum = r.text();
-    p.txtName = r.text();
-    for (auto& t : a.spareTexts) t = r.text();
-    a.ckRoundOff = r.int16();
-    a.ckIdaho = r.int16();
-    a.ckWiscon = r.int16();
-    a.ckAlabama = r.int16();
-    a.ckNC = r.int16();
-    for (auto& i : a.spareIntegers) i = r.int16();
-    p.ckKpPer = r.int16();
-    p.ckKpFix = r.int16();
-    if (!r.ok()) return false;
-    files = std::move(f);
-    return true;
-}
+bool readAndFile(std::string_view bytes, ProfileFiles& files) { return readProfileFile(ProfileFile::And, bytes, files); }
 
 std::string writeCfeFile(const ProfileFiles& f) {
-    RecordWriter w;
-    w.single(f.profile.txtCafe).int16(f.profile.ckCafeState).int16(f.profile.ckSelfEmp).endRecord();
-    return w.bytes();
+    // The file holds no text, so nothing is refused.
+    return writeProfileFile(ProfileFile::Cfe, f, nullptr, nullptr).value_or(std::string{});
 }
 
-bool readCfeFile(std::string_view bytes, ProfileFiles& files) {
-    RecordReader r(bytes);
-    EmployeeProfile p = files.profile;
-    p.txtCafe = r.single();
-    p.ckCafeState = r.int16();
-    p.ckSelfEmp = r.int16();
-    if (!r.ok()) return false;
-    files.profile = std::move(p);
-    return true;
-}
+bool readCfeFile(std::string_view bytes, ProfileFiles& files) { return readProfileFile(ProfileFile::Cfe, bytes, files); }
 
 std::variant<std::vector<PendingFile>, std::string> profileFilesToWrite(const ProfileFiles& files,
                                                                         const OvertimeBoxes& boxes,

@@ -1,12 +1,13 @@
 #include "ledger/frm_year.h"
 
+#include <type_traits>
+#include <variant>
+
+#include "ledger/ytd_columns.h"
+
 namespace orvane {
 
 namespace {
-
-constexpr std::array<const char*, frmYear::kColumns> kCaptions = {
-    "Week", "Federal", "SS", "Medi", "State", "City", "MCU", "Bond", "Dues", "Pension", "Misc.", "K-Plan", "Tips", "OT",
-    "Net",  "Gross"};
 
 // Each amount formatted as the type it is: a single from its own shortest text.
 template <typename T>
@@ -19,26 +20,7 @@ std::string plainFromShown(const std::string& caption) {
 }
 
 // The row field behind each amount column.
-float YtdRow::* rowField(frmYear::Column c) {
-    switch (c) {
-        case frmYear::Fed: return &YtdRow::Fed;
-        case frmYear::SS: return &YtdRow::SS;
-        case frmYear::Medi: return &YtdRow::Medi;
-        case frmYear::State: return &YtdRow::State;
-        case frmYear::City: return &YtdRow::City;
-        case frmYear::Muni: return &YtdRow::Muni;
-        case frmYear::Bond: return &YtdRow::Bond;
-        case frmYear::Dues: return &YtdRow::Dues;
-        case frmYear::Pen: return &YtdRow::Pen;
-        case frmYear::Misc: return &YtdRow::Misc;
-        case frmYear::Kplan: return &YtdRow::Kplan;
-        case frmYear::Tips: return &YtdRow::Tips;
-        case frmYear::OT: return &YtdRow::OT;
-        case frmYear::Net: return &YtdRow::Net;
-        case frmYear::Gross: return &YtdRow::Gross;
-        default: return nullptr;
-    }
-}
+float YtdRow::* rowField(frmYear::Column c) { return kYtdColumns[c].member; }
 
 }  // namespace
 
@@ -50,7 +32,7 @@ frmYear::frmYear() {
         Label2[i].tip = frameTip;
     }
     for (auto& block : captions)
-        for (int c = 0; c < kColumns; ++c) block[c].caption = kCaptions[c];
+        for (int c = 0; c < kColumns; ++c) block[c].caption = kYtdColumns[c].gridCaption;
     for (auto& l : Label14) l.caption = "LEFT CLICK ON WEEK NUMBER TO PASTE IN DATA.     RIGHT CLICK TO DELETE ROW";
     cmdBack = makeButton("&Close");
 }
@@ -60,25 +42,14 @@ std::string& frmYear::cell(int row, Column column) {
 }
 
 const std::string& frmYear::cell(int row, Column column) const {
-    switch (column) {
-        case Date: return txtDate[row].caption;
-        case Fed: return txtFed[row].caption;
-        case SS: return txtSS[row].caption;
-        case Medi: return txtMedi[row].caption;
-        case State: return txtState[row].caption;
-        case City: return txtCity[row].caption;
-        case Muni: return txtMuni[row].caption;
-        case Bond: return txtBond[row].caption;
-        case Dues: return txtDues[row].caption;
-        case Pen: return txtPen[row].caption;
-        case Misc: return txtMisc[row].caption;
-        case Kplan: return txtKplan[row].caption;
-        case Tips: return txtTips[row].text;
-        case OT: return txtOT[row].caption;
-        case Net: return txtGross[row].text;
-        case Gross: return txtNet[row].text;
-        default: return txtDate[row].caption;
-    }
+    if (column < Date || column >= kColumns) column = Date;
+    return std::visit(
+        [&](auto cells) -> const std::string& {
+            const auto& cell = (this->*cells)[row];
+            if constexpr (std::is_same_v<std::decay_t<decltype(cell)>, Label>) return cell.caption;
+            else return cell.text;
+        },
+        kYtdColumns[column].cells);
 }
 
 void frmYear::fill(const YtdLedger& ledger, bool weekly, bool plainAmounts) {
@@ -155,15 +126,17 @@ std::array<TextBox*, 18> frmYearTot::boxes() {
 }
 
 void frmYearTot::show(const YtdTotals& t, bool plainAmounts) {
-    auto all = boxes();
-    const float singles[14] = {t.YtdFed, t.YtdSS,  t.YtdMedi, t.YtdState, t.YtdCity, t.YtdMuni, t.YtdBond,
-                               t.YtdDues, t.YtdPen, t.YtdMisc, t.YtdKplan, t.YtdCafe, t.YtdSdi,  t.YtdSui};
-    TextBox* const singleBoxes[14] = {all[0], all[1], all[2],  all[3],  all[4],  all[5],  all[6],
-                                      all[7], all[8], all[9], all[10], all[14], all[15], all[16]};
-    const Currency fixed[4] = {t.YtdOT, t.YtdNet, t.YtdGross, t.YtdTips};
-    TextBox* const fixedBoxes[4] = {all[11], all[12], all[13], all[17]};
-    for (int i = 0; i < 14; ++i) singleBoxes[i]->text = plainAmounts ? plain(singles[i]) : shortestText(singles[i]);
-    for (int i = 0; i < 4; ++i) fixedBoxes[i]->text = plainAmounts ? plain(fixed[i]) : shortestText(fixed[i]);
+    for (const auto& c : kYtdColumns) {
+        if (!c.box) continue;
+        std::visit(
+            [&](auto total) {
+                if constexpr (!std::is_same_v<decltype(total), std::monostate>) {
+                    const auto value = t.*total;
+                    (this->*c.box).text = plainAmounts ? plain(value) : shortestText(value);
+                }
+            },
+            c.total);
+    }
 }
 
 void frmYearTot::setDeductionCaptions(const std::array<std::string, 5>& names) {

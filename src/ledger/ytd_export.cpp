@@ -8,6 +8,8 @@
 #include <map>
 #include <system_error>
 
+#include "ledger/ytd_columns.h"
+
 namespace orvane {
 
 const SheetCell* LedgerSheet::at(int row, int column) const {
@@ -22,25 +24,18 @@ LedgerSheet ToExcel(const frmYear& grid, frmYearTot& totals, bool weekly, const 
     const auto put = [&s](int row, int column, std::string text, SheetStyle style = SheetStyle::Plain) {
         s.cells.push_back(SheetCell{row, column, std::move(text), style});
     };
-    const std::array<std::string, 16> headings = {"Date",   "Federal",  "Soc Sec",  "Medicare", "State", "City",
-                                                  names[0], names[1],   names[2],   names[3],   names[4], "Kplan",
-                                                  "Tips",   "OT",       "Net",      "Gross"};
-    for (int c = 0; c < 16; ++c) put(1, c + 1, headings[c], SheetStyle::BoldRed);
     // Sheet columns in grid order: date, Federal .. K plan, tips, OT, net, gross.
-    constexpr frmYear::Column kColumns[16] = {frmYear::Date, frmYear::Fed,  frmYear::SS,    frmYear::Medi,
-                                              frmYear::State, frmYear::City, frmYear::Muni,  frmYear::Bond,
-                                              frmYear::Dues, frmYear::Pen,  frmYear::Misc,  frmYear::Kplan,
-                                              frmYear::Tips, frmYear::OT,   frmYear::Net,   frmYear::Gross};
+    for (int c = 0; c < frmYear::kColumns; ++c) {
+        const YtdColumn& column = kYtdColumns[c];
+        put(1, c + 1, column.sheetHeading ? column.sheetHeading : names[column.deduction], SheetStyle::BoldRed);
+    }
     const int rows = ledgerRowsInUse(weekly);
     for (int i = 0; i < rows; ++i)
-        for (int c = 0; c < 16; ++c) put(i + 2, c + 1, grid.cell(i, kColumns[c]));
+        for (int c = 0; c < frmYear::kColumns; ++c) put(i + 2, c + 1, grid.cell(i, frmYear::Column(c)));
     const int totalRow = weekly ? 54 : 28;
     put(totalRow, 1, "TOTALS=", SheetStyle::BoldBlue);
-    const TextBox* line[15] = {&totals.txtTotFed,  &totals.txtTotSS,   &totals.txtTotMedi,  &totals.txtTotState,
-                               &totals.txtTotCity, &totals.txtTotMuni, &totals.txtTotBond,  &totals.txtTotDues,
-                               &totals.txtTotPen,  &totals.txtTotMisc, &totals.txtTotKplan, &totals.txtTotTips,
-                               &totals.txtTotOT,   &totals.txtTotGross, &totals.txtTotNet};
-    for (int c = 0; c < 15; ++c) put(totalRow, c + 2, line[c]->text, SheetStyle::BoldBlue);
+    for (int c = frmYear::Fed; c < frmYear::kColumns; ++c)
+        put(totalRow, c + 1, (totals.*kYtdColumns[c].box).text, SheetStyle::BoldBlue);
     const int blockRow = weekly ? 56 : 31;
     const std::pair<const char*, const TextBox*> block[4] = {
         {"SDI", &totals.txtTotSdi}, {"SUI", &totals.txtTotSui}, {"Cafe", &totals.txtTotCafe}, {"Tips", &totals.txtTotTips}};

@@ -1,38 +1,30 @@
 #include "ledger/ytd_ledger.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
+#include <variant>
+#include <vector>
 
 #include "core/record_text_format.h"
+#include "ledger/ytd_columns.h"
 
 namespace orvane {
 
 namespace {
 
-using RowField = float YtdRow::*;
-using FloatTotal = float YtdTotals::*;
-using FixedTotal = Currency YtdTotals::*;
-
-// The eleven single-precision totals and the columns they sum.
-constexpr std::pair<FloatTotal, RowField> kFloatSums[] = {
-    {&YtdTotals::YtdFed, &YtdRow::Fed},     {&YtdTotals::YtdSS, &YtdRow::SS},     {&YtdTotals::YtdMedi, &YtdRow::Medi},
-    {&YtdTotals::YtdState, &YtdRow::State}, {&YtdTotals::YtdCity, &YtdRow::City}, {&YtdTotals::YtdMuni, &YtdRow::Muni},
-    {&YtdTotals::YtdBond, &YtdRow::Bond},   {&YtdTotals::YtdDues, &YtdRow::Dues}, {&YtdTotals::YtdPen, &YtdRow::Pen},
-    {&YtdTotals::YtdMisc, &YtdRow::Misc},   {&YtdTotals::YtdKplan, &YtdRow::Kplan},
-};
-// The four fixed-point totals.
-constexpr std::pair<FixedTotal, RowField> kFixedSums[] = {
-    {&YtdTotals::YtdOT, &YtdRow::OT},
-    {&YtdTotals::YtdGross, &YtdRow::Gross},
-    {&YtdTotals::YtdNet, &YtdRow::Net},
-    {&YtdTotals::YtdTips, &YtdRow::Tips},
-};
-// The file's row lines after the week-ending text.
-constexpr RowField kLine1[] = {&YtdRow::Fed, &YtdRow::SS, &YtdRow::Medi, &YtdRow::State};
-constexpr RowField kLine2[] = {&YtdRow::City, &YtdRow::Muni, &YtdRow::Bond, &YtdRow::Dues, &YtdRow::Pen};
-constexpr RowField kLine3[] = {&YtdRow::Misc, &YtdRow::Kplan, &YtdRow::OT, &YtdRow::Gross, &YtdRow::Net};
-constexpr RowField kLine4[] = {&YtdRow::Sdi, &YtdRow::Sui, &YtdRow::Cafe, &YtdRow::Tips};
+// The columns kept at `slot` in the file's order: a row's lines, or the totals lines.
+std::vector<const YtdColumn*> inFileOrder(LedgerSlot YtdColumn::* slot) {
+    std::vector<const YtdColumn*> out;
+    for (const auto& c : kYtdColumns)
+        if ((c.*slot).line > 0) out.push_back(&c);
+    std::sort(out.begin(), out.end(), [slot](const YtdColumn* a, const YtdColumn* b) {
+        return std::pair((a->*slot).line, (a->*slot).item) < std::pair((b->*slot).line, (b->*slot).item);
+    });
+    return out;
+}
 
 // A fixed-point total is kept only while the ledger file could read it back.
 std::optional<Currency> toFixed(float value) {
@@ -42,12 +34,13 @@ std::optional<Currency> toFixed(float value) {
 
 bool fixedInRange(Currency c) { return std::fabs(c.toDouble()) <= kLargestStoredCurrency; }
 
+// The totals summed over all 52 rows.
 void sumRestricted(const YtdLedger& ledger, YtdTotals& t) {
-    t.YtdSdi = t.YtdSui = t.YtdCafe = 0;
-    for (const auto& row : ledger.rows) {
-        t.YtdSdi += row.Sdi;
-        t.YtdSui += row.Sui;
-        t.YtdCafe += row.Cafe;
+    for (const auto& c : kYtdColumns) {
+        if (!c.allRows) continue;
+        float& total = t.*std::get<float YtdTotals::*>(c.total);
+        total = 0;
+        for (const auto& row : ledger.rows) total += row.*c.member;
     }
 }
 
@@ -63,25 +56,27 @@ float sevenDigits(float value) {
 AnnualSums AddAnnual(const YtdLedger& ledger, bool weekly) {
     AnnualSums out;
     YtdTotals& t = out.totals;
+    const auto totals = inFileOrder(&YtdColumn::totalSlot);
     const int rows = ledgerRowsInUse(weekly);
     for (int i = 0; i < rows; ++i) {
         const YtdRow& row = ledger.rows[i];
-        for (auto [total, field] : kFloatSums) {
-            const float sum = sevenDigits(t.*total + row.*field);
-            if (!std::isfinite(sum)) {
+        for (const YtdColumn* c : totals) {
+            const float v = row.*c->member;
+            bool added = true;
+            if (const auto* f = std::get_if<float YtdTotals::*>(&c->total)) {
+                const float sum = sevenDigits(t.**f + v);
+                added = std::isfinite(sum);
+                if (added) t.**f = sum;
+            } else if (const auto* fixed = std::get_if<Currency YtdTotals::*>(&c->total)) {
+                const auto value = toFixed(v);
+                const Currency sum = value ? t.**fixed + *value : Currency{};
+                added = value && fixedInRange(sum);
+                if (added) t.**fixed = sum;
+            }
+            if (!added) {
                 out.failed = true;
                 return out;
             }
-            t.*total = sum;
-        }
-        for (auto [total, field] : kFixedSums) {
-            auto value = toFixed(row.*field);
-            const Currency sum = value ? t.*total + *value : Currency{};
-            if (!value || !fixedInRange(sum)) {
-                out.failed = true;
-                return out;
-            }
-            t.*total = sum;
         }
     }
     sumRestricted(ledger, t);
@@ -99,28 +94,31 @@ std::filesystem::path ledgerFilePath(const std::filesystem::path& folder, const 
 std::optional<std::string> writeLedgerFile(const YtdLedger& ledger, const YtdTotals& t, bool weekly,
                                            std::string* refusal) {
     RecordWriter w;
-    // Amounts are written as the value of the text the grid shows for them.
-    const auto amount = [&w](float v) { w.number(std::isfinite(v) ? std::strtod(shortestText(v).c_str(), nullptr) : 0.0); };
+    // Writes the columns in their lines, ending each line.
+    const auto lines = [&w](const std::vector<const YtdColumn*>& columns, LedgerSlot YtdColumn::* slot,
+                            const auto& item) {
+        for (size_t k = 0; k < columns.size(); ++k) {
+            item(*columns[k]);
+            if (k + 1 == columns.size() || (columns[k + 1]->*slot).line != (columns[k]->*slot).line) w.endRecord();
+        }
+    };
+    const auto rowColumns = inFileOrder(&YtdColumn::rowSlot);
     for (int i = 0; i < ledgerRowsInUse(weekly); ++i) {
         const YtdRow& row = ledger.rows[i];
-        w.text(row.WeekEnding, "the week-ending date of row " + std::to_string(i + 1));
-        for (auto f : kLine1) amount(row.*f);
-        w.endRecord();
-        for (auto f : kLine2) amount(row.*f);
-        w.endRecord();
-        for (auto f : kLine3) amount(row.*f);
-        w.endRecord();
-        for (auto f : kLine4) amount(row.*f);
-        w.endRecord();
+        lines(rowColumns, &YtdColumn::rowSlot, [&](const YtdColumn& c) {
+            if (!c.member) {
+                w.text(row.WeekEnding, "the week-ending date of row " + std::to_string(i + 1));
+                return;
+            }
+            // Amounts are written as the value of the text the grid shows for them.
+            const float v = row.*c.member;
+            w.number(std::isfinite(v) ? std::strtod(shortestText(v).c_str(), nullptr) : 0.0);
+        });
     }
-    const auto floatTotal = [&w](float v) { w.single(sevenDigits(v)); };
-    const auto fixedTotal = [&w](Currency c) { w.number(c.toDouble()); };
-    floatTotal(t.YtdFed), floatTotal(t.YtdSS), floatTotal(t.YtdMedi), floatTotal(t.YtdState), floatTotal(t.YtdCity);
-    w.endRecord();
-    floatTotal(t.YtdMuni), floatTotal(t.YtdBond), floatTotal(t.YtdDues), floatTotal(t.YtdPen), floatTotal(t.YtdMisc);
-    w.endRecord();
-    floatTotal(t.YtdKplan), fixedTotal(t.YtdOT), fixedTotal(t.YtdGross), fixedTotal(t.YtdNet), fixedTotal(t.YtdTips);
-    w.endRecord();
+    lines(inFileOrder(&YtdColumn::totalSlot), &YtdColumn::totalSlot, [&](const YtdColumn& c) {
+        if (const auto* f = std::get_if<float YtdTotals::*>(&c.total)) w.single(sevenDigits(t.**f));
+        else if (const auto* fixed = std::get_if<Currency YtdTotals::*>(&c.total)) w.number((t.**fixed).toDouble());
+    });
     if (!w.ok()) {
         if (refusal) *refusal = w.refusal().value_or("");
         return std::nullopt;
@@ -131,20 +129,19 @@ std::optional<std::string> writeLedgerFile(const YtdLedger& ledger, const YtdTot
 std::optional<LedgerFile> readLedgerFile(std::string_view bytes, bool weekly) {
     RecordReader r(bytes);
     LedgerFile out;
+    const auto rowColumns = inFileOrder(&YtdColumn::rowSlot);
     for (int i = 0; i < ledgerRowsInUse(weekly); ++i) {
         YtdRow& row = out.ledger.rows[i];
-        row.WeekEnding = r.text();
-        for (auto f : kLine1) row.*f = r.single();
-        for (auto f : kLine2) row.*f = r.single();
-        for (auto f : kLine3) row.*f = r.single();
-        for (auto f : kLine4) row.*f = r.single();
+        for (const YtdColumn* c : rowColumns) {
+            if (c->member) row.*c->member = r.single();
+            else row.WeekEnding = r.text();
+        }
     }
     YtdTotals& t = out.totals;
-    for (auto [total, field] : kFloatSums) t.*total = r.single();
-    t.YtdOT = r.currency();
-    t.YtdGross = r.currency();
-    t.YtdNet = r.currency();
-    t.YtdTips = r.currency();
+    for (const YtdColumn* c : inFileOrder(&YtdColumn::totalSlot)) {
+        if (const auto* f = std::get_if<float YtdTotals::*>(&c->total)) t.**f = r.single();
+        else if (const auto* fixed = std::get_if<Currency YtdTotals::*>(&c->total)) t.**fixed = r.currency();
+    }
     if (!r.ok()) return std::nullopt;
     sumRestricted(out.ledger, t);
     return out;

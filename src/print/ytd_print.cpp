@@ -1,17 +1,17 @@
 #include "print/ytd_print.h"
 
+#include <type_traits>
+#include <variant>
+
+#include "ledger/ytd_columns.h"
+
 namespace orvane {
 
 namespace {
 
-// The heading columns: Week, then the amounts in printed order.
-constexpr int kWeekColumn = 5;
-constexpr int kAmountColumns[15] = {17, 30, 43, 56, 69, 82, 95, 108, 121, 134, 145, 156, 172, 182, 197};
-constexpr const char* kHeadings[15] = {"Federal", "SS",   "MediCare", "State", "City", "MCU", "Bond", "Dues",
-                                       "Pension", "Misc", "KPlan",    "Tips",  "OT",   "Net", "Gross"};
-constexpr float YtdRow::* kRowFields[15] = {&YtdRow::Fed,  &YtdRow::SS,   &YtdRow::Medi, &YtdRow::State, &YtdRow::City,
-                                            &YtdRow::Muni, &YtdRow::Bond, &YtdRow::Dues, &YtdRow::Pen,   &YtdRow::Misc,
-                                            &YtdRow::Kplan, &YtdRow::Tips, &YtdRow::OT,  &YtdRow::Net,   &YtdRow::Gross};
+// The week-ending column, then the amounts in the grid's order.
+constexpr int kWeekColumn = kYtdColumns[frmYear::Date].printColumn;
+constexpr int kFirstAmount = frmYear::Fed, kEndAmounts = frmYear::kColumns;
 
 // Each amount formatted as the type it is: a single from its own shortest text.
 template <typename T>
@@ -49,25 +49,29 @@ LedgerPrintout PrintYr(const YtdLedger& ledger, const YtdTotals& t, bool weekly,
     }
     {
         line(8);
-        put(out.lines.back(), kWeekColumn, "Week");
-        for (int k = 0; k < 15; ++k) put(out.lines.back(), kAmountColumns[k], kHeadings[k]);
+        put(out.lines.back(), kWeekColumn, kYtdColumns[frmYear::Date].printHeading);
+        for (int k = kFirstAmount; k < kEndAmounts; ++k)
+            put(out.lines.back(), kYtdColumns[k].printColumn, kYtdColumns[k].printHeading);
     }
     for (int i = 0; i < ledgerRowsInUse(weekly); ++i) {
         const YtdRow& row = ledger.rows[i];
         line(8);
         put(out.lines.back(), kWeekColumn, row.WeekEnding);
-        for (int k = 0; k < 15; ++k) put(out.lines.back(), kAmountColumns[k], printedRowAmount(row.*kRowFields[k]));
+        for (int k = kFirstAmount; k < kEndAmounts; ++k)
+            put(out.lines.back(), kYtdColumns[k].printColumn, printedRowAmount(row.*kYtdColumns[k].member));
     }
     line(8);
     put(out.lines.back(), kWeekColumn, std::string(291, '-'));
     {
         line(8);
-        const float singles[11] = {t.YtdFed,  t.YtdSS,   t.YtdMedi, t.YtdState, t.YtdCity, t.YtdMuni,
-                                   t.YtdBond, t.YtdDues, t.YtdPen,  t.YtdMisc,  t.YtdKplan};
-        const Currency fixed[4] = {t.YtdTips, t.YtdOT, t.YtdNet, t.YtdGross};
         put(out.lines.back(), kWeekColumn, "TOTALS");
-        for (int k = 0; k < 11; ++k) put(out.lines.back(), kAmountColumns[k], plain(singles[k]));
-        for (int k = 0; k < 4; ++k) put(out.lines.back(), kAmountColumns[11 + k], plain(fixed[k]));
+        for (int k = kFirstAmount; k < kEndAmounts; ++k)
+            std::visit(
+                [&](auto total) {
+                    if constexpr (!std::is_same_v<decltype(total), std::monostate>)
+                        put(out.lines.back(), kYtdColumns[k].printColumn, plain(t.*total));
+                },
+                kYtdColumns[k].total);
     }
     {
         line(8);

@@ -18,30 +18,13 @@
 #include "ui/window_watch.h"
 #include "ui/window_fit.h"
 #include "users/dialog_vac.h"
+#include "users/leave_accounts.h"
 
 namespace orvane::ui {
 
 namespace {
 
-// The controls of one account in the model.
-struct AccountModel {
-    std::array<TextBox, 20>& dates;
-    std::array<TextBox, 20>& counts;
-    TextBox& start;
-    Label& balance;
-};
-
-AccountModel account(orvane::DialogVac& m, int which) {
-    switch (which) {
-    case 0: return {m.txtVdate, m.txtVcnt, m.txtVacBal, m.lbVacBal};
-    case 1: return {m.txtHdate, m.txtHcnt, m.txtHolBal, m.lbHolBal};
-    default: return {m.txtSdate, m.txtScnt, m.txtSickBal, m.lbSickBal};
-    }
-}
-
-const char* const kFrames[3] = {orvane::DialogVac::FrameVacation, orvane::DialogVac::FrameHoliday,
-                                orvane::DialogVac::FrameSick};
-const char* const kPrefixes[3] = {"V", "H", "S"};
+const LeaveAccount& account(int which) { return kLeaveAccounts[which]; }
 
 }  // namespace
 
@@ -62,27 +45,28 @@ DialogVac::DialogVac(Session& session, QWidget* parent) : QDialog(parent), m_ses
     title->setAlignment(Qt::AlignCenter);
     auto* frames = new QHBoxLayout;
     for (int a = 0; a < 3; ++a) {
-        auto* frame = new QGroupBox(QString::fromUtf8(kFrames[a]));
+        const LeaveAccount& row = account(a);
+        auto* frame = new QGroupBox(QString::fromUtf8(row.frame));
         auto* grid = new QGridLayout(frame);
         grid->addWidget(new QLabel(QString::fromUtf8(orvane::DialogVac::HeadDates)), 0, 0);
         grid->addWidget(new QLabel(QString::fromUtf8(orvane::DialogVac::HeadTaken)), 0, 1);
         Account& acc = m_accounts[a];
-        for (int row = 0; row < 20; ++row) {
-            acc.dates[row] = m_bind->text(
-                new QLineEdit, QString("txt%1date_%2").arg(kPrefixes[a]).arg(row),
-                m_bind->at<TextBox>([a, row](orvane::DialogVac& m) -> TextBox& { return account(m, a).dates[row]; }));
-            acc.counts[row] = m_bind->text(
-                new QLineEdit, QString("txt%1cnt_%2").arg(kPrefixes[a]).arg(row),
-                m_bind->at<TextBox>([a, row](orvane::DialogVac& m) -> TextBox& { return account(m, a).counts[row]; }),
+        for (int i = 0; i < kLeaveEntries; ++i) {
+            acc.dates[i] = m_bind->text(
+                new QLineEdit, QString("txt%1date_%2").arg(row.prefix).arg(i),
+                m_bind->at<TextBox>([a, i](orvane::DialogVac& m) -> TextBox& { return (m.*account(a).txtDate)[i]; }));
+            acc.counts[i] = m_bind->text(
+                new QLineEdit, QString("txt%1cnt_%2").arg(row.prefix).arg(i),
+                m_bind->at<TextBox>([a, i](orvane::DialogVac& m) -> TextBox& { return (m.*account(a).txtCnt)[i]; }),
                 Entry::Numeric, [this, a] { recompute(a); });
-            grid->addWidget(acc.dates[row], row + 1, 0);
-            grid->addWidget(acc.counts[row], row + 1, 1);
+            grid->addWidget(acc.dates[i], i + 1, 0);
+            grid->addWidget(acc.counts[i], i + 1, 1);
         }
-        acc.start = m_bind->text(new QLineEdit, QString("txt%1StartBal").arg(kPrefixes[a]),
-                                 m_bind->at<TextBox>([a](orvane::DialogVac& m) -> TextBox& { return account(m, a).start; }),
+        acc.start = m_bind->text(new QLineEdit, QString("txt%1StartBal").arg(row.prefix),
+                                 m_bind->at<TextBox>([a](orvane::DialogVac& m) -> TextBox& { return m.*account(a).txtBal; }),
                                  Entry::Numeric, [this, a] { recompute(a); });
-        acc.balance = m_bind->label(new QLabel, QString("lb%1Bal").arg(kPrefixes[a]),
-                                    m_bind->at<Label>([a](orvane::DialogVac& m) -> Label& { return account(m, a).balance; }));
+        acc.balance = m_bind->label(new QLabel, QString("lb%1Bal").arg(row.prefix),
+                                    m_bind->at<Label>([a](orvane::DialogVac& m) -> Label& { return m.*account(a).lbBal; }));
         acc.balance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(new QLabel(QString::fromUtf8(orvane::DialogVac::HeadStart)), 21, 0);
         grid->addWidget(acc.start, 21, 1);
@@ -127,10 +111,8 @@ orvane::DialogVac& DialogVac::model() {
 
 void DialogVac::recompute(int which) {
     orvane::DialogVac& m = model();
-    if (which == 0) m.VacBalance();
-    else if (which == 1) m.HolBalance();
-    else m.SickBalance();
-    m_accounts[which].balance->setText(qs(account(m, which).balance.caption));
+    (m.*account(which).recompute)();
+    m_accounts[which].balance->setText(qs((m.*account(which).lbBal).caption));
 }
 
 void DialogVac::refresh() {

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/profile_fields.h"
 #include "ui/binder.h"
 #include "ui/user_widgets.h"
 
@@ -25,91 +26,88 @@ frmTaxInfo::frmTaxInfo(Session& session, QWidget* parent)
     setWindowTitle(qs(m_model->Caption));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
-    const auto box = [this](TextBox Model::*member, const char* name, Entry entry) {
-        return m_bind->text(new QLineEdit, name, m_bind->of(member), entry);
+    // Each widget is named after its control.
+    const auto box = [this](TextBox Model::*member, Entry entry) {
+        return m_bind->text(new QLineEdit, fieldName(member), m_bind->of(member), entry);
     };
     // A click runs the box's reaction (the K plan boxes clear each other), then the view follows.
-    const auto check = [this](CheckBox Model::*member, const char* name) {
-        return m_bind->check(new QCheckBox, name, m_bind->of(member), [this] { refresh(); }, ButtonText::Literal);
+    const auto check = [this](CheckBox Model::*member) {
+        return m_bind->check(new QCheckBox, fieldName(member), m_bind->of(member), [this] { refresh(); },
+                             ButtonText::Literal);
     };
 
     // Federal, and state and city, status with their exemptions.
     auto* status = new QHBoxLayout;
-    auto statusGroup = [&](const Label& heading, ComboBox Model::*statusBox, const char* statusName,
-                           ComboBox Model::*dependBox, const char* dependName) {
+    auto statusGroup = [&](const Label& heading, ComboBox Model::*statusBox, ComboBox Model::*dependBox) {
         auto* group = new QGroupBox(qs(heading.caption));  // "&&" shows one ampersand
         auto* g = new QHBoxLayout(group);
         auto* s = new QGroupBox("Status");
-        (new QVBoxLayout(s))->addWidget(m_bind->combo(new QComboBox, statusName, m_bind->of(statusBox)));
+        (new QVBoxLayout(s))->addWidget(m_bind->combo(new QComboBox, fieldName(statusBox), m_bind->of(statusBox)));
         auto* e = new QGroupBox("Exemptions");
-        (new QVBoxLayout(e))->addWidget(m_bind->combo(new QComboBox, dependName, m_bind->of(dependBox)));
+        (new QVBoxLayout(e))->addWidget(m_bind->combo(new QComboBox, fieldName(dependBox), m_bind->of(dependBox)));
         g->addWidget(s);
         g->addWidget(e);
         status->addWidget(group);
     };
-    statusGroup(m_model->lbFederal, &Model::cboStatus, "cboStatus", &Model::cboDepend, "cboDepend");
-    statusGroup(m_model->lbStateCity, &Model::cboStatus2, "cboStatus2", &Model::cboDepend2, "cboDepend2");
+    statusGroup(m_model->lbFederal, &Model::cboStatus, &Model::cboDepend);
+    statusGroup(m_model->lbStateCity, &Model::cboStatus2, &Model::cboDepend2);
     layout->addLayout(status);
 
     auto* grid = new QGridLayout;
     int row = 0;
-    auto amount = [&](const char* caption, TextBox Model::*member, const char* name, const char* unit) {
+    auto amount = [&](const char* caption, TextBox Model::*member, const char* unit) {
         grid->addWidget(new QLabel(caption), row, 0);
-        grid->addWidget(box(member, name, Entry::Numeric), row, 1);
+        grid->addWidget(box(member, Entry::Numeric), row, 1);
         grid->addWidget(new QLabel(unit), row, 2);
     };
     // Pay.
-    amount("Hourly Rate 1", &Model::txtHourRate, "txtHourRate", "$");
-    grid->addWidget(m_bind->option(new QRadioButton, "optWeek", m_bind->of(&Model::optWeek)), row++, 3);
-    amount("Hourly Rate 2", &Model::txtHourRate2, "txtHourRate2", "$");
-    grid->addWidget(m_bind->option(new QRadioButton, "optBiWeek", m_bind->of(&Model::optBiWeek)), row++, 3);
-    amount("Tips Rate", &Model::txtTipsRate, "txtTipsRate", "$");
+    const auto option = [this](OptionButton Model::*member) {
+        return m_bind->option(new QRadioButton, fieldName(member), m_bind->of(member));
+    };
+    amount("Hourly Rate 1", &Model::txtHourRate, "$");
+    grid->addWidget(option(&Model::optWeek), row++, 3);
+    amount("Hourly Rate 2", &Model::txtHourRate2, "$");
+    grid->addWidget(option(&Model::optBiWeek), row++, 3);
+    amount("Tips Rate", &Model::txtTipsRate, "$");
     ++row;
     // Deductions: each caption box beside its amount box.
     struct Deduction {
         TextBox Model::*caption;
-        const char* captionName;
         TextBox Model::*amount;
-        const char* amountName;
         const char* unit;
     };
-    const Deduction deductions[] = {{&Model::txtTax5, "txtTax5", &Model::txtMuni, "txtMuni", "$"},
-                                    {&Model::txtTax6, "txtTax6", &Model::txtBond, "txtBond", "$"},
-                                    {&Model::txtTax7, "txtTax7", &Model::txtDues, "txtDues", "$"},
-                                    {&Model::txtTax8, "txtTax8", &Model::txtPension, "txtPension", "%"},
-                                    {&Model::txtTax9, "txtTax9", &Model::txtMisc, "txtMisc", "$"}};
+    const Deduction deductions[] = {{&Model::txtTax5, &Model::txtMuni, "$"},
+                                    {&Model::txtTax6, &Model::txtBond, "$"},
+                                    {&Model::txtTax7, &Model::txtDues, "$"},
+                                    {&Model::txtTax8, &Model::txtPension, "%"},
+                                    {&Model::txtTax9, &Model::txtMisc, "$"}};
     for (const auto& d : deductions) {
-        grid->addWidget(box(d.caption, d.captionName, Entry::Text), row, 0);
-        grid->addWidget(box(d.amount, d.amountName, Entry::Numeric), row, 1);
+        grid->addWidget(box(d.caption, Entry::Text), row, 0);
+        grid->addWidget(box(d.amount, Entry::Numeric), row, 1);
         grid->addWidget(new QLabel(d.unit), row++, 2);
     }
     // K plan: percent or fixed dollars, each check box named by its own text.
     grid->addWidget(new QLabel("K Plan"), row, 0);
-    grid->addWidget(box(&Model::txtKplan, "txtKplan", Entry::Numeric), row, 1);
+    grid->addWidget(box(&Model::txtKplan, Entry::Numeric), row, 1);
     auto* kplan = new QHBoxLayout;
-    kplan->addWidget(check(&Model::ckKpPer, "ckKpPer"));
-    kplan->addWidget(check(&Model::ckKpFix, "ckKpFix"));
+    kplan->addWidget(check(&Model::ckKpPer));
+    kplan->addWidget(check(&Model::ckKpFix));
     grid->addLayout(kplan, row++, 2, 1, 2);
-    amount("Cafeteria Plan", &Model::txtCafe, "txtCafe", "$");
-    grid->addWidget(check(&Model::ckCafeState, "ckCafeState"), row++, 3);
-    amount("Additional Federal Withholdings", &Model::txtFedAddL, "txtFedAddL", "$");
-    grid->addWidget(check(&Model::ckFedExemp, "ckFedExemp"), row++, 3);
-    grid->addWidget(check(&Model::ckSSMediExemp, "ckSSMediExemp"), row, 0);
-    grid->addWidget(check(&Model::ckSelfEmp, "ckSelfEmp"), row, 1);
-    grid->addWidget(check(&Model::ckNonCity, "ckNonCity"), row++, 3);
+    amount("Cafeteria Plan", &Model::txtCafe, "$");
+    grid->addWidget(check(&Model::ckCafeState), row++, 3);
+    amount("Additional Federal Withholdings", &Model::txtFedAddL, "$");
+    grid->addWidget(check(&Model::ckFedExemp), row++, 3);
+    grid->addWidget(check(&Model::ckSSMediExemp), row, 0);
+    grid->addWidget(check(&Model::ckSelfEmp), row, 1);
+    grid->addWidget(check(&Model::ckNonCity), row++, 3);
     layout->addLayout(grid);
 
     // The employee.
     auto* employee = new QGridLayout;
-    const std::pair<const char*, std::pair<TextBox Model::*, const char*>> texts[] = {
-        {"Employee's Name", {&Model::txtName, "txtName"}},
-        {"Employee's Address for Check", {&Model::txtAddress, "txtAddress"}},
-        {"City, State, Zip Code", {&Model::txtStateCityZip, "txtStateCityZip"}},
-        {"Social Security Number", {&Model::txtSSnum, "txtSSnum"}}};
     int erow = 0;
-    for (const auto& [caption, member] : texts) {
-        employee->addWidget(new QLabel(caption), erow, 0);
-        employee->addWidget(box(member.first, member.second, Entry::Text), erow++, 1);
+    for (TextBox Model::*member : {&Model::txtName, &Model::txtAddress, &Model::txtStateCityZip, &Model::txtSSnum}) {
+        employee->addWidget(new QLabel(QString::fromUtf8(Model::boxCaption(fieldName(member)))), erow, 0);
+        employee->addWidget(box(member, Entry::Text), erow++, 1);
     }
     layout->addLayout(employee);
 

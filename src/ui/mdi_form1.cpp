@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ledger/ytd_columns.h"
 #include "ui/binder.h"
 #include "ui/user_widgets.h"
 #include "ui/window_watch.h"
@@ -27,15 +28,13 @@ namespace {
 
 using Column = orvane::frmYear::Column;
 
-// Where each box of the totals' first line stands: under its column of the grid. "txtTotGross"
-// holds the net pay and stands under "Net", "txtTotNet" the gross under "Gross"; the tips
-// total stands under "Tips".
-constexpr std::array<int, 18> kTotalColumn = {orvane::frmYear::Fed,   orvane::frmYear::SS,    orvane::frmYear::Medi,
-                                              orvane::frmYear::State, orvane::frmYear::City,  orvane::frmYear::Muni,
-                                              orvane::frmYear::Bond,  orvane::frmYear::Dues,  orvane::frmYear::Pen,
-                                              orvane::frmYear::Misc,  orvane::frmYear::Kplan, orvane::frmYear::OT,
-                                              orvane::frmYear::Net,   orvane::frmYear::Gross, -1,
-                                              -1,                     -1,                     orvane::frmYear::Tips};
+// The grid column a box of the totals stands under ("txtTotGross" holds the net pay and stands
+// under "Net"), or -1 for the boxes of the second line.
+int gridColumnOf(orvane::frmYearTot& totals, const TextBox* box) {
+    for (int c = 0; c < orvane::frmYear::kColumns; ++c)
+        if (kYtdColumns[c].box && &(totals.*kYtdColumns[c].box) == box) return c;
+    return -1;
+}
 
 // An amount shown right-aligned with its decimal point under the others': the missing decimals
 // are made up with figure spaces (as wide as a digit), a missing point with a punctuation space.
@@ -248,8 +247,10 @@ QWidget* MDIForm1::buildTotals() {
         keepPointAligned(edit);
         m_totals[i] = edit;
     }
+    orvane::frmYearTot& shown = model()->totals;
     for (int i = 0; i < 18; ++i) {
-        if (kTotalColumn[i] < 0) continue;
+        const int column = gridColumnOf(shown, shown.boxes()[i]);
+        if (column < 0) continue;
         QLabel* caption;
         if (i < 14) {
             caption = m_bind->label(new QLabel, QString(), m_bind->at<Label>([i](orvane::MDIForm1& m) -> Label& {
@@ -263,8 +264,8 @@ QWidget* MDIForm1::buildTotals() {
         caption->setAlignment(Qt::AlignRight | Qt::AlignBottom);
         caption->setWordWrap(true);
         m_totals[i]->setFixedWidth(m_cellWidth);
-        lines->addWidget(caption, 0, kTotalColumn[i] + 1);
-        lines->addWidget(m_totals[i], 1, kTotalColumn[i] + 1);
+        lines->addWidget(caption, 0, column + 1);
+        lines->addWidget(m_totals[i], 1, column + 1);
     }
     lines->addWidget(totalsLabel(&orvane::frmYearTot::lbTotals, "lbTotals"), 1, 0, 1, 2);
     page->addWidget(frame);

@@ -2,38 +2,21 @@
 
 #include "core/money.h"
 #include "core/general_format.h"
+#include "users/leave_accounts.h"
 
 namespace orvane {
 
 namespace {
 
 // One account's balance: single-precision sum, double-precision difference.
-std::string balanceOf(const TextBox& start, const std::array<TextBox, 20>& counts) {
+void computeBalance(DialogVac& w, const LeaveAccount& a) {
     float taken = 0.0f;
-    for (const TextBox& box : counts) taken += static_cast<float>(readNumber(box.text));
-    return generalFormat(readNumber(start.text) - static_cast<double>(taken));
+    for (const TextBox& box : w.*a.txtCnt) taken += static_cast<float>(readNumber(box.text));
+    (w.*a.lbBal).caption = generalFormat(readNumber((w.*a.txtBal).text) - static_cast<double>(taken));
 }
 
-void showAccount(float balance, float start, const std::array<float, 20>& counts,
-                 const std::array<std::string, 20>& dates, Label& lbBal, TextBox& txtBal,
-                 std::array<TextBox, 20>& txtCnt, std::array<TextBox, 20>& txtDate) {
-    lbBal.caption = generalFormat(balance);
-    txtBal.text = generalFormat(start);
-    for (int i = 0; i < 20; ++i) {
-        txtCnt[i].text = generalFormat(counts[i]);
-        txtDate[i].text = dates[i];
-    }
-}
-
-void takeAccount(float& balance, float& start, std::array<float, 20>& counts, std::array<std::string, 20>& dates,
-                 const Label& lbBal, const TextBox& txtBal, const std::array<TextBox, 20>& txtCnt,
-                 const std::array<TextBox, 20>& txtDate) {
-    balance = static_cast<float>(readNumber(lbBal.caption));
-    start = static_cast<float>(readNumber(txtBal.text));
-    for (int i = 0; i < 20; ++i) {
-        counts[i] = static_cast<float>(readNumber(txtCnt[i].text));
-        dates[i] = txtDate[i].text;
-    }
+void computeBalances(DialogVac& w) {
+    for (const auto& a : kLeaveAccounts) (w.*a.recompute)();
 }
 
 }  // namespace
@@ -45,45 +28,47 @@ DialogVac::DialogVac() {
 }
 
 void DialogVac::showRecord() {
-    LeaveBalances& r = record;
-    showAccount(r.lbVacBal, r.txtVacBal, r.txtVcnt, r.txtVdate, lbVacBal, txtVacBal, txtVcnt, txtVdate);
-    showAccount(r.lbHolBal, r.txtHolBal, r.txtHcnt, r.txtHdate, lbHolBal, txtHolBal, txtHcnt, txtHdate);
-    showAccount(r.lbSickBal, r.txtSickBal, r.txtScnt, r.txtSdate, lbSickBal, txtSickBal, txtScnt, txtSdate);
+    for (const auto& a : kLeaveAccounts) {
+        (this->*a.lbBal).caption = generalFormat(record.*a.balance);
+        (this->*a.txtBal).text = generalFormat(record.*a.start);
+        for (int i = 0; i < kLeaveEntries; ++i) {
+            (this->*a.txtCnt)[i].text = generalFormat((record.*a.counts)[i]);
+            (this->*a.txtDate)[i].text = (record.*a.dates)[i];
+        }
+    }
     // Setting the boxes is a change of each account.
-    VacBalance();
-    HolBalance();
-    SickBalance();
+    computeBalances(*this);
 }
 
 void DialogVac::finishLoad() {
-    for (TextBox* box : {&txtVacBal, &txtHolBal, &txtSickBal})
-        if (box->text.empty()) box->text = "0";
-    VacBalance();
-    HolBalance();
-    SickBalance();
+    for (const auto& a : kLeaveAccounts)
+        if ((this->*a.txtBal).text.empty()) (this->*a.txtBal).text = "0";
+    computeBalances(*this);
 }
 
-void DialogVac::VacBalance() { lbVacBal.caption = balanceOf(txtVacBal, txtVcnt); }
-void DialogVac::HolBalance() { lbHolBal.caption = balanceOf(txtHolBal, txtHcnt); }
-void DialogVac::SickBalance() { lbSickBal.caption = balanceOf(txtSickBal, txtScnt); }
+void DialogVac::VacBalance() { computeBalance(*this, kLeaveAccounts[0]); }
+void DialogVac::HolBalance() { computeBalance(*this, kLeaveAccounts[1]); }
+void DialogVac::SickBalance() { computeBalance(*this, kLeaveAccounts[2]); }
 
 void DialogVac::takeRecord() {
-    LeaveBalances& r = record;
-    takeAccount(r.lbVacBal, r.txtVacBal, r.txtVcnt, r.txtVdate, lbVacBal, txtVacBal, txtVcnt, txtVdate);
-    takeAccount(r.lbHolBal, r.txtHolBal, r.txtHcnt, r.txtHdate, lbHolBal, txtHolBal, txtHcnt, txtHdate);
-    takeAccount(r.lbSickBal, r.txtSickBal, r.txtScnt, r.txtSdate, lbSickBal, txtSickBal, txtScnt, txtSdate);
+    for (const auto& a : kLeaveAccounts) {
+        record.*a.balance = static_cast<float>(readNumber((this->*a.lbBal).caption));
+        record.*a.start = static_cast<float>(readNumber((this->*a.txtBal).text));
+        for (int i = 0; i < kLeaveEntries; ++i) {
+            (record.*a.counts)[i] = static_cast<float>(readNumber((this->*a.txtCnt)[i].text));
+            (record.*a.dates)[i] = (this->*a.txtDate)[i].text;
+        }
+    }
 }
 
 void DialogVac::clearVac() {
     record = LeaveBalances{};
-    for (auto* dates : {&txtVdate, &txtHdate, &txtSdate})
-        for (TextBox& box : *dates) box.text.clear();
-    for (auto* counts : {&txtVcnt, &txtHcnt, &txtScnt})
-        for (TextBox& box : *counts) box.text = "0";
-    for (TextBox* box : {&txtVacBal, &txtHolBal, &txtSickBal}) box->text = "0";
-    VacBalance();
-    HolBalance();
-    SickBalance();
+    for (const auto& a : kLeaveAccounts) {
+        for (TextBox& box : this->*a.txtDate) box.text.clear();
+        for (TextBox& box : this->*a.txtCnt) box.text = "0";
+        (this->*a.txtBal).text = "0";
+    }
+    computeBalances(*this);
 }
 
 }  // namespace orvane

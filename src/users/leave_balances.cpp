@@ -2,23 +2,20 @@
 
 #include "core/file_io.h"
 #include "core/record_text_format.h"
+#include "users/leave_accounts.h"
 
 namespace orvane {
 
 LeaveFileBytes leaveFileBytes(const LeaveBalances& l) {
     RecordWriter w;
-    w.single(l.lbVacBal).single(l.txtVacBal).single(l.lbHolBal).single(l.txtHolBal);
-    w.single(l.lbSickBal).single(l.txtSickBal);
+    for (const auto& a : kLeaveAccounts) w.single(l.*a.balance).single(l.*a.start);
     w.endRecord();
-    for (int i = 0; i < 20; ++i) {
-        w.single(l.txtVcnt[i]).single(l.txtHcnt[i]).single(l.txtScnt[i]);
+    for (int i = 0; i < kLeaveEntries; ++i) {
+        for (const auto& a : kLeaveAccounts) w.single((l.*a.counts)[i]);
         w.endRecord();
     }
-    for (int i = 0; i < 20; ++i) {
-        const std::string n = std::to_string(i + 1);
-        w.text(l.txtVdate[i], "Vacation date " + n);
-        w.text(l.txtHdate[i], "Holiday/Personel date " + n);
-        w.text(l.txtSdate[i], "Sick date " + n);
+    for (int i = 0; i < kLeaveEntries; ++i) {
+        for (const auto& a : kLeaveAccounts) w.text((l.*a.dates)[i], a.dateLabel + std::to_string(i + 1));
         w.endRecord();
     }
     if (!w.ok()) return {{}, w.refusal()};
@@ -28,22 +25,14 @@ LeaveFileBytes leaveFileBytes(const LeaveBalances& l) {
 std::optional<LeaveBalances> parseLeaveFile(std::string_view bytes) {
     RecordReader r(bytes);
     LeaveBalances l;
-    l.lbVacBal = r.single();
-    l.txtVacBal = r.single();
-    l.lbHolBal = r.single();
-    l.txtHolBal = r.single();
-    l.lbSickBal = r.single();
-    l.txtSickBal = r.single();
-    for (int i = 0; i < 20; ++i) {
-        l.txtVcnt[i] = r.single();
-        l.txtHcnt[i] = r.single();
-        l.txtScnt[i] = r.single();
+    for (const auto& a : kLeaveAccounts) {
+        l.*a.balance = r.single();
+        l.*a.start = r.single();
     }
-    for (int i = 0; i < 20; ++i) {
-        l.txtVdate[i] = r.text();
-        l.txtHdate[i] = r.text();
-        l.txtSdate[i] = r.text();
-    }
+    for (int i = 0; i < kLeaveEntries; ++i)
+        for (const auto& a : kLeaveAccounts) (l.*a.counts)[i] = r.single();
+    for (int i = 0; i < kLeaveEntries; ++i)
+        for (const auto& a : kLeaveAccounts) (l.*a.dates)[i] = r.text();
     if (!r.ok()) return std::nullopt;
     return l;
 }

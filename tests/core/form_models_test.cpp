@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
+#include <utility>
+
 #include "core/form2.h"
 #include "core/frm_tax_info.h"
 #include "core/money.h"
@@ -39,6 +43,105 @@ TEST(FrmTaxInfo, DeductionBoxesReadTheirLeadingNumber) {
         w.txtMuni.text = c.text;
         w.fillVar_(p);
         EXPECT_EQ(p.txtMuni, c.value);
+    }
+}
+
+TEST(FrmTaxInfo, NewUserResetsProfileAndControls) {
+    // A window and profile holding another user's values first.
+    EmployeeProfile p;
+    p.txtHourRate = 12, p.txtHourRate2 = 3, p.txtTipsRate = 4, p.txtPension = 2.5f, p.txtCafe = 9, p.txtFedAddL = 1;
+    p.cboDepend = "3", p.cboStatus = "Married", p.cboDepend2 = 2, p.cboStatus2 = "Married";
+    p.ckNonCity = p.ckFedExemp = p.ckSSMediExemp = p.ckCafeState = p.ckSelfEmp = p.ckKpFix = 1;
+    p.ckKpPer = 0, p.optWeek = false, p.optBiWeek = true;
+    p.txtName = "Jo", p.txtAddress = "1 Elm", p.txtStateCityZip = "Here", p.txtSSnum = "1", p.txtTax6 = "Savings";
+    frmTaxInfo w;
+    w.fill(p);
+    w.ClearAll(p);
+
+    EmployeeProfile expected;
+    expected.txtHourRate = 0;
+    expected.txtStateCityZip = "State, City Zip Code";
+    expected.txtTax5 = "CrUnion";
+    EXPECT_EQ(p, expected);
+
+    const std::pair<TextBox frmTaxInfo::*, const char*> boxes[] = {
+        {&frmTaxInfo::txtHourRate, "7.5"},   {&frmTaxInfo::txtHourRate2, "0"},
+        {&frmTaxInfo::txtTipsRate, "0"},     {&frmTaxInfo::txtPension, "0"},
+        {&frmTaxInfo::txtMuni, "0"},         {&frmTaxInfo::txtKplan, "0"},
+        {&frmTaxInfo::txtCafe, "0"},         {&frmTaxInfo::txtFedAddL, "0"},
+        {&frmTaxInfo::txtName, "Employee's Name"}, {&frmTaxInfo::txtStateCityZip, "State, City Zip Code"},
+        {&frmTaxInfo::txtSSnum, "Soc Sec #"}, {&frmTaxInfo::txtTax5, "CrUnion"},
+        {&frmTaxInfo::txtTax6, "Bond"},      {&frmTaxInfo::txtTax9, "Misc."}};
+    for (const auto& [box, text] : boxes) EXPECT_EQ((w.*box).text, text);
+    EXPECT_EQ(w.cboDepend.text, "0");
+    EXPECT_EQ(w.cboStatus.text, "Single");
+    EXPECT_EQ(w.cboDepend2.text, "0");
+    EXPECT_EQ(w.cboStatus2.text, "Single");
+    for (const CheckBox* c : {&w.ckNonCity, &w.ckFedExemp, &w.ckSSMediExemp, &w.ckCafeState, &w.ckSelfEmp, &w.ckKpFix})
+        EXPECT_EQ(c->value(), 0);
+    EXPECT_EQ(w.ckKpPer.value(), 1);
+    EXPECT_TRUE(w.optWeek.value);
+    EXPECT_FALSE(w.optBiWeek.value);
+}
+
+TEST(FrmTaxInfo, DesignTexts) {
+    const frmTaxInfo w;
+    const std::pair<std::string, const char*> texts[] = {
+        {w.txtTax5.text, "Credit"},
+        {w.txtTax8.text, "Pension"},
+        {w.txtStateCityZip.text, "City, State, Zip Code"},
+        {w.txtSSnum.text, "Social Security Number"},
+        {w.cboStatus.text, "Single"},
+        {w.cboStatus2.text, "Single"},
+        {w.cboDepend.text, ""},
+        {w.txtHourRate.text, ""},
+        {w.ckKpPer.caption, "%"},
+        {w.ckKpFix.caption, "$"},
+        {w.ckSSMediExemp.caption, "S.S. & Medicare Tax Exempt"},
+        {w.ckNonCity.caption, "NON-CITY Resident"},
+        {w.optBiWeek.caption, "Bi-Weekly"},
+    };
+    for (const auto& [shown, text] : texts) EXPECT_EQ(shown, text);
+    EXPECT_EQ(w.ckKpPer.value(), 0);
+    EXPECT_FALSE(w.optWeek.value);
+}
+
+TEST(FrmTaxInfo, SaveNamesTheFirstBoxItCannotTake) {
+    struct Case {
+        const char* what;
+        std::function<void(frmTaxInfo&)> edit;
+        std::optional<std::string> message;
+    };
+    const Case cases[] = {
+        {"all fine", [](frmTaxInfo&) {}, std::nullopt},
+        {"empty rate 2", [](frmTaxInfo& w) { w.txtHourRate2.text = " "; }, "Enter a number in \"Hourly Rate 2\"."},
+        {"tips rate not a number", [](frmTaxInfo& w) { w.txtTipsRate.text = "1x"; },
+         "Enter a number in \"Tips Rate\"."},
+        {"rate 1 is never refused", [](frmTaxInfo& w) { w.txtHourRate.text = "x"; }, std::nullopt},
+        {"ten exemptions", [](frmTaxInfo& w) { w.cboDepend.text = "10"; },
+         "Enter a whole number from 0 to 9 in \"Exemptions (FEDERAL STATUS)\"."},
+        {"half an exemption", [](frmTaxInfo& w) { w.cboDepend2.text = "1.5"; },
+         "Enter a whole number from 0 to 9 in \"Exemptions (STATE & CITY STATUS)\"."},
+        {"quote in the name", [](frmTaxInfo& w) { w.txtName.text = "Al \"Big\""; },
+         "\"Employee's Name\" holds a double quote, which cannot be saved."},
+        {"line break in a caption", [](frmTaxInfo& w) { w.txtTax9.text = "a\nb"; },
+         "\"deduction caption 5\" holds a line break, which cannot be saved."},
+        {"character the files lack", [](frmTaxInfo& w) { w.cboStatus2.text = "\xc4\x81"; },
+         "\"Status (STATE & CITY STATUS)\" holds a character that cannot be saved."},
+        {"numbers before texts", [](frmTaxInfo& w) { w.cboStatus.text = "\""; w.cboDepend2.text = "x"; },
+         "Enter a whole number from 0 to 9 in \"Exemptions (STATE & CITY STATUS)\"."},
+        {"texts in window order", [](frmTaxInfo& w) { w.txtSSnum.text = "\""; w.cboStatus.text = "\""; },
+         "\"Status (FEDERAL STATUS)\" holds a double quote, which cannot be saved."},
+        {"rate 2 before tips", [](frmTaxInfo& w) { w.txtTipsRate.text = ""; w.txtHourRate2.text = ""; },
+         "Enter a number in \"Hourly Rate 2\"."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EmployeeProfile p;
+        frmTaxInfo w;
+        w.Form_Load(p);
+        c.edit(w);
+        EXPECT_EQ(w.checkBoxes(), c.message);
     }
 }
 

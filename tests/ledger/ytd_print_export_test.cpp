@@ -2,6 +2,9 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "ledger/ytd_export.h"
 #include "print/ytd_print.h"
@@ -62,6 +65,89 @@ TEST(PrintYr, PlacesRowsAndTotalsAtTheirColumns) {
     EXPECT_EQ(find(totals, 5)->text, "TOTALS");
     EXPECT_EQ(find(p.lines[5 + 26 + 2], 95)->text, "Total SDI: 2.00");
     EXPECT_EQ(p.lines.back().fontSize, 6);
+}
+
+// One bi-weekly row with a value of its own in every column, and its totals: each column goes to
+// its place in the file, on the printout, in the grid, in the totals strip and in the sheet.
+TEST(LedgerColumns, EveryColumnAtItsPlace) {
+    YtdLedger l;
+    YtdRow& r = l.rows[0];
+    r.WeekEnding = "1/5/2007";
+    r.Fed = 1.5f, r.SS = 2.25f, r.Medi = 3.5f, r.State = 4.75f, r.City = 5.5f, r.Muni = 6.25f, r.Bond = 7.5f;
+    r.Dues = 8.75f, r.Pen = 9.5f, r.Misc = 10.25f, r.Kplan = 11.5f, r.OT = 12.75f, r.Gross = 13.5f, r.Net = 14.25f;
+    r.Sdi = 15.5f, r.Sui = 16.75f, r.Cafe = 17.5f, r.Tips = 18.25f;
+    const YtdTotals t = AddAnnual(l, false).totals;
+
+    const auto bytes = writeLedgerFile(l, t, false);
+    ASSERT_TRUE(bytes);
+    std::vector<std::string> lines;
+    for (size_t at = 0, end; (end = bytes->find("\r\n", at)) != std::string::npos; at = end + 2)
+        lines.push_back(bytes->substr(at, end - at));
+    ASSERT_EQ(lines.size(), 26u * 4 + 3);
+    EXPECT_EQ(lines[0], "\"1/5/2007\",1.5,2.25,3.5,4.75");
+    EXPECT_EQ(lines[1], "5.5,6.25,7.5,8.75,9.5");
+    EXPECT_EQ(lines[2], "10.25,11.5,12.75,13.5,14.25");
+    EXPECT_EQ(lines[3], "15.5,16.75,17.5,18.25");
+    EXPECT_EQ(lines[4], "\"\",0,0,0,0");
+    EXPECT_EQ(lines[104], "1.5,2.25,3.5,4.75,5.5");
+    EXPECT_EQ(lines[105], "6.25,7.5,8.75,9.5,10.25");
+    EXPECT_EQ(lines[106], "11.5,12.75,13.5,14.25,18.25");
+
+    const LedgerPrintout p = PrintYr(l, t, false, CompanyHeader{}, "Smith", "1/5/2007");
+    const PrintedLine &headings = p.lines[4], &row = p.lines[5], &totals = p.lines[5 + 26 + 1];
+    frmYear grid;
+    grid.fill(l, false, true);
+    frmYearTot strip;
+    strip.show(t, true);
+    const LedgerSheet sheet =
+        ToExcel(grid, strip, false, {"CU", "Bnd", "Du", "Pen", "Mi"}, "Smith", "123-45-6789");
+
+    struct Column {
+        frmYear::Column grid;
+        const TextBox* total;  // the strip's box
+        int printColumn;
+        const char *printHeading, *printed, *sheetHeading, *shown;
+    };
+    const Column columns[] = {
+        {frmYear::Fed, &strip.txtTotFed, 17, "Federal", " 1.5", "Federal", "1.50"},
+        {frmYear::SS, &strip.txtTotSS, 30, "SS", " 2.25", "Soc Sec", "2.25"},
+        {frmYear::Medi, &strip.txtTotMedi, 43, "MediCare", " 3.5", "Medicare", "3.50"},
+        {frmYear::State, &strip.txtTotState, 56, "State", " 4.75", "State", "4.75"},
+        {frmYear::City, &strip.txtTotCity, 69, "City", " 5.5", "City", "5.50"},
+        {frmYear::Muni, &strip.txtTotMuni, 82, "MCU", " 6.25", "CU", "6.25"},
+        {frmYear::Bond, &strip.txtTotBond, 95, "Bond", " 7.5", "Bnd", "7.50"},
+        {frmYear::Dues, &strip.txtTotDues, 108, "Dues", " 8.75", "Du", "8.75"},
+        {frmYear::Pen, &strip.txtTotPen, 121, "Pension", " 9.5", "Pen", "9.50"},
+        {frmYear::Misc, &strip.txtTotMisc, 134, "Misc", " 10.25", "Mi", "10.25"},
+        {frmYear::Kplan, &strip.txtTotKplan, 145, "KPlan", " 11.5", "Kplan", "11.50"},
+        {frmYear::Tips, &strip.txtTotTips, 156, "Tips", " 18.25", "Tips", "18.25"},
+        {frmYear::OT, &strip.txtTotOT, 172, "OT", " 12.75", "OT", "12.75"},
+        {frmYear::Net, &strip.txtTotGross, 182, "Net", " 14.25", "Net", "14.25"},
+        {frmYear::Gross, &strip.txtTotNet, 197, "Gross", " 13.5", "Gross", "13.50"},
+    };
+    for (const auto& c : columns) {
+        SCOPED_TRACE(c.printHeading);
+        EXPECT_EQ(find(headings, c.printColumn)->text, c.printHeading);
+        EXPECT_EQ(find(row, c.printColumn)->text, c.printed);
+        EXPECT_EQ(find(totals, c.printColumn)->text, c.shown);
+        EXPECT_EQ(grid.cell(0, c.grid), c.shown);
+        EXPECT_EQ(c.total->text, c.shown);
+        EXPECT_EQ(sheet.at(1, c.grid + 1)->text, c.sheetHeading);
+        EXPECT_EQ(sheet.at(2, c.grid + 1)->text, c.shown);
+        EXPECT_EQ(sheet.at(28, c.grid + 1)->text, c.shown);
+    }
+    EXPECT_EQ(sheet.at(1, 1)->text, "Date");
+    EXPECT_EQ(sheet.at(2, 1)->text, "1/5/2007");
+    const std::pair<const TextBox*, const char*> restricted[] = {
+        {&strip.txtTotSdi, "15.50"}, {&strip.txtTotSui, "16.75"}, {&strip.txtTotCafe, "17.50"}};
+    for (const auto& [box, shown] : restricted) EXPECT_EQ(box->text, shown);
+    const PrintedLine& more = p.lines[5 + 26 + 2];
+    EXPECT_EQ(find(more, 56)->text, "Total Tips: 18.25");
+    EXPECT_EQ(find(more, 95)->text, "Total SDI: 15.50");
+    EXPECT_EQ(find(more, 121)->text, "Total SUI: 16.75");
+    EXPECT_EQ(find(more, 145)->text, "Total Cafeteria: 17.50");
+    const char* const block[] = {"15.50", "16.75", "17.50", "18.25"};  // SDI, SUI, Cafe, Tips
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(sheet.at(32, 3 + k)->text, block[k]);
 }
 
 // The text of one sheet of the written workbook.

@@ -2,15 +2,21 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
+#include <string>
+#include <type_traits>
+#include <variant>
 
 #include "app/session.h"
 #include "core/file_io.h"
+#include "core/profile_fields.h"
 #include "support/open_windows.h"
 #include "support/scripted_person.h"
 #include "support/started_program.h"
@@ -62,6 +68,53 @@ TEST(UsersViews, UserInfoKeyFilterKplanAndSave) {
     EXPECT_EQ(p.session.profile.txtHourRate, 12.5f);
     EXPECT_EQ(p.session.profile.ckKpFix, 1);
     EXPECT_TRUE(FileExist(p.dir.path / ".use"));
+}
+
+TEST(UsersViews, UserInfoShowsEveryProfileFieldInAWidgetNamedAfterIt) {
+    Program p;
+    ui::frmTaxInfo view(p.session);
+    frmTaxInfo& model = p.session.taxInfo();
+    // A text of its own in every box, every check box and option set.
+    int n = 0;
+    for (const auto& row : kProfileFields)
+        std::visit(
+            [&](auto member) {
+                auto& control = model.*member;
+                using C = std::decay_t<decltype(control)>;
+                if constexpr (std::is_same_v<C, CheckBox>) control.setQuietly(1);
+                else if constexpr (std::is_same_v<C, OptionButton>) control.value = !control.value;
+                else control.text = std::to_string(n++);
+            },
+            row.control);
+    view.refresh();
+    for (const auto& row : kProfileFields) {
+        SCOPED_TRACE(row.name);
+        QWidget* widget = view.findChild<QWidget*>(row.name);
+        ASSERT_NE(widget, nullptr);
+        std::visit(
+            [&](auto member) {
+                const auto& control = model.*member;
+                using C = std::decay_t<decltype(control)>;
+                if constexpr (std::is_same_v<C, CheckBox>) {
+                    auto* box = qobject_cast<QCheckBox*>(widget);
+                    ASSERT_NE(box, nullptr);
+                    EXPECT_TRUE(box->isChecked());
+                } else if constexpr (std::is_same_v<C, OptionButton>) {
+                    auto* button = qobject_cast<QRadioButton*>(widget);
+                    ASSERT_NE(button, nullptr);
+                    EXPECT_EQ(button->isChecked(), control.value);
+                } else if constexpr (std::is_same_v<C, ComboBox>) {
+                    auto* combo = qobject_cast<QComboBox*>(widget);
+                    ASSERT_NE(combo, nullptr);
+                    EXPECT_EQ(combo->currentText().toStdString(), control.text);
+                } else {
+                    auto* edit = qobject_cast<QLineEdit*>(widget);
+                    ASSERT_NE(edit, nullptr);
+                    EXPECT_EQ(edit->text().toStdString(), control.text);
+                }
+            },
+            row.control);
+    }
 }
 
 TEST(UsersViews, SaveUserWindow) {
