@@ -222,7 +222,8 @@ bool Session::ytdExport() {
     const auto path = chosen->is_absolute() ? *chosen : folder / *chosen;
     MDIForm1& w = ytdWindow();
     const LedgerSheet sheet =
-        ToExcel(w.grid, w.totals, ledgerWeekly(), taxInfo().deductionCaptions(), UserName, profile.txtSSnum);
+        ToExcel(ledgerAsShown(w.grid, w.totals, ledgerWeekly()), taxInfo().deductionCaptions(), UserName,
+                profile.txtSSnum);
     if (auto failure = writeLedgerWorkbook(sheet, path)) {
         m_person.tell({*failure}, "Excel", MessageIcon::Critical);
         return false;

@@ -174,4 +174,18 @@ void MDIForm1::setFrequency(bool weekly) {
     totals.Top = grid.Height;
 }
 
+LedgerAsShown ledgerAsShown(const frmYear& grid, const frmYearTot& totals, bool weekly) {
+    LedgerAsShown shown;
+    shown.weekly = weekly;
+    shown.rows.resize(ledgerRowsInUse(weekly));
+    for (size_t i = 0; i < shown.rows.size(); ++i)
+        for (int c = 0; c < frmYear::kColumns; ++c) shown.rows[i][c] = grid.cell(int(i), frmYear::Column(c));
+    for (int c = frmYear::Fed; c < frmYear::kColumns; ++c) shown.totals[c] = (totals.*kYtdColumns[c].box).text;
+    shown.sdi = totals.txtTotSdi.text;
+    shown.sui = totals.txtTotSui.text;
+    shown.cafe = totals.txtTotCafe.text;
+    shown.tips = totals.txtTotTips.text;
+    return shown;
+}
+
 }  // namespace orvane

@@ -89,6 +89,16 @@ public:
     void setDeductionCaptions(const std::array<std::string, 5>& names);
 };
 
+// The ledger as the window shows it, for the workbook: the cells of the rows in use in grid order,
+// the totals line under its columns (none under the date) and the block of four more totals.
+struct LedgerAsShown {
+    bool weekly = true;
+    std::vector<std::array<std::string, frmYear::kColumns>> rows;
+    std::array<std::string, frmYear::kColumns> totals;
+    std::string sdi, sui, cafe, tips;
+};
+LedgerAsShown ledgerAsShown(const frmYear& grid, const frmYearTot& totals, bool weekly);
+
 class MDIForm1 {
 public:
     MDIForm1();

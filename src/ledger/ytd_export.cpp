@@ -18,8 +18,8 @@ const SheetCell* LedgerSheet::at(int row, int column) const {
     return nullptr;
 }
 
-LedgerSheet ToExcel(const frmYear& grid, frmYearTot& totals, bool weekly, const std::array<std::string, 5>& names,
-                    const std::string& userName, const std::string& ssn) {
+LedgerSheet ToExcel(const LedgerAsShown& shown, const std::array<std::string, 5>& names, const std::string& userName,
+                    const std::string& ssn) {
     LedgerSheet s;
     const auto put = [&s](int row, int column, std::string text, SheetStyle style = SheetStyle::Plain) {
         s.cells.push_back(SheetCell{row, column, std::move(text), style});
@@ -29,19 +29,17 @@ LedgerSheet ToExcel(const frmYear& grid, frmYearTot& totals, bool weekly, const 
         const YtdColumn& column = kYtdColumns[c];
         put(1, c + 1, column.sheetHeading ? column.sheetHeading : names[column.deduction], SheetStyle::BoldRed);
     }
-    const int rows = ledgerRowsInUse(weekly);
-    for (int i = 0; i < rows; ++i)
-        for (int c = 0; c < frmYear::kColumns; ++c) put(i + 2, c + 1, grid.cell(i, frmYear::Column(c)));
-    const int totalRow = weekly ? 54 : 28;
+    for (size_t i = 0; i < shown.rows.size(); ++i)
+        for (int c = 0; c < frmYear::kColumns; ++c) put(int(i) + 2, c + 1, shown.rows[i][c]);
+    const int totalRow = shown.weekly ? 54 : 28;
     put(totalRow, 1, "TOTALS=", SheetStyle::BoldBlue);
-    for (int c = frmYear::Fed; c < frmYear::kColumns; ++c)
-        put(totalRow, c + 1, (totals.*kYtdColumns[c].box).text, SheetStyle::BoldBlue);
-    const int blockRow = weekly ? 56 : 31;
-    const std::pair<const char*, const TextBox*> block[4] = {
-        {"SDI", &totals.txtTotSdi}, {"SUI", &totals.txtTotSui}, {"Cafe", &totals.txtTotCafe}, {"Tips", &totals.txtTotTips}};
+    for (int c = frmYear::Fed; c < frmYear::kColumns; ++c) put(totalRow, c + 1, shown.totals[c], SheetStyle::BoldBlue);
+    const int blockRow = shown.weekly ? 56 : 31;
+    const std::pair<const char*, const std::string*> block[4] = {
+        {"SDI", &shown.sdi}, {"SUI", &shown.sui}, {"Cafe", &shown.cafe}, {"Tips", &shown.tips}};
     for (int k = 0; k < 4; ++k) {
         put(blockRow, 3 + k, block[k].first, SheetStyle::BoldRed);
-        put(blockRow + 1, 3 + k, block[k].second->text, SheetStyle::Blue);
+        put(blockRow + 1, 3 + k, *block[k].second, SheetStyle::Blue);
     }
     s.leftFooter = userName + "    " + ssn;
     s.centerFooter = "ORVANE 2007\u00ae";

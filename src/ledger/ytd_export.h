@@ -36,7 +36,7 @@ struct LedgerSheet {
 };
 
 // The cell map from what the grid and the totals strip show.
-LedgerSheet ToExcel(const frmYear& grid, frmYearTot& totals, bool weekly, const std::array<std::string, 5>& deductionNames,
+LedgerSheet ToExcel(const LedgerAsShown& shown, const std::array<std::string, 5>& deductionNames,
                     const std::string& userName, const std::string& ssn);
 
 // Writes the sheet as an .xlsx workbook (through a temporary file that then replaces the old

@@ -100,7 +100,7 @@ TEST(LedgerColumns, EveryColumnAtItsPlace) {
     frmYearTot strip;
     strip.show(t, true);
     const LedgerSheet sheet =
-        ToExcel(grid, strip, false, {"CU", "Bnd", "Du", "Pen", "Mi"}, "Smith", "123-45-6789");
+        ToExcel(ledgerAsShown(grid, strip, false), {"CU", "Bnd", "Du", "Pen", "Mi"}, "Smith", "123-45-6789");
 
     struct Column {
         frmYear::Column grid;
@@ -181,7 +181,7 @@ TEST(ToExcel, MapsTheGridAndTotalsToTheirCells) {
         grid.fill(l, c.weekly, true);
         totals.show(AddAnnual(l, c.weekly).totals, true);
         const LedgerSheet s =
-            ToExcel(grid, totals, c.weekly, {"CU", "Bond", "Dues", "Pension", "Misc."}, "Smith", "123-45-6789");
+            ToExcel(ledgerAsShown(grid, totals, c.weekly), {"CU", "Bond", "Dues", "Pension", "Misc."}, "Smith", "123-45-6789");
         EXPECT_EQ(s.at(1, 7)->text, "CU");
         EXPECT_EQ(s.at(1, 15)->text, "Net");
         EXPECT_EQ(s.at(1, 1)->style, SheetStyle::BoldRed);
@@ -211,7 +211,7 @@ TEST(ToExcel, WritesAWorkbookThatReadsBack) {
     grid.fill(l, true, true);
     totals.show(AddAnnual(l, true).totals, true);
     const auto path = dir.path / "Smith.xlsx";
-    ASSERT_FALSE(writeLedgerWorkbook(ToExcel(grid, totals, true, {"A", "B", "C", "D", "E"}, "S&P", "1"), path));
+    ASSERT_FALSE(writeLedgerWorkbook(ToExcel(ledgerAsShown(grid, totals, true), {"A", "B", "C", "D", "E"}, "S&P", "1"), path));
     const std::string xml = sheetXml(path);
     ASSERT_FALSE(xml.empty());
     const auto cell = [&xml](const std::string& ref) {
@@ -232,7 +232,7 @@ TEST(ToExcel, WritesAWorkbookThatReadsBack) {
     // A folder that does not exist: a message with the system's reason; the library's own
     // words never reach standard error.
     ::testing::internal::CaptureStderr();
-    const auto failure = writeLedgerWorkbook(ToExcel(grid, totals, true, {}, "S", "1"), dir.path / "none" / "x.xlsx");
+    const auto failure = writeLedgerWorkbook(ToExcel(ledgerAsShown(grid, totals, true), {}, "S", "1"), dir.path / "none" / "x.xlsx");
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
     ASSERT_TRUE(failure);
     EXPECT_NE(failure->find("The workbook x.xlsx could not be written."), std::string::npos) << *failure;
