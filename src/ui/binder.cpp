@@ -13,11 +13,11 @@
 #include <QTimer>
 #include <QValidator>
 
+#include "ui/user_widgets.h"
+
 namespace orvane::ui {
 
 namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 QString buttonText(const std::string& caption, ButtonText shown) {
     return shown == ButtonText::Literal ? qs(caption).replace("&", "&&") : qs(caption);

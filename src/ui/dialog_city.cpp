@@ -40,13 +40,9 @@ constexpr ColumnInfo kColumns[8] = {
 
 }  // namespace
 
-DialogCity::DialogCity(Session& session, QWidget* parent) : QDialog(parent), m_session(session) {
-    m_session.dialogCity();  // the window opened: made now if it does not exist
-    // Discarded, the view takes no more input; made again, the view shows the new one.
-    new WindowWatch(session, "DialogCity", this, [this] { refresh(); });
-    setObjectName("DialogCity");
-    setModal(false);
-    m_bind = new FormBinder<orvane::DialogCity>(this, [this] { return &model(); });
+DialogCity::DialogCity(Session& session, QWidget* parent)
+    : SettingsDialog(
+          session, "DialogCity", [&session] { session.dialogCity(); }, [&session] { session.DialogCity_CancelButton_Click(); }, parent) {
 
     auto makeColumnBox = [&](int column, int row) {
         return m_columns[column][row] =
@@ -107,13 +103,11 @@ DialogCity::DialogCity(Session& session, QWidget* parent) : QDialog(parent), m_s
     auto* okButton = button(&orvane::DialogCity::OKButton, "OKButton", [this] {
         m_session.DialogCity_OKButton_Click();
         if (m_session.hasDialogCity()) return;  // a refused box: the window stays for the correction
-        m_closingByButton = true;
-        close();
+        closeByButton();
     });
     auto* cancelButton = button(&orvane::DialogCity::CancelButton, "CancelButton", [this] {
         m_session.DialogCity_CancelButton_Click();
-        m_closingByButton = true;
-        close();
+        closeByButton();
     });
 
     auto* bottom = new QHBoxLayout;
@@ -134,37 +128,10 @@ DialogCity::DialogCity(Session& session, QWidget* parent) : QDialog(parent), m_s
     fitOnScreen(this);
 }
 
-orvane::DialogCity& DialogCity::model() {
-    // The window as the session holds it now; the view never makes it again.
-    return *m_session.windows.find<orvane::DialogCity>("DialogCity");
-}
-
 QLineEdit* DialogCity::box(const char* column, int row) const {
     for (int c = 0; c < 8; ++c)
         if (std::strcmp(kColumns[c].name, column) == 0) return m_columns[c][row];
     return nullptr;
-}
-
-void DialogCity::refresh() {
-    if (!m_session.hasDialogCity()) return;
-    orvane::DialogCity& m = model();
-    setWindowTitle(qs(m.Caption));
-    m_bind->refresh();
-}
-
-void DialogCity::showEvent(QShowEvent* event) {
-    if (!m_session.hasDialogCity()) return QDialog::showEvent(event);
-    m_closingByButton = false;
-    model().shown = true;
-    refresh();
-    QDialog::showEvent(event);
-}
-
-void DialogCity::reject() {
-    // Escape and the window's own close box count as "&CANCEL".
-    if (!m_closingByButton) m_session.DialogCity_CancelButton_Click();
-    m_closingByButton = true;
-    QDialog::reject();
 }
 
 }  // namespace orvane::ui

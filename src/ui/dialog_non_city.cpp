@@ -37,13 +37,10 @@ constexpr ColumnInfo kColumns[4] = {
 
 }  // namespace
 
-DialogNonCity::DialogNonCity(Session& session, QWidget* parent) : QDialog(parent), m_session(session) {
-    m_session.dialogNonCity();  // the window opened: made now if it does not exist
-    // Discarded, the view takes no more input; made again, the view shows the new one.
-    new WindowWatch(session, "DialogNonCity", this, [this] { refresh(); });
-    setObjectName("DialogNonCity");
-    setModal(false);
-    m_bind = new FormBinder<orvane::DialogNonCity>(this, [this] { return &model(); });
+DialogNonCity::DialogNonCity(Session& session, QWidget* parent)
+    : SettingsDialog(
+          session, "DialogNonCity", [&session] { session.dialogNonCity(); },
+          [&session] { session.DialogNonCity_CancelButton_Click(); }, parent) {
 
     auto makeBox = [&](int column, int row) {
         return m_columns[column][row] =
@@ -81,8 +78,7 @@ DialogNonCity::DialogNonCity(Session& session, QWidget* parent) : QDialog(parent
     auto* okButton = button(&orvane::DialogNonCity::OKButton, "OKButton", [this] {
         m_session.DialogNonCity_OKButton_Click();
         if (m_session.hasDialogNonCity()) return;  // a refused box: the window stays
-        m_saved = true;
-        close();
+        closeByButton();
     });
     auto* cancelButton = button(&orvane::DialogNonCity::CancelButton, "CancelButton", [this] { close(); });
 
@@ -106,38 +102,11 @@ DialogNonCity::DialogNonCity(Session& session, QWidget* parent) : QDialog(parent
     fitOnScreen(this);
 }
 
-orvane::DialogNonCity& DialogNonCity::model() {
-    // The window as the session holds it now; the view never makes it again.
-    return *m_session.windows.find<orvane::DialogNonCity>("DialogNonCity");
-}
-
 QLineEdit* DialogNonCity::box(const char* column, int row) const {
     if (std::strcmp(column, "txtNonPer") == 0) return m_txtNonPer;
     for (int c = 0; c < 4; ++c)
         if (std::strcmp(kColumns[c].name, column) == 0) return m_columns[c][row];
     return nullptr;
-}
-
-void DialogNonCity::refresh() {
-    if (!m_session.hasDialogNonCity()) return;
-    orvane::DialogNonCity& m = model();
-    setWindowTitle(qs(m.Caption));
-    m_bind->refresh();
-}
-
-void DialogNonCity::showEvent(QShowEvent* event) {
-    if (!m_session.hasDialogNonCity()) return QDialog::showEvent(event);
-    m_saved = false;
-    model().shown = true;
-    refresh();
-    QDialog::showEvent(event);
-}
-
-void DialogNonCity::reject() {
-    // "&CANCEL", Escape and the close box only hide the window: its boxes keep the edits.
-    if (!m_saved) m_session.DialogNonCity_CancelButton_Click();
-    m_saved = true;
-    QDialog::reject();
 }
 
 }  // namespace orvane::ui

@@ -28,13 +28,9 @@ const LeaveAccount& account(int which) { return kLeaveAccounts[which]; }
 
 }  // namespace
 
-DialogVac::DialogVac(Session& session, QWidget* parent) : QDialog(parent), m_session(session) {
-    m_session.dialogVac();  // the window opened: made now if it does not exist
-    // Discarded, the view takes no more input; made again, the view shows the new one.
-    new WindowWatch(session, "DialogVac", this, [this] { refresh(); });
-    setObjectName("DialogVac");
-    setModal(false);
-    m_bind = new FormBinder<orvane::DialogVac>(this, [this] { return &model(); });
+DialogVac::DialogVac(Session& session, QWidget* parent)
+    : SettingsDialog(
+          session, "DialogVac", [&session] { session.dialogVac(); }, [&session] { session.DialogVac_Close(); }, parent) {
 
     auto* menuBar = new QMenuBar(this);
     // The manual's section on the balances.
@@ -79,8 +75,7 @@ DialogVac::DialogVac(Session& session, QWidget* parent) : QDialog(parent), m_ses
     okButton->setAutoDefault(false);
     m_bind->button(okButton, "OKButton", m_bind->of(&orvane::DialogVac::OKButton), [this] {
         if (!m_session.DialogVac_OKButton_Click()) return;  // refused: the window keeps the entries
-        m_saved = true;
-        close();
+        closeByButton();
     });
     auto* cmdClear = new QPushButton;
     cmdClear->setAutoDefault(false);
@@ -104,38 +99,10 @@ DialogVac::DialogVac(Session& session, QWidget* parent) : QDialog(parent), m_ses
     fitOnScreen(this);
 }
 
-orvane::DialogVac& DialogVac::model() {
-    // The window as the session holds it now; the view never makes it again.
-    return *m_session.windows.find<orvane::DialogVac>("DialogVac");
-}
-
 void DialogVac::recompute(int which) {
     orvane::DialogVac& m = model();
     (m.*account(which).recompute)();
     m_accounts[which].balance->setText(qs((m.*account(which).lbBal).caption));
-}
-
-void DialogVac::refresh() {
-    if (!m_session.hasDialogVac()) return;
-    orvane::DialogVac& m = model();
-    setWindowTitle(qs(m.Caption));
-    m_bind->refresh();
-}
-
-void DialogVac::showEvent(QShowEvent* event) {
-    if (!m_session.hasDialogVac()) return QDialog::showEvent(event);
-    m_saved = false;
-    model().shown = true;
-    refresh();
-    QDialog::showEvent(event);
-}
-
-void DialogVac::reject() {
-    // Closing otherwise than by "Save" discards the window without saving. (The close box
-    // arrives here too: a dialog's close event rejects it.)
-    if (!m_saved) m_session.DialogVac_Close();
-    m_saved = true;
-    QDialog::reject();
 }
 
 }  // namespace orvane::ui

@@ -39,13 +39,12 @@
 #include "ui/frm_save_user.h"
 #include "ui/frm_tax_info.h"
 #include "ui/help_window.h"
+#include "ui/user_widgets.h"
 #include "version.h"
 
 namespace orvane::ui {
 
 namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 // Amount labels: right-aligned, so that the figures line up like a pay slip's column.
 void styleAmount(QLabel* label, bool large = false) {

@@ -5,9 +5,9 @@
 #include <QString>
 #include <string>
 
-namespace orvane::ui {
+#include "ui/user_widgets.h"
 
-inline QString qs(const std::string& s) { return QString::fromStdString(s); }
+namespace orvane::ui {
 
 // A column heading over a narrow column: a heading of several words is broken into two lines at
 // the blank nearest its middle, so that it never depends on the layout's guess of its height.

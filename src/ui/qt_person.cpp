@@ -9,11 +9,11 @@
 #include <QPrintPreviewDialog>
 #include <QStringList>
 
+#include "ui/user_widgets.h"
+
 namespace orvane::ui {
 
 namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 // The window a dialog belongs to: the one the person is working in.
 QWidget* dialogParent() {
