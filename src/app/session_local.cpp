@@ -1,5 +1,7 @@
 #include "app/session.h"
 
+#include <type_traits>
+
 #include "core/file_io.h"
 #include "local/dialog_city.h"
 #include "local/dialog_non_city.h"
@@ -8,20 +10,110 @@
 
 namespace orvane {
 
+namespace {
+
+// One local tax area, the city's or the non-city's: its settings for the run and its window.
+template <class Dialog, class Settings>
+struct LocalArea {
+    LocalArea(WindowRegistry& windows, const char* name) : dialog(windows, name) {}
+    Settings settings;
+    bool filled = false;  // holds a user's file values or the built-in tables
+    WindowSlot<Dialog> dialog;
+    Settings atCreation;  // as the window's creation left them, for its cancel
+};
+
+// What tells the two areas apart.
+template <class Dialog, class Settings>
+struct LocalAreaKind {
+    const char* extension;
+    const char* what;          // what a save wrote, for the status line
+    const char* saveTitle;     // the title of a failed save's message
+    const char* keptSentence;  // after a box refused at the window's creation
+    ReadOutcome (*read)(const std::filesystem::path&, Settings&);
+    WriteFailure (*write)(const std::filesystem::path&, const Settings&);
+    void (Dialog::*complete)();                    // every empty box gets its built-in value
+    std::optional<std::string> (Dialog::*take)();  // the boxes into the settings, or a refusal
+};
+
+const LocalAreaKind<DialogCity, CityTaxSettings> kCity{
+    ".cti", "the city tax settings", "City (Local) Tax Tables", "The city tax settings keep their values.",
+    readCityFile, writeCityFile, &DialogCity::CheckFor, &DialogCity::fillVar};
+const LocalAreaKind<DialogNonCity, NonCityTaxSettings> kNonCity{
+    ".nci", "the non-city tax settings", "NON City Resident", "The non-city settings keep their values.",
+    readNonCityFile, writeNonCityFile, &DialogNonCity::ChkFor, &DialogNonCity::fillVarib};
+
+// Form_Load of an area's window: the file read (or the values given take its place), the empty
+// boxes completed, the settings taken. False when the file was damaged.
+template <class Dialog, class Settings>
+bool createLocalDialog(Session& session, LocalArea<Dialog, Settings>& area, const LocalAreaKind<Dialog, Settings>& kind,
+                       const std::filesystem::path& file, std::type_identity_t<const Settings*> given) {
+    area.dialog = std::make_unique<Dialog>(area.settings);
+    Dialog& d = *area.dialog;
+    ReadOutcome read = ReadOutcome::Read;
+    if (given) area.settings = *given;
+    else read = kind.read(file, area.settings);
+    if (read == ReadOutcome::Damaged) session.reportDamagedFile(file, d.Caption, MessageIcon::None);
+    // A damaged file leaves the settings as they were: shown again, they are what is taken
+    // back. Settings never filled in the run are completed from the built-in tables instead.
+    if (read == ReadOutcome::Read || (read == ReadOutcome::Damaged && area.filled)) d.showSettings();
+    (d.*kind.complete)();
+    if (auto refusal = (d.*kind.take)())
+        session.person().tell({*refusal, kind.keptSentence}, d.Caption, MessageIcon::Exclamation);
+    else
+        area.filled = true;
+    area.atCreation = area.settings;
+    return read != ReadOutcome::Damaged;
+}
+
+// The window made again (from the file, or from values already read), shown if it was.
+template <class Dialog, class Settings>
+bool recreateLocalDialog(Session& session, LocalArea<Dialog, Settings>& area,
+                         const LocalAreaKind<Dialog, Settings>& kind, const std::filesystem::path& file,
+                         std::type_identity_t<const Settings*> given) {
+    const bool wasShown = area.dialog && area.dialog->shown;
+    area.dialog.reset();
+    const bool ok = createLocalDialog(session, area, kind, file, given);
+    area.dialog->shown = wasShown;
+    return ok;
+}
+
+template <class Dialog, class Settings>
+bool saveLocal(Session& session, LocalArea<Dialog, Settings>& area, const LocalAreaKind<Dialog, Settings>& kind,
+               const std::filesystem::path& file) {
+    if (!area.filled) return false;  // never write a table that was not filled
+    if (!session.userFilesWritable(session.userFiles(), kind.saveTitle)) return false;
+    if (auto failure = kind.write(file, area.settings)) {
+        session.reportFailedWrite(*failure, kind.saveTitle);
+        return false;
+    }
+    return true;
+}
+
+// "&SAVE" of an area's window: the boxes taken and written; the window stays after a refusal.
+template <class Dialog, class Settings, class Save>
+bool localOkButton(Session& session, LocalArea<Dialog, Settings>& area, const LocalAreaKind<Dialog, Settings>& kind,
+                   Dialog& d, const std::filesystem::path& file, Save save) {
+    (d.*kind.complete)();
+    if (auto refusal = (d.*kind.take)()) {
+        session.person().tell({*refusal, "Nothing was saved."}, d.Caption, MessageIcon::Exclamation);
+        return false;
+    }
+    area.filled = true;
+    if (!save()) return false;  // the window stays with the person's entries
+    session.notifySaved(kind.what, file);
+    area.dialog.reset();
+    return true;
+}
+
+}  // namespace
+
 // The local tax settings of the run and the three windows, while they exist.
 struct Session::LocalState {
     explicit LocalState(WindowRegistry& windows)
-        : dialogCity(windows, "DialogCity"), dialogNonCity(windows, "DialogNonCity"), dialogVac(windows, "DialogVac") {}
-    CityTaxSettings city;
-    NonCityTaxSettings nonCity;
-    bool cityFilled = false;     // the city settings hold a user's file values or the built-in tables
-    bool nonCityFilled = false;  // the same for the non-city settings
-    WindowSlot<DialogCity> dialogCity;
-    WindowSlot<DialogNonCity> dialogNonCity;
+        : city(windows, "DialogCity"), nonCity(windows, "DialogNonCity"), dialogVac(windows, "DialogVac") {}
+    LocalArea<DialogCity, CityTaxSettings> city;
+    LocalArea<DialogNonCity, NonCityTaxSettings> nonCity;
     WindowSlot<DialogVac> dialogVac;
-    // The settings as the window's creation left them, for its cancel.
-    CityTaxSettings cityAtCreation;
-    NonCityTaxSettings nonCityAtCreation;
 };
 
 Session::LocalState& Session::local() {
@@ -31,82 +123,98 @@ Session::LocalState& Session::local() {
 
 std::filesystem::path Session::userFile(const std::string& extension) const { return folder / (UserName + extension); }
 
-// ---- the city window and settings ------------------------------------------------------------
+// ---- the city and non-city windows and settings ----------------------------------------------
 
-// Form_Load of the city window: LoadCity, CheckFor, fillVar. False when the file was damaged.
-// Given values already read, those take the place of the file.
+// Form_Load of the city window: LoadCity, CheckFor, fillVar; of the non-city window: LoadNonCity,
+// ChkFor, fillVarib.
 bool Session::createDialogCity(const CityTaxSettings* given) {
-    LocalState& l = local();
-    l.dialogCity = std::make_unique<DialogCity>(l.city);
-    DialogCity& d = *l.dialogCity;
-    ReadOutcome read = ReadOutcome::Read;
-    if (given) l.city = *given;
-    else read = readCityFile(userFile(".cti"), l.city);
-    if (read == ReadOutcome::Damaged) {
-        ++problemsReported;
-        m_person.tell(damagedFileMessage(userFile(".cti")), d.Caption, MessageIcon::None);
-    }
-    // A damaged file leaves the settings as they were: shown again, they are what is taken
-    // back. Settings never filled in the run are completed from the built-in tables instead.
-    if (read == ReadOutcome::Read || (read == ReadOutcome::Damaged && l.cityFilled)) d.showSettings();
-    d.CheckFor();
-    if (auto refusal = d.fillVar())
-        m_person.tell({*refusal, "The city tax settings keep their values."}, d.Caption, MessageIcon::Exclamation);
-    else
-        l.cityFilled = true;
-    l.cityAtCreation = l.city;
-    return read != ReadOutcome::Damaged;
+    return createLocalDialog(*this, local().city, kCity, userFile(kCity.extension), given);
+}
+bool Session::createDialogNonCity(const NonCityTaxSettings* given) {
+    return createLocalDialog(*this, local().nonCity, kNonCity, userFile(kNonCity.extension), given);
 }
 
 DialogCity& Session::dialogCity() {
-    if (!local().dialogCity) createDialogCity();
-    return *local().dialogCity;
+    if (!local().city.dialog) createDialogCity();
+    return *local().city.dialog;
+}
+DialogNonCity& Session::dialogNonCity() {
+    if (!local().nonCity.dialog) createDialogNonCity();
+    return *local().nonCity.dialog;
 }
 
-bool Session::hasDialogCity() const { return m_local && m_local->dialogCity; }
-void Session::discardDialogCity() { local().dialogCity.reset(); }
+bool Session::hasDialogCity() const { return m_local && m_local->city.dialog; }
+bool Session::hasDialogNonCity() const { return m_local && m_local->nonCity.dialog; }
+void Session::discardDialogCity() { local().city.dialog.reset(); }
+void Session::discardDialogNonCity() { local().nonCity.dialog.reset(); }
 
+// Filled once in the run; afterwards only Open, the window's creation and its "&SAVE" change
+// them, so a new user takes over the values in use.
 const CityTaxSettings& Session::citySettings() {
-    if (!local().cityFilled) {
+    if (!local().city.filled) {
         discardDialogCity();
         createDialogCity();
     }
-    return local().city;
+    return local().city.settings;
 }
-
-bool Session::LoadCity() {
-    // The window is made again from the new user's file, so that no box of the previous user
-    // survives into the settings.
-    const bool wasShown = hasDialogCity() && local().dialogCity->shown;
-    discardDialogCity();
-    const bool ok = createDialogCity();
-    local().dialogCity->shown = wasShown;
-    return ok;
-}
-
-bool Session::SaveCity() {
-    const CityTaxSettings& settings = citySettings();
-    if (!local().cityFilled) return false;  // never write a table that was not filled
-    if (!userFilesWritable(userFiles(), "City (Local) Tax Tables")) return false;
-    if (auto failure = writeCityFile(userFile(".cti"), settings)) {
-        reportFailedWrite(*failure, "City (Local) Tax Tables");
-        return false;
+const NonCityTaxSettings& Session::nonCitySettings() {
+    if (!local().nonCity.filled) {
+        discardDialogNonCity();
+        createDialogNonCity();
     }
-    return true;
+    return local().nonCity.settings;
+}
+
+// The window is made again from the new user's file, so that no box of the previous user
+// survives into the settings.
+bool Session::LoadCity() { return recreateLocalDialog(*this, local().city, kCity, userFile(kCity.extension), nullptr); }
+bool Session::LoadNonCity() {
+    return recreateLocalDialog(*this, local().nonCity, kNonCity, userFile(kNonCity.extension), nullptr);
 }
 
 void Session::takeCitySettings(const CityTaxSettings& read) {
-    const bool wasShown = hasDialogCity() && local().dialogCity->shown;
-    discardDialogCity();
-    createDialogCity(&read);
-    local().dialogCity->shown = wasShown;
+    recreateLocalDialog(*this, local().city, kCity, userFile(kCity.extension), &read);
+}
+void Session::takeNonCitySettings(const NonCityTaxSettings& read) {
+    recreateLocalDialog(*this, local().nonCity, kNonCity, userFile(kNonCity.extension), &read);
 }
 
-void Session::takeNonCitySettings(const NonCityTaxSettings& read) {
-    const bool wasShown = hasDialogNonCity() && local().dialogNonCity->shown;
+bool Session::SaveCity() {
+    citySettings();
+    return saveLocal(*this, local().city, kCity, userFile(kCity.extension));
+}
+bool Session::SaveNonCity() {
+    nonCitySettings();
+    return saveLocal(*this, local().nonCity, kNonCity, userFile(kNonCity.extension));
+}
+
+void Session::resetCity() {
+    discardDialogCity();
+    local().city.filled = false;
+}
+void Session::resetNonCity() {
     discardDialogNonCity();
-    createDialogNonCity(&read);
-    local().dialogNonCity->shown = wasShown;
+    local().nonCity.filled = false;
+}
+
+bool Session::DialogCity_OKButton_Click() {
+    return localOkButton(*this, local().city, kCity, dialogCity(), userFile(kCity.extension), [this] { return SaveCity(); });
+}
+bool Session::DialogNonCity_OKButton_Click() {
+    return localOkButton(*this, local().nonCity, kNonCity, dialogNonCity(), userFile(kNonCity.extension),
+                         [this] { return SaveNonCity(); });
+}
+
+void Session::DialogCity_CancelButton_Click() {
+    // The settings keep the values they had before the window's edits.
+    if (hasDialogCity()) local().city.settings = local().city.atCreation;
+    discardDialogCity();
+}
+
+void Session::DialogNonCity_CancelButton_Click() {
+    if (!hasDialogNonCity()) return;
+    local().nonCity.dialog->CancelButton_Click();
+    local().nonCity.settings = local().nonCity.atCreation;  // a refused save's values are not kept
 }
 
 void Session::takeLeaveBalances(const LeaveBalances& read) {
@@ -118,117 +226,6 @@ void Session::takeLeaveBalances(const LeaveBalances& read) {
     l.dialogVac->showRecord();
     l.dialogVac->finishLoad();
     l.dialogVac->shown = wasShown;
-}
-
-void Session::resetCity() {
-    discardDialogCity();
-    local().cityFilled = false;
-}
-
-void Session::resetNonCity() {
-    discardDialogNonCity();
-    local().nonCityFilled = false;
-}
-
-bool Session::DialogCity_OKButton_Click() {
-    DialogCity& d = dialogCity();
-    d.CheckFor();
-    if (auto refusal = d.fillVar()) {
-        m_person.tell({*refusal, "Nothing was saved."}, d.Caption, MessageIcon::Exclamation);
-        return false;
-    }
-    local().cityFilled = true;
-    if (!SaveCity()) return false;  // the window stays with the person's entries
-    notifySaved("the city tax settings", userFile(".cti"));
-    discardDialogCity();
-    return true;
-}
-
-void Session::DialogCity_CancelButton_Click() {
-    // The settings keep the values they had before the window's edits.
-    if (hasDialogCity()) local().city = local().cityAtCreation;
-    discardDialogCity();
-}
-
-// ---- the non-city window and settings --------------------------------------------------------
-
-// Form_Load of the non-city window: LoadNonCity, ChkFor, fillVarib.
-bool Session::createDialogNonCity(const NonCityTaxSettings* given) {
-    LocalState& l = local();
-    l.dialogNonCity = std::make_unique<DialogNonCity>(l.nonCity);
-    DialogNonCity& d = *l.dialogNonCity;
-    ReadOutcome read = ReadOutcome::Read;
-    if (given) l.nonCity = *given;
-    else read = readNonCityFile(userFile(".nci"), l.nonCity);
-    if (read == ReadOutcome::Damaged) {
-        ++problemsReported;
-        m_person.tell(damagedFileMessage(userFile(".nci")), d.Caption, MessageIcon::None);
-    }
-    if (read == ReadOutcome::Read || (read == ReadOutcome::Damaged && l.nonCityFilled)) d.showSettings();
-    d.ChkFor();
-    if (auto refusal = d.fillVarib())
-        m_person.tell({*refusal, "The non-city settings keep their values."}, d.Caption, MessageIcon::Exclamation);
-    else
-        l.nonCityFilled = true;
-    l.nonCityAtCreation = l.nonCity;
-    return read != ReadOutcome::Damaged;
-}
-
-DialogNonCity& Session::dialogNonCity() {
-    if (!local().dialogNonCity) createDialogNonCity();
-    return *local().dialogNonCity;
-}
-
-bool Session::hasDialogNonCity() const { return m_local && m_local->dialogNonCity; }
-void Session::discardDialogNonCity() { local().dialogNonCity.reset(); }
-
-const NonCityTaxSettings& Session::nonCitySettings() {
-    // Filled once in the run; afterwards only Open, the window's creation and its "&SAVE" change
-    // them, so a new user takes over the values in use.
-    if (!local().nonCityFilled) {
-        discardDialogNonCity();
-        createDialogNonCity();
-    }
-    return local().nonCity;
-}
-
-bool Session::LoadNonCity() {
-    const bool wasShown = hasDialogNonCity() && local().dialogNonCity->shown;
-    discardDialogNonCity();
-    const bool ok = createDialogNonCity();
-    local().dialogNonCity->shown = wasShown;
-    return ok;
-}
-
-bool Session::SaveNonCity() {
-    const NonCityTaxSettings& settings = nonCitySettings();
-    if (!local().nonCityFilled) return false;
-    if (!userFilesWritable(userFiles(), "NON City Resident")) return false;
-    if (auto failure = writeNonCityFile(userFile(".nci"), settings)) {
-        reportFailedWrite(*failure, "NON City Resident");
-        return false;
-    }
-    return true;
-}
-
-bool Session::DialogNonCity_OKButton_Click() {
-    DialogNonCity& d = dialogNonCity();
-    d.ChkFor();
-    if (auto refusal = d.fillVarib()) {
-        m_person.tell({*refusal, "Nothing was saved."}, d.Caption, MessageIcon::Exclamation);
-        return false;
-    }
-    local().nonCityFilled = true;
-    if (!SaveNonCity()) return false;  // the window stays with the person's entries
-    notifySaved("the non-city tax settings", userFile(".nci"));
-    discardDialogNonCity();
-    return true;
-}
-
-void Session::DialogNonCity_CancelButton_Click() {
-    if (!hasDialogNonCity()) return;
-    local().dialogNonCity->CancelButton_Click();
-    local().nonCity = local().nonCityAtCreation;  // a refused save's values are not kept
 }
 
 // ---- the leave window ------------------------------------------------------------------------
