@@ -4,9 +4,12 @@
 
 #include "app/session.h"
 
+#include <tuple>
+#include <utility>
+
 #include "core/file_io.h"
-#include "local/city_tax.h"
 #include "core/record_file.h"
+#include "local/city_tax.h"
 #include "local/local_files.h"
 #include "state/special_states.h"
 #include "state/state_tax_settings.h"
@@ -47,11 +50,16 @@ void Session::addSettingsFileParts(std::vector<UserFilesPart>& parts) {
         [this, state](const UserFileSet& set) -> std::optional<std::string> {
             state->read = false;
             const auto file = stateFilePath(set.folder, set.userName);
-            if (!FileExist(file)) return std::nullopt;
-            auto bytes = readWholeFile(file);
-            state->settings = stateSettings;
-            state->profile = profile;
-            if (!bytes || !readStateFile(*bytes, state->settings, state->profile)) return file.filename().string();
+            std::pair<StateTaxSettings, EmployeeProfile> read{stateSettings, profile};
+            const auto update = [](std::string_view bytes, std::pair<StateTaxSettings, EmployeeProfile>& both) {
+                return readStateFile(bytes, both.first, both.second);
+            };
+            switch (updateFromRecordFile(file, read, update)) {
+                case ReadOutcome::NoFile: return std::nullopt;
+                case ReadOutcome::Damaged: return file.filename().string();
+                case ReadOutcome::Read: break;
+            }
+            std::tie(state->settings, state->profile) = read;
             state->read = true;
             return std::nullopt;
         },

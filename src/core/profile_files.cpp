@@ -8,6 +8,7 @@
 #include "core/file_io.h"
 #include "core/money.h"
 #include "core/profile_fields.h"
+#include "core/record_file.h"
 
 namespace orvane {
 
@@ -158,17 +159,15 @@ std::variant<ProfileFiles, std::string> readProfileFiles(ProfileFiles f, const s
     const std::pair<const char*, Reader> steps[] = {{".use", readUseFile}, {".and", readAndFile}, {".cfe", readCfeFile}};
     for (const auto& [ext, read] : steps) {
         const auto path = folder / (base + ext);
-        if (!FileExist(path)) continue;
-        auto bytes = readWholeFile(path);
-        if (!bytes || !read(*bytes, f)) return path.filename().string();
+        if (updateFromRecordFile(path, f, read) == ReadOutcome::Damaged) return path.filename().string();
     }
     // The overtime file of the frequency just read.
     const bool weekly = f.profile.optWeek;
     const auto path = folder / (base + overtimeExtension(weekly));
-    if (FileExist(path)) {
-        auto bytes = readWholeFile(path);
-        if (!bytes || !readOvertimeFile(*bytes, weekly, f.overtime)) return path.filename().string();
-    }
+    const auto readOvertime = [weekly](std::string_view bytes, OvertimeTable& table) {
+        return readOvertimeFile(bytes, weekly, table);
+    };
+    if (updateFromRecordFile(path, f.overtime, readOvertime) == ReadOutcome::Damaged) return path.filename().string();
     return f;
 }
 

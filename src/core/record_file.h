@@ -28,4 +28,15 @@ ReadOutcome readRecordFile(const std::filesystem::path& file, Record& into, Pars
     return ReadOutcome::Read;
 }
 
+// The same for a reader that fills some fields of a record holding others (`update`: bytes and
+// record -> whether the whole file was read): it reads into a copy, which replaces `into` on Read.
+template <typename Record, typename Update>
+ReadOutcome updateFromRecordFile(const std::filesystem::path& file, Record& into, Update update) {
+    return readRecordFile(file, into, [&into, &update](std::string_view bytes) -> std::optional<Record> {
+        Record copy = into;
+        if (!update(bytes, copy)) return std::nullopt;
+        return copy;
+    });
+}
+
 }  // namespace orvane

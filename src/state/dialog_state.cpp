@@ -1,7 +1,11 @@
 #include "state/dialog_state.h"
 
+#include <tuple>
+#include <utility>
+
 #include "core/file_io.h"
 #include "core/money.h"
+#include "core/record_file.h"
 #include "state/state_tables.h"
 
 namespace orvane {
@@ -188,11 +192,18 @@ void DialogState::setChecksFromRecord() {
 // ---------------------------------------------------------------- file, blanks, record
 
 DialogMessages DialogState::LoadState(const std::filesystem::path& stateFile) {
-    if (FileExist(stateFile)) {
-        auto bytes = readWholeFile(stateFile);
-        if (!bytes || !readStateFile(*bytes, m_record, m_profile))
-            return {damagedFileMessage(stateFile)};
-        showRecordBoxes();
+    // The file carries some of the profile's fields: both are read whole or not at all.
+    std::pair<StateTaxSettings, EmployeeProfile> read{m_record, m_profile};
+    const auto update = [](std::string_view bytes, std::pair<StateTaxSettings, EmployeeProfile>& both) {
+        return readStateFile(bytes, both.first, both.second);
+    };
+    switch (updateFromRecordFile(stateFile, read, update)) {
+        case ReadOutcome::NoFile: break;
+        case ReadOutcome::Damaged: return {damagedFileMessage(stateFile)};
+        case ReadOutcome::Read:
+            std::tie(m_record, m_profile) = read;
+            showRecordBoxes();
+            break;
     }
     setChecksFromRecord();
     return {};
