@@ -22,7 +22,7 @@ orvane_layer(core SOURCES
   payroll_taxes.cpp profile_files.cpp record_text_format.cpp text_encoding.cpp)
 
 orvane_layer(state LINKS orvane_core SOURCES
-  dialog_state.cpp special_states.cpp state_computations.cpp state_tax_settings.cpp)
+  dialog_state.cpp state_computations.cpp state_registry.cpp state_tax_settings.cpp)
 
 orvane_layer(local LINKS orvane_core SOURCES
   city_tax.cpp dialog_city.cpp dialog_non_city.cpp local_files.cpp)

@@ -11,7 +11,7 @@
 #include "core/record_file.h"
 #include "local/city_tax.h"
 #include "local/local_files.h"
-#include "state/special_states.h"
+#include "state/state_registry.h"
 #include "state/state_tax_settings.h"
 #include "users/dialog_vac.h"
 #include "users/leave_balances.h"

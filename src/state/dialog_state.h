@@ -13,7 +13,7 @@
 
 #include "core/controls.h"
 #include "core/employee_profile.h"
-#include "state/special_states.h"
+#include "state/state_registry.h"
 #include "state/state_computations.h"
 #include "state/state_tax_settings.h"
 

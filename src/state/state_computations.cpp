@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "state/special_states.h"
+#include "state/state_registry.h"
 #include "state/state_tables.h"
 
 namespace orvane {

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "state/special_state.h"
+#include "state/state_rules.h"
 #include "state/state_tax_settings.h"
 
 namespace orvane {

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "state/dialog_state.h"
-#include "state/special_states.h"
+#include "state/state_registry.h"
 
 using namespace orvane;
 
@@ -25,7 +25,7 @@ SpecialStateChecks checked(std::initializer_list<SpecialState> states) {
 
 }  // namespace
 
-TEST(SpecialStates, OrdersAreTheProgramsOwn) {
+TEST(StateRegistry, OrdersAreTheProgramsOwn) {
     const struct {
         const char* name;
         StateOrder order;
@@ -47,7 +47,7 @@ TEST(SpecialStates, OrdersAreTheProgramsOwn) {
     }
 }
 
-TEST(SpecialStates, RowsNameTheirOwnBoxAndFlag) {
+TEST(StateRegistry, RowsNameTheirOwnBoxAndFlag) {
     // Each row's box and flag belong to its state: pressing the box checks it alone, and the
     // record takes exactly that flag.
     for (const SpecialStateRow& row : specialStateRows()) {
@@ -68,7 +68,7 @@ TEST(SpecialStates, RowsNameTheirOwnBoxAndFlag) {
     }
 }
 
-TEST(SpecialStates, CalculationRulesOfTheCheckedStates) {
+TEST(StateRegistry, CalculationRulesOfTheCheckedStates) {
     const struct {
         const char* name;
         SpecialStateChecks checks;
@@ -90,7 +90,7 @@ TEST(SpecialStates, CalculationRulesOfTheCheckedStates) {
     }
 }
 
-TEST(SpecialStates, AndFileKeepsItsBoxesAndAlabamaOnlyOneWay) {
+TEST(StateRegistry, AndFileKeepsItsBoxesAndAlabamaOnlyOneWay) {
     StateTaxSettings s;
     s.ckSpouse = 1;
     s.txtCalAllow = 12.5f;

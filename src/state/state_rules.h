@@ -1,6 +1,6 @@
 #pragma once
 // The states with withholding rules of their own, and which of them the state window has
-// checked. What each one does is in its row of the registry (state/special_states.h).
+// checked. What each one does is in its row of the registry (state/state_registry.h).
 
 #include <bitset>
 #include <cstddef>

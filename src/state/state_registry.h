@@ -9,7 +9,7 @@
 
 #include "core/controls.h"
 #include "core/profile_files.h"
-#include "state/special_state.h"
+#include "state/state_rules.h"
 #include "state/state_computations.h"
 #include "state/state_tax_settings.h"
 

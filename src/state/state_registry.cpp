@@ -1,4 +1,4 @@
-#include "state/special_states.h"
+#include "state/state_registry.h"
 
 #include "state/dialog_state.h"
 
@@ -75,7 +75,7 @@ constexpr bool isPermutation(int SpecialStateRow::* place) {
     return true;
 }
 
-static_assert(eachStateOnce(), "one row per special state");
+static_assert(eachStateOnce(), "one row per state with rules of its own");
 static_assert(isPermutation(&SpecialStateRow::loadOrder) && isPermutation(&SpecialStateRow::setUpOrder) &&
                   isPermutation(&SpecialStateRow::computeOrder),
               "each order places every state once");
