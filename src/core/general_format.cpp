@@ -19,6 +19,22 @@ std::string trimZeros(std::string digits) {
     return digits;
 }
 
+// The text of a number given as its significant digits (at least one) and the decimal exponent
+// of the first: exponent form for large and small ones, else plain, without trailing zeros.
+std::string laidOut(bool negative, std::string digits, int exponent, int significant) {
+    std::string out = negative ? "-" : "";
+    if (exponent >= significant || exponent < -5) {
+        std::string mantissa = digits.substr(0, 1);
+        if (digits.size() > 1) mantissa += "." + digits.substr(1);
+        char exp[16];
+        std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+        return out + trimZeros(mantissa) + exp;
+    }
+    if (exponent < 0) return out + trimZeros("0." + std::string(-exponent - 1, '0') + digits);
+    if (digits.size() <= static_cast<size_t>(exponent) + 1) return out + digits + std::string(exponent + 1 - digits.size(), '0');
+    return out + trimZeros(digits.substr(0, exponent + 1) + "." + digits.substr(exponent + 1));
+}
+
 std::string general(double value, int significant) {
     if (!std::isfinite(value)) return "";
     if (value == 0.0) return "0";
@@ -35,6 +51,34 @@ std::string general(double value, int significant) {
     }
     std::snprintf(buf, sizeof buf, "%.*f", significant - 1 - exponent, value);
     return trimZeros(buf);
+}
+
+// A single's own shortest digits rounded half away from zero to `significant` digits, so that
+// 100.00055 shows 100.0006: the single is never widened to a double to be formatted.
+std::string general(float value, int significant) {
+    if (!std::isfinite(value)) return "";
+    if (value == 0.0f) return "0";
+    char buf[64];
+    const auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific).ptr;
+    const std::string text(buf, end);
+    const auto e = text.find('e');
+    int exponent = std::atoi(text.c_str() + e + 1);
+    std::string digits = text.substr(0, 1) + (e > 1 ? text.substr(2, e - 2) : "");
+    if (digits.size() > static_cast<size_t>(significant)) {
+        const bool up = digits[significant] >= '5';
+        digits.resize(significant);
+        int i = significant - 1;
+        if (up) {
+            while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+            if (i >= 0) ++digits[i];
+            else {
+                digits.insert(digits.begin(), '1');
+                digits.pop_back();
+                ++exponent;
+            }
+        }
+    }
+    return laidOut(value < 0, digits, exponent, significant);
 }
 
 }  // namespace

@@ -127,6 +127,13 @@ TEST(GeneralFormat, SingleAndDouble) {
         {"negative", generalFormat(-1.5f), "-1.5"},
         {"large single", generalFormat(12345678.0f), "1.234568E+07"},
         {"small single", generalFormat(0.000001f), "1E-06"},
+        // The single's own shortest text is 100.00055, a tie that goes away from zero; widened to a
+        // double it would read 100.000549... and show 100.0005.
+        {"tie in the single's own digits", generalFormat(100.00055f), "100.0006"},
+        {"negative tie", generalFormat(-100.00065f), "-100.0007"},
+        {"ten million, in exponent form", generalFormat(1.0e7f), "1E+07"},
+        {"seven digits stay plain", generalFormat(1234567.0f), "1234567"},
+        {"small plain", generalFormat(0.00012345678f), "0.0001234568"},
         {"double, fifteen digits", generalFormat(1.0 - static_cast<double>(0.1f + 0.1f + 0.1f)), "0.699999988079071"},
         {"double 6.5", generalFormat(6.5), "6.5"},
     };
