@@ -15,6 +15,7 @@
 #include "print/check_layout.h"
 #include "print/pay_stub.h"
 #include "support/open_windows.h"
+#include "support/printing_person.h"
 #include "support/scripted_person.h"
 #include "support/temp_folder.h"
 #include "ui/dlg_print_set.h"
@@ -104,24 +105,6 @@ TEST(QtPrinter, CheckOnAPdfPage) {
     EXPECT_EQ(text.count("Regular1 Earning"), 2);  // two stubs
 }
 
-// A person whose printer keeps what it is given.
-class RecordingPerson : public test::ScriptedPerson {
-public:
-    struct Recorder : Printer {
-        std::vector<PrintDocument> documents;
-        bool print(const PrintDocument& d) override {
-            documents.push_back(d);
-            return true;
-        }
-    } recorder;
-    Printer* currentPrinter() override { return &recorder; }
-    std::vector<PrintDocument> previews;
-    bool preview(const PrintDocument& d, const std::string&) override {
-        previews.push_back(d);
-        return true;
-    }
-};
-
 bool hasText(const PrintDocument& d, const std::string& text) {
     for (const auto& op : d.ops)
         if (op.kind == PrintOp::Kind::Text && op.text == text) return true;
@@ -130,20 +113,24 @@ bool hasText(const PrintDocument& d, const std::string& text) {
 
 bool isPicture(const PrintDocument& d) { return !d.ops.empty() && d.ops.front().kind == PrintOp::Kind::Image; }
 
-QPushButton* buttonWithText(QWidget& w, const QString& text) {
-    for (auto* b : w.findChildren<QPushButton*>())
-        if (b->text() == text) return b;
-    return nullptr;
-}
-
-TEST(PreviewCommands, EveryPrintoutPreviewsBesideItsPrintCommand) {
+// The main window over a session whose person records every printout and preview.
+class RecordedPrintouts : public ::testing::Test {
+protected:
     test::TempFolder folder;
-    RecordingPerson person;
+    test::PrintingPerson person;
     test::FixedClock clock;
     Session session{person, clock, folder.path};
-    session.startUp();
-    ui::Form1 window(session);
-    window.show();
+    std::unique_ptr<ui::Form1> main;
+
+    void SetUp() override {
+        session.startUp();
+        main = std::make_unique<ui::Form1>(session);
+        main->show();
+    }
+};
+
+TEST_F(RecordedPrintouts, EveryPrintoutPreviewsBesideItsPrintCommand) {
+    ui::Form1& window = *main;
 
     // The pay stub: "Print Pre&view..." in the File menu.
     QAction* stub = window.menuAction("mnuPrintPreview");
@@ -161,8 +148,8 @@ TEST(PreviewCommands, EveryPrintoutPreviewsBesideItsPrintCommand) {
     ASSERT_EQ(person.previews.size(), 2u);
     EXPECT_TRUE(hasText(person.previews.back(), "Gross"));
     ledger->findChild<QAction*>("mnuPrintLedger")->trigger();
-    ASSERT_EQ(person.recorder.documents.size(), 1u);
-    EXPECT_EQ(person.recorder.documents.back().ops, person.previews.back().ops);
+    ASSERT_EQ(person.printer.documents.size(), 1u);
+    EXPECT_EQ(person.printer.documents.back().ops, person.previews.back().ops);
 
     // The check: "Pre&view" in the offset window, with the offsets typed there.
     window.menuAction("mnuChecks")->trigger();
@@ -181,33 +168,27 @@ TEST(PreviewCommands, EveryPrintoutPreviewsBesideItsPrintCommand) {
     // The overtime window: its picture, previewed and printed.
     ui::Form2 overtime(session);
     overtime.show();
-    QPushButton* preview = buttonWithText(overtime, "Pre&view...");
+    QPushButton* preview = test::buttonWithText(overtime, "Pre&view...");
     ASSERT_NE(preview, nullptr);
     preview->click();
     ASSERT_EQ(person.previews.size(), 4u);
     EXPECT_TRUE(isPicture(person.previews.back()));
-    buttonWithText(overtime, "&Print")->click();
-    ASSERT_EQ(person.recorder.documents.size(), 2u);
-    EXPECT_TRUE(isPicture(person.recorder.documents.back()));
+    test::buttonWithText(overtime, "&Print")->click();
+    ASSERT_EQ(person.printer.documents.size(), 2u);
+    EXPECT_TRUE(isPicture(person.printer.documents.back()));
     EXPECT_TRUE(person.messages.empty());
 }
 
-TEST(PrintButton, PrintsTheStubAndShowsZeroInEmptyBoxes) {
-    test::TempFolder folder;
-    RecordingPerson person;
-    test::FixedClock clock;
-    Session session{person, clock, folder.path};
-    session.startUp();
-    ui::Form1 window(session);
-    window.show();
+TEST_F(RecordedPrintouts, PrintButtonPrintsTheStubAndShowsZeroInEmptyBoxes) {
+    ui::Form1& window = *main;
     window.txtAmount(0)->setText("40");
     session.form1().txtAmount[0].text = "40";
     window.cmdCal_Click();
     window.cmdPrint_Click();
-    ASSERT_EQ(person.recorder.documents.size(), 1u);
+    ASSERT_EQ(person.printer.documents.size(), 1u);
     EXPECT_EQ(window.txtAmount(1)->text(), "0");
     window.menuAction("mnuPrintSheetItem")->trigger();
-    EXPECT_EQ(person.recorder.documents.size(), 2u);
+    EXPECT_EQ(person.printer.documents.size(), 2u);
 }
 
 TEST(QtPrinter, WindowImageOnAPdfPage) {
