@@ -31,15 +31,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::map<std::string, std::string> contents(const fs::path& folder) {
-    std::map<std::string, std::string> out;
-    for (const auto& e : fs::directory_iterator(folder)) out[e.path().filename().string()] = readWholeFile(e.path()).value_or("");
-    return out;
-}
-
 std::map<std::string, std::string> userFilesOf(const fs::path& folder, const std::string& user) {
     std::map<std::string, std::string> out;
-    for (auto& [name, bytes] : contents(folder))
+    for (auto& [name, bytes] : test::folderContents(folder))
         if (name.starts_with(user + ".") && !name.ends_with(".lock")) out[name] = bytes;
     return out;
 }
@@ -171,7 +165,7 @@ TEST(SaveAndLock, KilledSavesLeaveAWholeSet) {
     test::TempFolder folder;
     const std::vector<std::string> args = {"--folder", folder.path.string(), "--week", "01/05/2007", "40"};
     ASSERT_EQ(runCalc(args), 0);
-    const auto saved = contents(folder.path);  // what an uninterrupted run saves
+    const auto saved = test::folderContents(folder.path);  // what an uninterrupted run saves
     ASSERT_GE(saved.size(), 8u);
     std::vector<char*> argv;
     std::string program = ORVANE_CALC;
@@ -205,7 +199,7 @@ TEST(SaveAndLock, KilledSavesLeaveAWholeSet) {
     ::waitpid(start(), &status, 0);
     const auto runTime = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - began);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    ASSERT_EQ(contents(folder.path), saved);
+    ASSERT_EQ(test::folderContents(folder.path), saved);
 
     std::mt19937 random(20261210);
     // The kills walk towards the moment of the save: later after a kill that left the old set,
@@ -215,7 +209,7 @@ TEST(SaveAndLock, KilledSavesLeaveAWholeSet) {
     for (int run = 0; run < 40; ++run) {
         SCOPED_TRACE("run " + std::to_string(run));
         mark();
-        const auto marked = contents(folder.path);
+        const auto marked = test::folderContents(folder.path);
         const pid_t child = start();
         ASSERT_GE(child, 0);
         ::usleep(std::uniform_int_distribution<useconds_t>(0, static_cast<useconds_t>(2 * around))(random));
@@ -223,7 +217,7 @@ TEST(SaveAndLock, KilledSavesLeaveAWholeSet) {
         ::waitpid(child, &status, 0);
         // The next start, which saves nothing of its own.
         ASSERT_EQ(runCalc({"--folder", folder.path.string(), "--no-save", "40"}), 0);
-        const auto after = contents(folder.path);
+        const auto after = test::folderContents(folder.path);
         if (after == marked) {
             ++oldSets;
             around *= 1.15;

@@ -13,12 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::map<std::string, std::string> contents(const fs::path& folder) {
-    std::map<std::string, std::string> out;
-    for (const auto& e : fs::directory_iterator(folder)) out[e.path().filename().string()] = readWholeFile(e.path()).value_or("<dir>");
-    return out;
-}
-
 const std::vector<std::string> kNames = {"Kay.use", "Kay.and", "Kay.cfe", "Kay.sta"};
 
 std::vector<PendingFile> newSet(const fs::path& folder) {
@@ -40,16 +34,16 @@ TEST(FileSetSave, AFailureHalfWayReplacesNothing) {
     auto files = newSet(folder.path);
     files.insert(files.begin() + 2, {folder.path / "Kay.ovw", "new Kay.ovw"});
     fs::create_directory(folder.path / "Kay.ovw");  // in the way of the third file
-    const auto before = contents(folder.path);
+    const auto before = test::folderContents(folder.path);
     auto failure = writeFileSetAtomically(folder.path, files);
     ASSERT_TRUE(failure);
     EXPECT_NE(failure->find("Kay.ovw"), std::string::npos) << *failure;
-    EXPECT_EQ(contents(folder.path), before);
+    EXPECT_EQ(test::folderContents(folder.path), before);
 
     fs::remove(folder.path / "Kay.ovw");
     EXPECT_FALSE(writeFileSetAtomically(folder.path, files));
     for (const auto& f : files) EXPECT_EQ(readWholeFile(f.path), f.bytes);
-    EXPECT_EQ(contents(folder.path).size(), files.size());  // no journal, no temporary file
+    EXPECT_EQ(test::folderContents(folder.path).size(), files.size());  // no journal, no temporary file
 }
 
 // The states a kill can leave a set in, and what the next start makes of each.
@@ -91,7 +85,7 @@ TEST(FileSetSave, TheNextStartFinishesOrDiscardsACutShortSet) {
         EXPECT_EQ(r.setsFinished, c.finished ? 1 : 0);
         std::map<std::string, std::string> expected;
         for (const auto& n : kNames) expected[n] = (c.finished ? "new " : "old ") + n;
-        EXPECT_EQ(contents(folder.path), expected);
+        EXPECT_EQ(test::folderContents(folder.path), expected);
         const SaveRecovery again = recoverInterruptedSaves(folder.path);
         EXPECT_EQ(again.setsFinished + again.setsDiscarded + again.strayFilesRemoved, 0);
     }

@@ -2,8 +2,11 @@
 // A fresh folder per test, removed afterwards; optionally with the shipped Federal.dtt.
 
 #include <filesystem>
+#include <map>
 #include <random>
 #include <string>
+
+#include "core/file_io.h"
 
 namespace orvane::test {
 
@@ -24,5 +27,13 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
     std::filesystem::path path;
 };
+
+// Every entry of a folder by name, with its bytes ("<dir>" for what is not a file to read).
+inline std::map<std::string, std::string> folderContents(const std::filesystem::path& folder) {
+    std::map<std::string, std::string> out;
+    for (const auto& e : std::filesystem::directory_iterator(folder))
+        out[e.path().filename().string()] = readWholeFile(e.path()).value_or("<dir>");
+    return out;
+}
 
 }  // namespace orvane::test
