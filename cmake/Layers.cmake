@@ -18,7 +18,7 @@ endfunction()
 
 orvane_layer(core SOURCES
   bracket_table.cpp calculation.cpp date.cpp federal_tables.cpp federal_withholding.cpp file_io.cpp file_set_save.cpp
-  form1.cpp form2.cpp frm_tax_info.cpp general_format.cpp money.cpp overtime_table.cpp
+  form1.cpp form2.cpp frm_tax_info.cpp general_format.cpp money.cpp overtime_table.cpp profile_completion.cpp
   payroll_taxes.cpp profile_files.cpp record_text_format.cpp text_encoding.cpp)
 
 orvane_layer(state LINKS orvane_core SOURCES

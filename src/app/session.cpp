@@ -1,7 +1,6 @@
 #include "app/session.h"
 
 #include <cmath>
-#include <cstdlib>
 
 #include "app/shipped_tables.h"
 #include "core/file_io.h"
@@ -15,8 +14,12 @@ namespace {
 // dollars) would otherwise be cut to the largest amount, or read as 0 when it has hundreds of
 // digits: neither is a pay amount the person meant.
 bool isTooLargeEntry(const std::string& text) {
-    const double value = std::strtod(text.c_str(), nullptr);
-    return !std::isfinite(value) || std::fabs(value) >= 1e14;
+    // The whole text is a number here (the caller checked); one beyond a double is too large too.
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return false;
+    const auto last = text.find_last_not_of(" \t");
+    const auto value = decimalValue(std::string_view(text).substr(first, last - first + 1));
+    return !value || std::fabs(*value) >= 1e14;
 }
 
 }  // namespace

@@ -227,6 +227,11 @@ public:
 
 private:
     void showUser();
+    // An existing user information window shows the profile again (its controls are the profile
+    // while it is not on the screen).
+    void showProfileInTaxInfo() {
+        if (m_taxInfo) m_taxInfo->fill(profile);
+    }
     void showProfileOnMainWindow();
     void takeProfileWindows();
     void closeSaveUserWindow();
@@ -254,6 +259,10 @@ public:
     bool dialogStateOpen() const { return m_dialogState != nullptr; }
     // Closes the state window without copying anything (CANCEL, and the flows that switch users).
     void discardDialogState();
+    // The state record as the state window would hold it if it were made now (the file of the
+    // current set, or the built-in table), without leaving the window open: start-up runs it,
+    // so that a save before any calculation writes the settings back as they were.
+    void settleStateRecord();
     // The user's .sta file (".sta" for the default file set).
     std::filesystem::path stateFile() const;
     // Opening a user: LoadState, CheckFor, fillVari.

@@ -33,6 +33,16 @@ DialogState& Session::dialogState() {
 
 void Session::discardDialogState() { m_dialogState.reset(); }
 
+void Session::settleStateRecord() {
+    if (m_dialogState) return;
+    // The profile files first, with the state settings .and keeps ("Round State", the extra
+    // allowance, "Spouse Works", the states stored there), then the state window's own start-up.
+    LoadUser();
+    copyAndFileIntoState();
+    dialogState();
+    discardDialogState();
+}
+
 StateInputs Session::stateInputs() {
     DialogState& d = dialogState();
     // The state computations read the record as the window's start-up or SAVE left it. The SDI
@@ -153,10 +163,16 @@ void Session::DialogState_CancelButton_Click() {
     if (!m_dialogState) return;
     stateSettings = m_stateAtStartUp;
     copyStateFileProfileFields(m_profileAtStateStartUp, profile);
+    showProfileInTaxInfo();
     discardDialogState();
 }
 
-void Session::DialogState_cmdGetDefault_Click() { tellStateMessages(dialogState().LoadDefaultState(folder)); }
+void Session::DialogState_cmdGetDefault_Click() {
+    tellStateMessages(dialogState().LoadDefaultState(folder));
+    // The default file's filing status, exemptions and federal boxes belong to the user
+    // information window too: a later "Save" there must not write the old ones back.
+    showProfileInTaxInfo();
+}
 
 bool Session::DialogState_cmdMkDefault_Click() {
     DialogState& d = dialogState();

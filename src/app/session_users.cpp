@@ -9,6 +9,7 @@
 #include "app/session.h"
 #include "core/file_io.h"
 #include "core/file_set_save.h"
+#include "core/profile_completion.h"
 #include "core/record_file.h"
 #include "core/text_encoding.h"
 #include "users/pay_period_file.h"
@@ -65,6 +66,8 @@ std::vector<Session::UserFilesPart> Session::userFileParts() {
             frmTaxInfo info;
             info.Form_Load(profile);
             info.ClearAll(profile);
+            // What the window shows for a new user is what is paid: a rate of 7.5, not 0.
+            profile = completed(std::move(profile));
             // Spare items of a new user; the check offsets stay with the printer.
             const AndFileSettings fresh;
             andFile.spareNumbers = fresh.spareNumbers;
@@ -106,6 +109,7 @@ OvertimeBoxes Session::overtimeBoxes() const {
 // ---- start-up and the main window -------------------------------------------------------------
 
 void Session::startUpUsers() {
+    settleStateRecord();
     taxInfo();
     showProfileOnMainWindow();
 }
@@ -181,13 +185,8 @@ void Session::showSaveUser() {
 
 void Session::takeProfileWindows() {
     if (m_form2) m_form2->takeRows(overtime);
-    if (!profile.optWeek && !profile.optBiWeek) profile.optWeek = true;
-    settleKplanFlags(profile);
-    if (m_taxInfo) {
-        m_taxInfo->optWeek.value = profile.optWeek;
-        m_taxInfo->ckKpPer.setQuietly(profile.ckKpPer);
-        m_taxInfo->ckKpFix.setQuietly(profile.ckKpFix);
-    }
+    profile = completed(std::move(profile));
+    if (m_taxInfo) m_taxInfo->fill(profile);
 }
 
 bool Session::writeUserFileSet(const UserFileSet& set) {

@@ -1,7 +1,7 @@
 #include "core/date.h"
 
 #include <chrono>
-#include <cstdio>
+#include <charconv>
 #include <ctime>
 
 namespace orvane {
@@ -10,11 +10,33 @@ std::string shortDate(const Date& d) {
     return std::to_string(d.month) + "/" + std::to_string(d.day) + "/" + std::to_string(d.year);
 }
 
+namespace {
+
+// "M/d/yyyy": three whole numbers, each with optional blanks and sign before it, separated by
+// slashes, and nothing after the year.
+bool readDateParts(std::string_view text, int& m, int& d, int& y) {
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    int* parts[] = {&m, &d, &y};
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0) {
+            if (at == end || *at != '/') return false;
+            ++at;
+        }
+        while (at != end && (*at == ' ' || *at == '\t' || *at == '\n')) ++at;
+        if (at != end && *at == '+') ++at;
+        const auto res = std::from_chars(at, end, *parts[i]);
+        if (res.ec != std::errc()) return false;
+        at = res.ptr;
+    }
+    return at == end;
+}
+
+}  // namespace
+
 std::optional<Date> parseShortDate(std::string_view text) {
     int m = 0, d = 0, y = 0;
-    char tail = 0;
-    std::string s(text);
-    if (std::sscanf(s.c_str(), "%d/%d/%d%c", &m, &d, &y, &tail) != 3) return std::nullopt;
+    if (!readDateParts(text, m, d, y)) return std::nullopt;
     const std::chrono::year_month_day ymd{std::chrono::year(y), std::chrono::month(static_cast<unsigned>(m)),
                                           std::chrono::day(static_cast<unsigned>(d))};
     if (m < 1 || d < 1 || !ymd.ok()) return std::nullopt;

@@ -1,13 +1,13 @@
 #include "core/frm_tax_info.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <string_view>
 #include <type_traits>
 #include <utility>
 #include <variant>
 
 #include "core/money.h"
+#include "core/profile_completion.h"
 #include "core/profile_fields.h"
 #include "core/profile_files.h"
 #include "core/text_encoding.h"
@@ -32,8 +32,8 @@ template <class T>
 T fromText(const char* text) {
     if constexpr (std::is_same_v<T, std::string>) return text;
     else if constexpr (std::is_same_v<T, bool>) return std::string_view(text) == "true";
-    else if constexpr (std::is_same_v<T, float>) return std::strtof(text, nullptr);
-    else return static_cast<T>(std::strtol(text, nullptr, 10));
+    else if constexpr (std::is_same_v<T, float>) return static_cast<float>(readNumber(text));
+    else return static_cast<T>(readNumber(text));
 }
 
 template <class C>
@@ -77,15 +77,7 @@ void frmTaxInfo::ckKpPer_Click(int) { ckKpFix.setQuietly(0); }
 void frmTaxInfo::ckKpFix_Click(int) { ckKpPer.setQuietly(0); }
 
 void frmTaxInfo::Form_Load(EmployeeProfile& p) {
-    for (const auto& row : kProfileFields) {
-        if (!row.whenEmpty) continue;
-        visitField(row, *this, p, [&](auto& value, auto&) {
-            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
-                if (value.empty() || (row.zeroIsEmpty && value == "0")) value = row.whenEmpty;
-        });
-    }
-    if (!p.optWeek && !p.optBiWeek) p.optWeek = true;
-    settleKplanFlags(p);
+    p = completed(std::move(p));
     fill(p);
     fillVar_(p);
 }

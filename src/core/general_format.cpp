@@ -1,12 +1,11 @@
 #include "core/general_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
-
 
 namespace orvane {
 
@@ -19,6 +18,21 @@ std::string trimZeros(std::string digits) {
     return digits;
 }
 
+// "E+05", "E-07", "E+123": the exponent with its sign and at least two digits.
+std::string exponentText(int exponent) {
+    std::string digits = std::to_string(std::abs(exponent));
+    if (digits.size() < 2) digits.insert(0, 1, '0');
+    return std::string("E") + (exponent < 0 ? '-' : '+') + digits;
+}
+
+// The integer a text holds from `first` on (an exponent's digits); 0 when none.
+int integerAt(const char* first, const char* last) {
+    if (first != last && *first == '+') ++first;
+    int value = 0;
+    std::from_chars(first, last, value);
+    return value;
+}
+
 // The text of a number given as its significant digits (at least one) and the decimal exponent
 // of the first: exponent form for large and small ones, else plain, without trailing zeros.
 std::string laidOut(bool negative, std::string digits, int exponent, int significant) {
@@ -26,9 +40,7 @@ std::string laidOut(bool negative, std::string digits, int exponent, int signifi
     if (exponent >= significant || exponent < -5) {
         std::string mantissa = digits.substr(0, 1);
         if (digits.size() > 1) mantissa += "." + digits.substr(1);
-        char exp[16];
-        std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-        return out + trimZeros(mantissa) + exp;
+        return out + trimZeros(mantissa) + exponentText(exponent);
     }
     if (exponent < 0) return out + trimZeros("0." + std::string(-exponent - 1, '0') + digits);
     if (digits.size() <= static_cast<size_t>(exponent) + 1) return out + digits + std::string(exponent + 1 - digits.size(), '0');
@@ -39,18 +51,14 @@ std::string general(double value, int significant) {
     if (!std::isfinite(value)) return "";
     if (value == 0.0) return "0";
     // The exponent after rounding to the significant digits.
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", significant - 1, value);
-    const char* e = std::strchr(buf, 'e');
-    const int exponent = std::atoi(e + 1);
-    if (exponent >= significant || exponent < -5) {
-        std::string mantissa = trimZeros(std::string(static_cast<const char*>(buf), e));
-        char exp[16];
-        std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-        return mantissa + exp;
-    }
-    std::snprintf(buf, sizeof buf, "%.*f", significant - 1 - exponent, value);
-    return trimZeros(buf);
+    char buf[400];
+    const char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, significant - 1).ptr;
+    const char* e = std::find(static_cast<const char*>(buf), end, 'e');
+    const int exponent = integerAt(e + 1, end);
+    if (exponent >= significant || exponent < -5)
+        return trimZeros(std::string(static_cast<const char*>(buf), e)) + exponentText(exponent);
+    end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, significant - 1 - exponent).ptr;
+    return trimZeros(std::string(static_cast<const char*>(buf), end));
 }
 
 // A single's own shortest digits rounded half away from zero to `significant` digits, so that
@@ -62,7 +70,7 @@ std::string general(float value, int significant) {
     const auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific).ptr;
     const std::string text(buf, end);
     const auto e = text.find('e');
-    int exponent = std::atoi(text.c_str() + e + 1);
+    int exponent = integerAt(text.data() + e + 1, text.data() + text.size());
     std::string digits = text.substr(0, 1) + (e > 1 ? text.substr(2, e - 2) : "");
     if (digits.size() > static_cast<size_t>(significant)) {
         const bool up = digits[significant] >= '5';

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -237,8 +236,30 @@ double readNumber(std::string_view text) {
     }
     if (!digit) return 0.0;
     if (num[0] == '+') num.erase(0, 1);
-    double v = std::strtod(num.c_str(), nullptr);
-    return std::isfinite(v) ? v : 0.0;
+    return decimalValue(num).value_or(0.0);
+}
+
+std::optional<double> decimalValue(std::string_view text) {
+    const char* first = text.data();
+    const char* last = first + text.size();
+    if (first != last && *first == '+') ++first;
+    // from_chars takes neither a second sign nor blanks, and reads the period whatever the locale.
+    if (first != last && (*first == '+' || *first == ' ')) return std::nullopt;
+    double value = 0.0;
+    const auto res = std::from_chars(first, last, value);
+    if (res.ptr != last || (res.ec != std::errc() && res.ec != std::errc::result_out_of_range)) return std::nullopt;
+    if (res.ec == std::errc::result_out_of_range) {
+        // Too small for a double is zero; too large is no value.
+        const std::string_view s(first, static_cast<size_t>(last - first));
+        const auto e = s.find_first_of("eE");
+        const bool tiny = e != std::string_view::npos ? s.find('-', e) != std::string_view::npos
+                                                      : s.substr(0, s.find('.')).find_first_of("123456789") ==
+                                                            std::string_view::npos;
+        if (!tiny) return std::nullopt;
+        value = 0.0;
+    }
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
 }
 
 bool isWholeNumber(std::string_view text) {

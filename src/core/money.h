@@ -3,6 +3,7 @@
 // currency, and the handful of display formats the windows and printouts use.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -71,6 +72,10 @@ std::string shortestText(Currency value);
 
 // Reading a box or cell as a number: its leading number, blanks ignored, 0 when it has none.
 double readNumber(std::string_view text);
+
+// The value of a text that is one decimal number in whole ("-12.5", "3e2", ".5"), the period as
+// decimal point whatever the locale; nothing for any other text or a value beyond a double.
+std::optional<double> decimalValue(std::string_view text);
 
 // True when the text, blanks around it aside, is a number in whole: an optional minus sign, digits
 // and at most one decimal point with a digit somewhere. An empty text counts as a number (zero).

@@ -7,6 +7,7 @@
 
 #include "core/file_io.h"
 #include "core/money.h"
+#include "core/profile_completion.h"
 #include "core/profile_fields.h"
 #include "core/record_file.h"
 
@@ -161,7 +162,8 @@ std::variant<ProfileFiles, std::string> readProfileFiles(ProfileFiles f, const s
         const auto path = folder / (base + ext);
         if (updateFromRecordFile(path, f, read) == ReadOutcome::Damaged) return path.filename().string();
     }
-    // The overtime file of the frequency just read.
+    // The profile as the window settles it, and the overtime file of the frequency it pays.
+    f.profile = completed(std::move(f.profile));
     const bool weekly = f.profile.optWeek;
     const auto path = folder / (base + overtimeExtension(weekly));
     const auto readOvertime = [weekly](std::string_view bytes, OvertimeTable& table) {

@@ -71,7 +71,8 @@ std::variant<std::vector<PendingFile>, std::string> profileFilesToWrite(const Pr
                                                                         const std::string& base);
 
 // LoadUser's reading: whichever of the files exist are read into a copy of `current`; a missing
-// file leaves its fields. The name of the first damaged file when one cannot be read.
+// file leaves its fields; the profile comes back completed (core/profile_completion.h). The name
+// of the first damaged file when one cannot be read.
 std::variant<ProfileFiles, std::string> readProfileFiles(ProfileFiles current, const std::filesystem::path& folder,
                                                          const std::string& base);
 

@@ -80,12 +80,10 @@ bool RecordReader::atEnd() const {
 
 std::optional<RecordReader::Item> RecordReader::next() {
     if (!m_ok) return std::nullopt;
-    // Between records, line ends (and blank lines) only separate; after a comma, a line end
-    // closes an empty item.
-    while (m_pos < m_bytes.size() &&
-           (m_bytes[m_pos] == ' ' || m_bytes[m_pos] == '\t' || (!m_afterComma && isLineEnd(m_bytes[m_pos]))))
-        ++m_pos;
-    if (m_pos >= m_bytes.size()) {
+    // A line end separates two items as a comma does, so a blank line is one empty item; blank
+    // lines at the end of the file hold none.
+    while (m_pos < m_bytes.size() && (m_bytes[m_pos] == ' ' || m_bytes[m_pos] == '\t')) ++m_pos;
+    if (m_pos >= m_bytes.size() || (!m_afterComma && atEnd())) {
         if (!m_afterComma) {
             fail();
             return std::nullopt;
@@ -129,17 +127,17 @@ std::optional<RecordReader::Item> RecordReader::next() {
 }
 
 std::optional<double> RecordReader::numeric(const Item& item) {
-    if (item.quoted) return std::nullopt;
+    if (item.quoted) {
+        // A number written as a text reads as that number; any other text is no number.
+        const auto first = item.text.find_first_not_of(" \t");
+        if (first == std::string::npos) return std::nullopt;
+        const auto last = item.text.find_last_not_of(" \t");
+        return decimalValue(std::string_view(item.text).substr(first, last - first + 1));
+    }
     if (item.text.empty()) return 0.0;
     if (item.text == "#TRUE#") return -1.0;
     if (item.text == "#FALSE#") return 0.0;
-    const char* first = item.text.data();
-    const char* last = first + item.text.size();
-    if (*first == '+') ++first;
-    double value = 0.0;
-    auto res = std::from_chars(first, last, value);
-    if (res.ec != std::errc() || res.ptr != last || !std::isfinite(value)) return std::nullopt;
-    return value;
+    return decimalValue(item.text);
 }
 
 std::string RecordReader::text() {

@@ -1,6 +1,7 @@
 #include "ledger/ytd_ledger.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -49,8 +50,10 @@ void sumRestricted(const YtdLedger& ledger, YtdTotals& t) {
 float sevenDigits(float value) {
     if (!std::isfinite(value)) return value;
     char text[32];
-    std::snprintf(text, sizeof text, "%.7g", static_cast<double>(value));
-    return std::strtof(text, nullptr);
+    const char* end = std::to_chars(text, text + sizeof text, static_cast<double>(value), std::chars_format::general, 7).ptr;
+    float rounded = value;
+    std::from_chars(text, end, rounded);
+    return rounded;
 }
 
 AnnualSums AddAnnual(const YtdLedger& ledger, bool weekly) {
@@ -112,7 +115,7 @@ std::optional<std::string> writeLedgerFile(const YtdLedger& ledger, const YtdTot
             }
             // Amounts are written as the value of the text the grid shows for them.
             const float v = row.*c.member;
-            w.number(std::isfinite(v) ? std::strtod(shortestText(v).c_str(), nullptr) : 0.0);
+            w.number(std::isfinite(v) ? decimalValue(shortestText(v)).value_or(0.0) : 0.0);
         });
     }
     lines(inFileOrder(&YtdColumn::totalSlot), &YtdColumn::totalSlot, [&](const YtdColumn& c) {

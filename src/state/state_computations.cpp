@@ -86,10 +86,12 @@ StateTaxResult GetIowa(const StateTaxInputs& in, std::int16_t k) {
 StateTaxResult GetMissouri(const StateTaxInputs& in, std::int16_t k) {
     const auto& s = in.settings;
     const double periods = in.optWeek ? 52.0 : 26.0;
+    // The yearly cap: a single filer's, or a married couple's when only one of them works.
+    const bool couple = in.cboStatus2 != "Single" && !in.ckSpouse;
     const float cap = static_cast<float>(
-        (in.ckSpouse ? tables::Missouri::CapSpouseWorks : tables::Missouri::CapOther) / periods);
-    // Above the cap the federal tax is not deducted at all.
-    const float fedDeduction = in.FedTax <= cap ? in.FedTax : 0.0f;
+        (couple ? tables::Missouri::CapMarriedOneEarner : tables::Missouri::CapSingle) / periods);
+    // Missouri limits the federal deduction; above the cap the cap itself is deducted.
+    const float fedDeduction = std::min(in.FedTax, cap);
     const float w =
         in.GrossLessKplan - fedDeduction - in.StateCafeAmt - entry(s.txtStateSgExp, k) - entry(s.txtStateMarExp, k);
     const float t =

@@ -77,8 +77,9 @@ inline constexpr std::array<float, 10> AllowanceBiWeekly{0, 46.15f, 92.3f, 138.4
                                                          230.75f, 276.9f, 323.05f, 369.2f, 415.35f};
 inline constexpr std::array<float, 10> AllowanceWeekly{0, 23.08f, 46.16f, 69.24f, 92.32f,
                                                        115.4f, 138.48f, 161.56f, 184.64f, 207.72f};
-// The yearly federal tax deduction cap, spread over the periods of the year.
-inline constexpr double CapSpouseWorks = 5000, CapOther = 10000;
+// The yearly federal tax deduction cap, spread over the periods of the year: a single filer or a
+// spouse who works deducts up to 5,000; a married filer whose spouse does not work, 10,000.
+inline constexpr double CapSingle = 5000, CapMarriedOneEarner = 10000;
 }  // namespace Missouri
 
 // ---- Kentucky: rows 0..5 of both tables; Min is the bracket top, Amt the standard deduction ----

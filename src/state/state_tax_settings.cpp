@@ -1,6 +1,7 @@
 #include "state/state_tax_settings.h"
 
 #include "core/file_io.h"
+#include "core/profile_completion.h"
 #include "core/record_text_format.h"
 
 #include <span>
@@ -56,7 +57,8 @@ bool readStateFile(std::string_view bytes, StateTaxSettings& settings, EmployeeP
     readItems(r, kStateFileLine23, s, p);
     if (!r.ok()) return false;
     settings = s;
-    copyStateFileProfileFields(p, profile);
+    // An old file's state status "0", or an empty one, is "Single", as the profile window shows.
+    copyStateFileProfileFields(completed(std::move(p)), profile);
     return true;
 }
 

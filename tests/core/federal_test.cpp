@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -75,11 +76,18 @@ TEST(FederalTables, ShippedFileHoldsThePublished2007Tables) {
     EXPECT_EQ(writeFederalTables(t), shippedBytes());
 }
 
-TEST(FederalTables, NumericSeparatorsLoadLikeQuotedTitles) {
+TEST(FederalTables, NumericAndEmptySeparatorsLoadLikeQuotedTitles) {
     auto quoted = parseFederalTables(shippedBytes());
     auto numeric = parseFederalTables(fixture("federal_numeric_separators.dtt"));
-    ASSERT_TRUE(quoted && numeric);
+    // Each title line left empty: a blank line is one empty item.
+    std::string blank = shippedBytes();
+    for (auto at = blank.find("\r\n\""); at != std::string::npos; at = blank.find("\r\n\"", at + 2))
+        blank.erase(at + 2, blank.find("\r\n", at + 2) - at - 2);
+    ASSERT_EQ(std::count(blank.begin(), blank.end(), '"'), 2) << "only the version text is quoted";
+    auto empty = parseFederalTables(blank);
+    ASSERT_TRUE(quoted && numeric && empty);
     EXPECT_EQ(writeFederalTables(*numeric), writeFederalTables(*quoted));
+    EXPECT_EQ(writeFederalTables(*empty), writeFederalTables(*quoted));
 }
 
 struct BadFileCase {

@@ -160,7 +160,7 @@ TEST(ProfileFiles, ShortOrDamagedFilesChangeNothing) {
         {".and cut short", readAndFile, fixture("short.and")},
         {".and without the K plan record", readAndFile, andFile.substr(0, andFile.rfind("0,1"))},
         {"empty .cfe", readCfeFile, ""},
-        {".cfe with a text flag", readCfeFile, "20,\"1\",0\r\n"},
+        {".cfe with a text flag", readCfeFile, "20,\"on\",0\r\n"},
         {"unclosed quote", readUseFile, "2500,6000,3500\r\n\"abc"},
         {"binary noise", readAndFile, std::string("\x00\xff\"\x01,,\r\r\n#TR", 12)},
     };

@@ -64,7 +64,7 @@ TEST(RecordTextFormat, ReadsByItemsNotByLines) {
         "\"Single\"\r\n\"0\"\r\n7.5\r\n#TRUE#\r\n-3\r\n",
         "\"Single\",\"0\"\n7.5,#TRUE#\n-3",
         "\"Single\"\r\"0\",7.5\r#TRUE#,-3\r",
-        "  \"Single\" , \"0\",\t7.5 \r\n\r\n\r\n #TRUE#, -3 \r\n\r\n",
+        "  \"Single\" , \"0\",\t7.5 \r\n #TRUE#, -3 \r\n\r\n",
     };
     for (const char* bytes : layouts) {
         SCOPED_TRACE(::testing::PrintToString(std::string(bytes)));
@@ -79,6 +79,26 @@ TEST(RecordTextFormat, ReadsByItemsNotByLines) {
         r.skip();
         EXPECT_FALSE(r.ok()) << "reading past the last item fails";
     }
+}
+
+// A line end separates items as a comma does: a blank line is one empty item, as the separator
+// records of the federal tables may be; a number written as a text reads as that number.
+TEST(RecordTextFormat, BlankLinesAreEmptyItemsAndQuotedNumbersAreNumbers) {
+    RecordReader r("1,2\r\n\r\n3\r\n\"4.25\",\" -5 \"\r\n\r\n");
+    EXPECT_EQ(r.single(), 1.0f);
+    EXPECT_EQ(r.single(), 2.0f);
+    EXPECT_EQ(r.variant(), Variant{}) << "the blank line";
+    EXPECT_EQ(r.single(), 3.0f);
+    EXPECT_EQ(r.single(), 4.25f);
+    EXPECT_EQ(r.int16(), -5);
+    EXPECT_TRUE(r.ok());
+    EXPECT_TRUE(r.atEnd()) << "trailing line ends are harmless";
+
+    RecordReader blankAsNumber("7\r\n\r\n8");
+    EXPECT_EQ(blankAsNumber.single(), 7.0f);
+    EXPECT_EQ(blankAsNumber.single(), 0.0f);
+    EXPECT_EQ(blankAsNumber.single(), 8.0f);
+    EXPECT_TRUE(blankAsNumber.ok());
 }
 
 TEST(RecordTextFormat, TextAfterTheClosingQuoteIsSkipped) {
@@ -203,7 +223,8 @@ struct BadReadCase {
 };
 
 const BadReadCase kBadReads[] = {
-    {"quoted text into a number", "\"7\"", 0},
+    {"quoted text into a number", "\"seven\"", 0},
+    {"an empty quoted text into a number", "\"\"", 1},
     {"letters into a number", "abc", 0},
     {"a number with a tail", "7x", 0},
     {"beyond the single range", "1e39", 1},

@@ -139,31 +139,43 @@ TEST(GetMissouri, CapAndSchedule) {
     mo.txtStateSgExp.fill(st::Missouri::StandardSingleBiWeekly);
     mo.txtStateMarExp = st::Missouri::AllowanceBiWeekly;
     auto taxOn = [](double w) { return (w - 346.5) * 0.06 + 12.1275; };
+    auto weeklyTaxOn = [](double w) { return (w - 180) * 0.06 + 6.3; };
+    // The caps as single-precision values: a single filer or a working spouse 5,000 a year, a
+    // married filer whose spouse does not work 10,000.
+    const double single26 = 5000.0f / 26, couple26 = 10000.0f / 26, single52 = 5000.0f / 52, couple52 = 10000.0f / 52;
     struct Case {
         const char* name;
         StateTaxInputs in;
+        const char* status;
         float fedTax;
         bool spouse;
         std::int16_t k;
         double tax;
     };
     const Case cases[] = {
-        {"w exactly 38.5", biWeekly(zero, 38.5f), 0, false, 0, 0.5775},
-        {"w 400", biWeekly(zero, 400), 0, false, 0, taxOn(400)},
-        {"w exactly 77 stays in the lower bracket", biWeekly(zero, 77), 0, false, 0, 1.3475},
-        {"spouse works: tax just under 5000/26 deducted", biWeekly(zero, 1000), 192.30f, true, 0, taxOn(807.70)},
-        {"spouse works: a cent above the cap, nothing deducted", biWeekly(zero, 1000), 192.31f, true, 0, taxOn(1000)},
-        {"single filer: cap 10000/26", biWeekly(zero, 1000), 300, false, 0, taxOn(700)},
-        {"above 10000/26: nothing deducted", biWeekly(zero, 1000), 384.62f, false, 0, taxOn(1000)},
-        {"weekly cap 5000/52", weekly(zero, 500), 96.15f, true, 0, (500 - 96.15 - 180) * 0.06 + 6.3},
-        {"weekly above 5000/52", weekly(zero, 500), 96.16f, true, 0, (500 - 180) * 0.06 + 6.3},
-        {"weekly w exactly 20", weekly(zero, 20), 0, false, 0, 0.3},
-        {"standard and W4 allowance off the wages", biWeekly(mo, 1000), 100, false, 2,
+        {"w exactly 38.5", biWeekly(zero, 38.5f), "Single", 0, false, 0, 0.5775},
+        {"w 400", biWeekly(zero, 400), "Single", 0, false, 0, taxOn(400)},
+        {"w exactly 77 stays in the lower bracket", biWeekly(zero, 77), "Single", 0, false, 0, 1.3475},
+        {"weekly w exactly 20", weekly(zero, 20), "Single", 0, false, 0, 0.3},
+        {"single, below the cap: all deducted", biWeekly(zero, 1000), "Single", 150, false, 0, taxOn(850)},
+        {"single, just under the cap", biWeekly(zero, 1000), "Single", 192.30f, false, 0, taxOn(807.70)},
+        {"single, a cent above: the cap deducted", biWeekly(zero, 1000), "Single", 192.32f, false, 0, taxOn(1000 - single26)},
+        {"single, far above: the cap deducted", biWeekly(zero, 1000), "Single", 300, false, 0, taxOn(1000 - single26)},
+        {"married, spouse works, a cent above", biWeekly(zero, 1000), "Married", 192.32f, true, 0, taxOn(1000 - single26)},
+        {"married, one earner, below 10000/26", biWeekly(zero, 1000), "Married", 300, false, 0, taxOn(700)},
+        {"married, one earner, a cent above", biWeekly(zero, 1000), "Married", 384.63f, false, 0, taxOn(1000 - couple26)},
+        {"weekly single at 5000/52", weekly(zero, 500), "Single", 96.15f, false, 0, weeklyTaxOn(500 - 96.15)},
+        {"weekly single a cent above", weekly(zero, 500), "Single", 96.16f, false, 0, weeklyTaxOn(500 - single52)},
+        {"weekly married one earner below", weekly(zero, 500), "Married", 150, false, 0, weeklyTaxOn(350)},
+        {"weekly married one earner above", weekly(zero, 500), "Married", 192.32f, false, 0, weeklyTaxOn(500 - couple52)},
+        {"weekly married, spouse works, above", weekly(zero, 500), "Married", 150, true, 0, weeklyTaxOn(500 - single52)},
+        {"standard and W4 allowance off the wages", biWeekly(mo, 1000), "Single", 100, false, 2,
          taxOn(1000 - 100 - 205.77 - 92.3)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         StateTaxInputs in = c.in;
+        in.cboStatus2 = c.status;
         in.FedTax = c.fedTax;
         in.ckSpouse = c.spouse;
         auto r = GetMissouri(in, c.k);

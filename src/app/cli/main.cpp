@@ -49,9 +49,10 @@ std::string escaped(const std::string& s, bool json) {
             out += '\\';
             out += static_cast<char>(c);
         } else if (c < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
+            const char* const hex = "0123456789abcdef";
+            out += "\\u00";
+            out += hex[c >> 4];
+            out += hex[c & 0xF];
         } else {
             out += static_cast<char>(c);
         }
