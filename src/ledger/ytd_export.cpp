@@ -1,5 +1,6 @@
 #include "ledger/ytd_export.h"
 
+#include <locale.h>
 #include <unistd.h>
 #include <xlsxwriter.h>
 
@@ -111,9 +112,31 @@ private:
     int m_saved = -1;
 };
 
+// libxlsxwriter writes the numbers of the sheet's XML through the C library, which takes the decimal
+// separator of the locale: a workbook written under a decimal-comma locale holds "1234,5", which
+// no spreadsheet reads. The thread writes in the C locale's numbers while this lives.
+class CNumbers {
+public:
+    CNumbers() : m_c(newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr))) {
+        if (m_c) m_previous = uselocale(m_c);
+    }
+    ~CNumbers() {
+        if (!m_c) return;
+        uselocale(m_previous);
+        freelocale(m_c);
+    }
+    CNumbers(const CNumbers&) = delete;
+    CNumbers& operator=(const CNumbers&) = delete;
+
+private:
+    locale_t m_c;
+    locale_t m_previous = LC_GLOBAL_LOCALE;
+};
+
 }  // namespace
 
 WriteFailure writeLedgerWorkbook(const LedgerSheet& sheet, const std::filesystem::path& path) {
+    const CNumbers cNumbers;
     LibraryMessages messages;
     const auto failed = [&messages, &path] {
         const std::string why = messages.first();

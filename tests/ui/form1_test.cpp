@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -21,6 +22,7 @@
 #include <vector>
 
 #include "app/session.h"
+#include "support/test_locale.h"
 #include "version.h"
 #include "ui/dialog_city.h"
 #include "ui/dialog_header.h"
@@ -197,6 +199,21 @@ TEST_F(Form1View, EnteringABoxSelectsItsText) {
     QTest::mouseClick(box(3), Qt::LeftButton, {}, QPoint(5, box(3)->height() / 2));
     // The selection is made again once the click has been handled.
     EXPECT_TRUE(QTest::qWaitFor([&] { return box(3)->selectedText() == "12.5"; }, 1000)) << box(3)->selectedText().toStdString();
+}
+
+// A desktop set to a decimal-comma language: the period stays the decimal point of every box.
+TEST_F(Form1View, TheDecimalPointIsThePeriodUnderADecimalCommaLocale) {
+    const QLocale before;
+    {
+        orvane::test::LocaleScope german(orvane::test::kDecimalCommaLocale);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        type(0, "12.5");
+        calculate();
+        QLocale::setDefault(before);
+    }
+    EXPECT_TRUE(person.messages.empty());
+    EXPECT_EQ(shown("Label13"), "$93.75");
+    EXPECT_EQ(box(0)->text(), "12.5");
 }
 
 TEST_F(Form1View, CalculationShowsResultsAndEmptiesZeroBoxes) {
