@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStyle>
 
 namespace orvane::ui {
@@ -22,13 +23,44 @@ public:
     }
 };
 
+bool rememberSizes = false;
+
+QString sizeKey(const QWidget* window) {
+    const QString name = window->objectName().isEmpty() ? QString(window->metaObject()->className()) : window->objectName();
+    return QStringLiteral("windowSize/") + name;
+}
+
+// Saves the window's size each time it is hidden.
+class SizeKeeper : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide && rememberSizes) {
+            auto* window = static_cast<QWidget*>(watched);
+            QSettings("Orvane", "Orvane").setValue(sizeKey(window), window->size());
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 }  // namespace
+
+void rememberWindowSizes(bool on) { rememberSizes = on; }
+
+void keepSize(QWidget* window) {
+    if (!window || window->findChild<SizeKeeper*>(QString(), Qt::FindDirectChildrenOnly)) return;
+    window->installEventFilter(new SizeKeeper(window));
+    const QSize kept = rememberSizes ? QSettings("Orvane", "Orvane").value(sizeKey(window)).toSize() : QSize();
+    fitOnScreen(window, kept.isValid() ? kept : window->size());
+}
 
 QScrollArea* scrollingArea(QWidget* content) {
     auto* area = new FittingScrollArea;
     area->setWidget(content);
     area->setWidgetResizable(true);
     area->setFrameShape(QFrame::NoFrame);
+    // Tab goes to the boxes inside, and the area follows the focus; the area itself is no stop.
+    area->setFocusPolicy(Qt::NoFocus);
     return area;
 }
 

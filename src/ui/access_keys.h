@@ -1,0 +1,21 @@
+#pragma once
+// Access keys (Alt+letter) for a whole window, in the manner of KDE's accelerator manager: every
+// menu title and every captioned button gets one, and no key is claimed twice in the window. A
+// caption that brings its own key ("&Close") keeps it while it is free; a caption without one, or
+// whose key an earlier one has, gets the first free letter of a word, else of any letter. Menu
+// titles come first, then the buttons. Run again after captions change: it starts from the
+// captions as the views set them.
+
+#include <QString>
+
+class QWidget;
+
+namespace orvane::ui {
+
+void assignAccessKeys(QWidget* window);
+
+// The caption with its access key mark taken out ("C&lose" -> "Close"; "S.S. && Medicare" keeps
+// its one shown ampersand as "&&").
+QString withoutAccessKey(const QString& caption);
+
+}  // namespace orvane::ui
