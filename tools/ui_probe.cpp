@@ -147,11 +147,11 @@ int windows(int argc, char** argv) {
         return 1;
     }
     orvane::ui::Form1& window = *calculated.window;
-    QApplication::processEvents();
-    bool ok = window.grab().save(out.filePath("Form1.png"));
     auto settle = [] {
         for (int i = 0; i < 5; ++i) QApplication::processEvents();
     };
+    settle();  // the window grows with what the calculation shows
+    bool ok = window.grab().save(out.filePath("Form1.png"));
     auto save = [&](QWidget* w, const char* name) {
         ok = w->grab().save(out.filePath(QString("%1.png").arg(name))) && ok;
     };

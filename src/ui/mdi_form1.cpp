@@ -124,7 +124,7 @@ MDIForm1::MDIForm1(Session& session, QWidget* parent)
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     QScrollArea* cellsArea = scrollingArea(buildGrid());
     QScrollArea* headingArea = frozenArea(buildHeadings(), QMargins(0, 0, bar, 0));
-    QScrollArea* weekArea = frozenArea(buildWeekColumn(), QMargins(0, 0, 0, bar));
+    QScrollArea* weekArea = frozenArea(buildWeekColumn(), QMargins());
     headingArea->setFixedHeight(m_captionHeight);
     weekArea->setFixedWidth(m_weekWidth);
     weekArea->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
@@ -136,7 +136,11 @@ MDIForm1::MDIForm1(Session& session, QWidget* parent)
     panes->setSpacing(0);
     panes->addWidget(headingArea, 0, 1);
     panes->addWidget(weekArea, 1, 0);
-    panes->addWidget(cellsArea, 1, 1);
+    panes->addWidget(cellsArea, 1, 1, 2, 1);
+    // Beside the grid's horizontal scroll bar the week numbers end, as the rows do above it.
+    auto* besideBar = new QWidget;
+    besideBar->setFixedSize(m_weekWidth, bar);
+    panes->addWidget(besideBar, 2, 0);
     panes->setRowStretch(1, 1);
     page->addLayout(panes, 1);
 
@@ -199,7 +203,8 @@ void MDIForm1::setColumnWidths(QGridLayout* cells) const {
 }
 
 QLabel* MDIForm1::columnCaption(int block, int c) {
-    QLabel* caption = m_bind->label(new QLabel, QString(), m_bind->at<Label>([block, c](orvane::MDIForm1& m) -> Label& {
+    QLabel* caption = m_bind->label(new QLabel, QString("caption_%1_%2").arg(block).arg(c),
+                                    m_bind->at<Label>([block, c](orvane::MDIForm1& m) -> Label& {
                                         return m.grid.captions[block][c];
                                     }));
     caption->setAlignment(c == orvane::frmYear::Date ? Qt::AlignLeft | Qt::AlignBottom : Qt::AlignRight | Qt::AlignBottom);

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QStyle>
+#include <QTimer>
 
 namespace orvane::ui {
 
@@ -20,6 +21,23 @@ public:
         const int frame = 2 * frameWidth();
         const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
         return widget()->sizeHint() + QSize(frame + bar, frame + bar);
+    }
+
+protected:
+    // Content that grows (longer captions, a larger font) grows the window as a plain layout
+    // would, as far as the screen has room; only past that does the content scroll.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == widget() && event->type() == QEvent::LayoutRequest) {
+            updateGeometry();
+            QTimer::singleShot(0, this, [this] {
+                QWidget* w = window();
+                if (!w->isVisible() || w->isMaximized() || w->isFullScreen()) return;
+                const QSize hint = w->sizeHint();
+                if (hint.width() > w->width() || hint.height() > w->height())
+                    fitOnScreen(w, w->size().expandedTo(hint));
+            });
+        }
+        return QScrollArea::eventFilter(watched, event);
     }
 };
 
@@ -48,10 +66,14 @@ public:
 void rememberWindowSizes(bool on) { rememberSizes = on; }
 
 void keepSize(QWidget* window) {
-    if (!window || window->findChild<SizeKeeper*>(QString(), Qt::FindDirectChildrenOnly)) return;
+    if (!window || window->property("orvaneSizeKept").toBool()) return;
+    window->setProperty("orvaneSizeKept", true);
     window->installEventFilter(new SizeKeeper(window));
     const QSize kept = rememberSizes ? QSettings("Orvane", "Orvane").value(sizeKey(window)).toSize() : QSize();
-    fitOnScreen(window, kept.isValid() ? kept : window->size());
+    // A window its view gave no size has Qt's, at most two thirds of the screen: it gets its
+    // natural size instead, as far as the screen has room.
+    const QSize given = window->testAttribute(Qt::WA_Resized) ? window->size() : QSize();
+    fitOnScreen(window, kept.isValid() ? kept : given);
 }
 
 QScrollArea* scrollingArea(QWidget* content) {
