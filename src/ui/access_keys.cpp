@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSet>
 #include <QToolButton>
 #include <functional>
@@ -102,11 +103,14 @@ void assignAccessKeys(QWidget* window) {
             keys.give(ofAction(title));
         }
     }
-    for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
-        // Tool buttons are pictures or the ledger's week numbers: their texts are no captions.
-        if (b->window() != window || b->text().isEmpty() || qobject_cast<QToolButton*>(b)) continue;
-        keys.give({b, [b] { return b->text(); }, [b](const QString& t) { b->setText(t); }});
-    }
+    // Commands first, then check boxes and option buttons.
+    for (bool commands : {true, false})
+        for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
+            // Tool buttons are pictures or the ledger's week numbers: their texts are no captions.
+            if (b->window() != window || b->text().isEmpty() || qobject_cast<QToolButton*>(b)) continue;
+            if ((qobject_cast<QPushButton*>(b) != nullptr) != commands) continue;
+            keys.give({b, [b] { return b->text(); }, [b](const QString& t) { b->setText(t); }});
+        }
 }
 
 }  // namespace orvane::ui

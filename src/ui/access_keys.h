@@ -3,8 +3,8 @@
 // menu title and every captioned button gets one, and no key is claimed twice in the window. A
 // caption that brings its own key ("&Close") keeps it while it is free; a caption without one, or
 // whose key an earlier one has, gets the first free letter of a word, else of any letter. Menu
-// titles come first, then the buttons. Run again after captions change: it starts from the
-// captions as the views set them.
+// titles come first, then the push buttons, then check boxes and option buttons. Run again after
+// captions change: it starts from the captions as the views set them.
 
 #include <QString>
 

@@ -152,7 +152,7 @@ TEST_F(KeyboardAccess, EveryWindowGivesEachAccessKeyOnce) {
             for (QAction* title : bar->actions()) claim(title->text(), true);
         for (QAbstractButton* b : window.findChildren<QAbstractButton*>())
             if (b->window() == &window && !b->text().isEmpty() && !qobject_cast<QToolButton*>(b))
-                claim(b->text(), false);
+                claim(b->text(), qobject_cast<QPushButton*>(b) != nullptr);  // every command has one
     });
 }
 

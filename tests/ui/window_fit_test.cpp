@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <functional>
@@ -14,8 +16,10 @@
 
 #include "app/session.h"
 #include "support/scripted_person.h"
+#include "support/started_program.h"
 #include "support/temp_folder.h"
 #include "ui/dialog_city.h"
+#include "ui/dialog_header.h"
 #include "ui/dialog_non_city.h"
 #include "ui/dialog_state.h"
 #include "ui/dialog_vac.h"
@@ -24,6 +28,7 @@
 #include "ui/frm_tax_info.h"
 #include "ui/mdi_form1.h"
 #include "ui/program_icon.h"
+#include "ui/window_fit.h"
 
 namespace {
 
@@ -124,6 +129,27 @@ TEST(WindowFit, LargeWindowsFitSmallScreensWithTheirButtonsInSight) {
             }
         }
     }
+}
+
+TEST(WindowFit, AWindowOpensAtTheSizeItWasLeftAt) {
+    QStandardPaths::setTestModeEnabled(true);  // the settings of a test, not the person's
+    QSettings("Orvane", "Orvane").remove("windowSize");
+    orvane::ui::rememberWindowSizes(true);
+    orvane::test::StartedProgram program;
+    {
+        orvane::ui::DialogHeader first(program.session);
+        first.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&first));
+        first.resize(first.width() + 40, first.height() + 30);
+        const QSize left = first.size();
+        first.hide();
+        orvane::ui::DialogHeader again(program.session);
+        again.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
+        EXPECT_EQ(again.size(), left);
+    }
+    orvane::ui::rememberWindowSizes(false);
+    QSettings("Orvane", "Orvane").remove("windowSize");
 }
 
 TEST(WindowFit, TheProgramHasItsIcon) {
