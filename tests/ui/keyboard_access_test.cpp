@@ -19,6 +19,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
 
 #include "app/session.h"
 #include "support/scripted_person.h"
@@ -134,6 +135,36 @@ TEST_F(KeyboardAccess, EveryControlThatTakesTheFocusHasANameInEveryWindow) {
         EXPECT_GT(controls, 0) << name;
     });
     EXPECT_EQ(windows, 13);
+}
+
+TEST_F(KeyboardAccess, BoxesAreReadByTheirLabelsAndTablesByColumnAndRow) {
+    struct Read {
+        const char* window;
+        const char* control;
+        const char* name;
+    };
+    const std::string tipsOfWeek3 = "cell_2_" + std::to_string(orvane::frmYear::Tips);
+    const Read reads[] = {
+        {"Form1", "txtAmount(0)", "STRAIGHT TIME HOURS 1"},
+        {"Form1", "txtWeek", "WEEK ENDING:"},
+        {"Form1", "cmdCal", "Calculate"},
+        {"frmTaxInfo", "txtHourRate", "Hourly Rate 1"},
+        {"frmTaxInfo", "txtBond", "Bond, dollars"},
+        {"DialogState", "txtStateMinBS_2", "Minimum Range, 3"},
+        {"MDIForm1", tipsOfWeek3.c_str(), "Tips, week 3"},
+    };
+    int found = 0;
+    forEveryWindow([&](QWidget& window, const std::string& name) {
+        for (const auto& r : reads) {
+            if (name != r.window) continue;
+            SCOPED_TRACE(r.control);
+            auto* w = window.findChild<QWidget*>(r.control);
+            ASSERT_NE(w, nullptr);
+            EXPECT_EQ(accessibleName(w), r.name);
+            ++found;
+        }
+    });
+    EXPECT_EQ(found, int(std::size(reads)));
 }
 
 TEST_F(KeyboardAccess, EveryWindowGivesEachAccessKeyOnce) {
