@@ -27,14 +27,14 @@ std::vector<QLayoutItem*> itemsInOrder(QLayout* layout) {
     };
     std::vector<Placed> placed;
     auto* grid = qobject_cast<QGridLayout*>(layout);
+    auto* box = qobject_cast<QBoxLayout*>(layout);
+    const bool backwards =
+        box && (box->direction() == QBoxLayout::RightToLeft || box->direction() == QBoxLayout::BottomToTop);
     for (int i = 0; i < layout->count(); ++i) {
-        int row = 0, column = i, rowSpan = 0, columnSpan = 0;
+        int row = 0, column = backwards ? layout->count() - 1 - i : i, rowSpan = 0, columnSpan = 0;
         if (grid) grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
         placed.push_back({row, column, layout->itemAt(i)});
     }
-    auto* box = qobject_cast<QBoxLayout*>(layout);
-    if (box && (box->direction() == QBoxLayout::RightToLeft || box->direction() == QBoxLayout::BottomToTop))
-        std::reverse(placed.begin(), placed.end());
     std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
         return a.row != b.row ? a.row < b.row : a.column < b.column;
     });
