@@ -115,8 +115,12 @@ frmTaxInfo::frmTaxInfo(Session& session, QWidget* parent)
     grid->addWidget(new QLabel("K Plan"), row, 0);
     grid->addWidget(box(&Model::txtKplan, Entry::Numeric), row, 1);
     auto* kplan = new QHBoxLayout;
-    kplan->addWidget(check(&Model::ckKpPer));
-    kplan->addWidget(check(&Model::ckKpFix));
+    QCheckBox* percent = check(&Model::ckKpPer);
+    QCheckBox* fixed = check(&Model::ckKpFix);
+    percent->setAccessibleName(QStringLiteral("K Plan in percent"));  // their captions are the units alone
+    fixed->setAccessibleName(QStringLiteral("K Plan in dollars"));
+    kplan->addWidget(percent);
+    kplan->addWidget(fixed);
     grid->addLayout(kplan, row++, 2, 1, 2);
     amount("Cafeteria Plan", &Model::txtCafe, "$");
     grid->addWidget(check(&Model::ckCafeState), row++, 3);
