@@ -443,9 +443,14 @@ int MDIForm1::rowOf(const QWidget* widget) const {
     return -1;
 }
 
+MDIForm1::~MDIForm1() {
+    // The focus moves while the widgets go: not to this window any more.
+    disconnect(m_focusWatch);
+}
+
 void MDIForm1::buildWeekMenu() {
     // The week whose number or row has the focus, for the menu's commands.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (const int row = rowOf(now); row >= 0) m_focusedRow = row;
     });
     QMenu* week = menuBar()->addMenu(QStringLiteral("Week"));

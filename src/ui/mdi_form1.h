@@ -25,6 +25,7 @@ namespace orvane::ui {
 class MDIForm1 : public QMainWindow {
 public:
     MDIForm1(Session& session, QWidget* parent = nullptr);
+    ~MDIForm1() override;
     // The widgets from the window's model.
     void refresh();
 
@@ -65,6 +66,7 @@ private:
     QWidget* m_secondBlock = nullptr;  // weeks 27 to 52: their cells and their numbers
     QWidget* m_secondWeeks = nullptr;
     int m_focusedRow = -1;
+    QMetaObject::Connection m_focusWatch;
 };
 
 }  // namespace orvane::ui
