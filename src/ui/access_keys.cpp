@@ -36,39 +36,58 @@ struct Captioned {
     std::function<void(const QString&)> setText;
 };
 
-// Gives each caption of one scope a key no earlier one of the scope has.
+// Gives the captions of one scope their keys, none twice: first every caption its own mark while
+// it is free, then in turn the first free first letter of a word, then any free letter or digit,
+// so that a caption takes a letter from the middle of a word only when no word start is left.
 class Keys {
 public:
-    void give(const Captioned& item) {
+    void add(const Captioned& item) {
         QString caption = item.text();
-        // A caption this very pass marked before starts again from the view's own.
+        // A caption marked here before starts again from the view's own.
         if (item.object->property(kShown).toString() == caption && !caption.isEmpty())
             caption = item.object->property(kCaption).toString();
         if (caption.trimmed().isEmpty()) return;
-        const QString shown = keyed(caption);
-        item.object->setProperty(kCaption, caption);
-        item.object->setProperty(kShown, shown);
-        if (shown != item.text()) item.setText(shown);
+        m_items.push_back({item, caption, {}});
+    }
+
+    void assign() {
+        for (Item& i : m_items) {
+            const qsizetype mark = markAt(i.caption);
+            if (mark >= 0 && take(i.caption[mark + 1])) i.shown = i.caption;
+        }
+        for (bool wordStart : {true, false})
+            for (Item& i : m_items)
+                if (i.shown.isEmpty()) i.shown = keyed(plain(i.caption), wordStart);
+        for (Item& i : m_items) {
+            if (i.shown.isEmpty()) i.shown = plain(i.caption);  // every letter of it taken: no key
+            i.item.object->setProperty(kCaption, i.caption);
+            i.item.object->setProperty(kShown, i.shown);
+            if (i.shown != i.item.text()) i.item.setText(i.shown);
+        }
     }
 
 private:
-    QString keyed(const QString& caption) {
-        const qsizetype mark = markAt(caption);
-        if (mark >= 0 && take(caption[mark + 1])) return caption;
-        QString plain = caption;
-        if (mark >= 0) plain.remove(mark, 1);
-        // A word's first letter reads best, then any letter or digit.
-        for (int pass = 0; pass < 2; ++pass) {
-            for (qsizetype i = 0; i < plain.size(); ++i) {
-                const QChar c = plain[i];
-                if (!c.isLetterOrNumber()) continue;
-                const bool wordStart = i == 0 || !plain[i - 1].isLetterOrNumber();
-                if (pass == 0 && !wordStart) continue;
-                if (i > 0 && plain[i - 1] == '&') continue;  // the second of a shown "&&"
-                if (take(c)) return plain.left(i) + '&' + plain.mid(i);
-            }
+    struct Item {
+        Captioned item;
+        QString caption, shown;
+    };
+
+    static QString plain(const QString& caption) {
+        QString text = caption;
+        if (const qsizetype mark = markAt(text); mark >= 0) text.remove(mark, 1);
+        return text;
+    }
+    // The caption with the first free letter marked (of a word's start only, if so asked), or
+    // nothing when none is free.
+    QString keyed(const QString& text, bool wordStart) {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text[i];
+            if (!c.isLetterOrNumber()) continue;
+            if (wordStart && i > 0 && text[i - 1].isLetterOrNumber()) continue;
+            if (i > 0 && text[i - 1] == '&') continue;  // the second of a shown "&&"
+            if (take(c)) return text.left(i) + '&' + text.mid(i);
         }
-        return plain;  // every letter of it taken: no key
+        return {};
     }
     bool take(QChar c) {
         if (!c.isLetterOrNumber()) return false;
@@ -77,6 +96,7 @@ private:
         m_taken.insert(key);
         return true;
     }
+    std::vector<Item> m_items;
     QSet<QChar> m_taken;
 };
 
@@ -100,7 +120,7 @@ void assignAccessKeys(QWidget* window) {
         if (bar->window() != window) continue;
         for (QAction* title : bar->actions()) {
             if (title->isSeparator()) continue;
-            keys.give(ofAction(title));
+            keys.add(ofAction(title));
         }
     }
     // Commands first, then check boxes and option buttons.
@@ -109,8 +129,9 @@ void assignAccessKeys(QWidget* window) {
             // Tool buttons are pictures or the ledger's week numbers: their texts are no captions.
             if (b->window() != window || b->text().isEmpty() || qobject_cast<QToolButton*>(b)) continue;
             if ((qobject_cast<QPushButton*>(b) != nullptr) != commands) continue;
-            keys.give({b, [b] { return b->text(); }, [b](const QString& t) { b->setText(t); }});
+            keys.add({b, [b] { return b->text(); }, [b](const QString& t) { b->setText(t); }});
         }
+    keys.assign();
 }
 
 }  // namespace orvane::ui

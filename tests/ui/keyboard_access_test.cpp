@@ -203,6 +203,15 @@ TEST_F(KeyboardAccess, CaptionsKeepTheirOwnKeyUnlessAnEarlierOneHasIt) {
     EXPECT_EQ(save->text(), "&Save");
     EXPECT_EQ(both->text(), "S.S. && &Medicare");
     EXPECT_EQ(orvane::ui::withoutAccessKey(both->text()), "S.S. && Medicare");
+
+    // A word's first letter goes to the caption that has it before a letter from within a word.
+    QWidget menuWindow;
+    auto* titles = new QMenuBar(&menuWindow);
+    for (const char* t : {"File", "Forms", "Options", "Help"}) titles->addMenu(t);
+    orvane::ui::assignAccessKeys(&menuWindow);
+    QStringList shown;
+    for (QAction* a : titles->actions()) shown << a->text();
+    EXPECT_EQ(shown, QStringList({"&File", "Fo&rms", "&Options", "&Help"}));
 }
 
 TEST_F(KeyboardAccess, MainWindowTabsInReadingOrder) {
