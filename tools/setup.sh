@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(qt6-base-dev cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           libxlsxwriter-dev fonts-liberation2 poppler-utils xvfb xauth
-          librsvg2-bin desktop-file-utils appstream man-db dpkg-dev locales)
+          librsvg2-bin desktop-file-utils appstream man-db dpkg-dev locales
+          python3-pyatspi at-spi2-core dbus)
 
 mkdir -p build
 stamp_packages="build/.packages-checked"

@@ -4,11 +4,17 @@
 //                                      event loop turns, prints "shown-at-ns <wall clock ns>" and quits
 //   orvane-ui-probe picture OUT.png    calculates 40 hours in a fresh folder with the shipped
 //                                      Federal.dtt and saves a picture of the window
-//   orvane-ui-probe windows OUTDIR     opens every window the main window's menus open, in a
+//   orvane-ui-probe windows OUTDIR [FONT-POINTS]
+//                                      opens every window the main window's menus open, in a
 //                                      fresh folder, and saves a picture of each, named after
-//                                      the window (DialogState.png)
+//                                      the window (DialogState.png), in the desktop's font or
+//                                      one of that size
 //   orvane-ui-probe flow               runs New and Open through the real Qt dialogs (answered
 //                                      by the probe) and prints what the main window shows
+//   orvane-ui-probe show WINDOW        after that calculation, opens one window by its name in the
+//                                      program (Form1, frmTaxInfo, MDIForm1, frmDateMain, ...),
+//                                      prints "ready" once it is shown and stays until it is
+//                                      killed: tools/atspi_unnamed.py reads it over AT-SPI
 //   orvane-ui-probe window-printouts OUTDIR
 //                                      after that calculation, prints the main window ("&Print
 //                                      Image") and the overtime window ("&Print") to
@@ -35,6 +41,7 @@
 #include <QThread>
 #include <QTimer>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -122,11 +129,16 @@ int picture(int argc, char** argv) {
 }
 
 int windows(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: orvane-ui-probe windows OUTDIR\n";
+    if (argc != 3 && argc != 4) {
+        std::cerr << "usage: orvane-ui-probe windows OUTDIR [FONT-POINTS]\n";
         return 2;
     }
     QApplication app(argc, argv);
+    if (argc == 4) {  // a large desktop font
+        QFont font = QApplication::font();
+        font.setPointSizeF(std::atof(argv[3]));
+        QApplication::setFont(font);
+    }
     QApplication::setWindowIcon(orvane::ui::programIcon());
     const QDir out(QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[2])));
     CalculatedWindow calculated;
@@ -135,11 +147,11 @@ int windows(int argc, char** argv) {
         return 1;
     }
     orvane::ui::Form1& window = *calculated.window;
-    QApplication::processEvents();
-    bool ok = window.grab().save(out.filePath("Form1.png"));
     auto settle = [] {
         for (int i = 0; i < 5; ++i) QApplication::processEvents();
     };
+    settle();  // the window grows with what the calculation shows
+    bool ok = window.grab().save(out.filePath("Form1.png"));
     auto save = [&](QWidget* w, const char* name) {
         ok = w->grab().save(out.filePath(QString("%1.png").arg(name))) && ok;
     };
@@ -198,6 +210,46 @@ int windows(int argc, char** argv) {
     });
     window.txtWeek_Click();
     return ok ? 0 : 1;
+}
+
+// The menu command that opens each window, by the window's name in the program.
+const std::pair<const char*, const char*> kWindowCommands[] = {
+    {"mnuTaxInfoItem", "frmTaxInfo"}, {"mnuSave", "frmSaveUser"},  {"mnuHeader", "DialogHeader"},
+    {"mnuState", "DialogState"},      {"mnuCity", "DialogCity"},   {"mnuNonCity", "DialogNonCity"},
+    {"mnuVac", "DialogVac"},          {"mnuOtItem", "Form2"},      {"mnuYear", "MDIForm1"},
+    {"mnuChecks", "frmChecks"},       {"mnuHelpItem", "HelpWindow"},
+};
+
+int showWindow(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: orvane-ui-probe show WINDOW\n";
+        return 2;
+    }
+    QApplication app(argc, argv);
+    CalculatedWindow calculated;
+    if (!calculated.open()) return 1;
+    orvane::ui::Form1& window = *calculated.window;
+    const std::string name = argv[2];
+    const auto ready = [] {
+        QTimer::singleShot(500, [] { std::cout << "ready" << std::endl; });
+    };
+    if (name == "Form1") {
+        ready();
+        return QApplication::exec();
+    }
+    if (name == "frmDateMain") {
+        ready();
+        window.txtWeek_Click();  // modal: waits here
+        return 0;
+    }
+    for (auto [menu, windowName] : kWindowCommands)
+        if (name == windowName) {
+            ready();
+            window.menuAction(menu)->trigger();  // a modal window waits here
+            return QApplication::exec();
+        }
+    std::cerr << "orvane-ui-probe: no window " << name << '\n';
+    return 2;
 }
 
 // Answers the modal dialogs of one command in turn, as a person would.
@@ -323,9 +375,10 @@ int windowPrintouts(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "window-printouts") == 0) return windowPrintouts(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "startup") == 0) return startup(argc, argv);
+    if (argc >= 2 && std::strcmp(argv[1], "show") == 0) return showWindow(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "picture") == 0) return picture(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "windows") == 0) return windows(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "flow") == 0) return flow(argc, argv);
-    std::cerr << "usage: orvane-ui-probe startup [FOLDER] | picture OUT.png | windows OUTDIR | flow\n";
+    std::cerr << "usage: orvane-ui-probe startup [FOLDER] | picture OUT.png | windows OUTDIR | show WINDOW | flow\n";
     return 2;
 }

@@ -88,6 +88,9 @@ LedgerPrintout PrintYr(const YtdLedger& ledger, const YtdTotals& t, bool weekly,
 
 PrintDocument ledgerDocument(const LedgerPrintout& printout) {
     PrintDocument document;
+    // Lines a little closer than Arial's own: a weekly ledger then fits one landscape Letter page
+    // inside a printer's quarter-inch margins.
+    document.lineSpacing = 1.1;
     document.orientation(printout.landscape ? PageOrientation::Landscape : PageOrientation::Portrait);
     int size = 0;
     for (const auto& line : printout.lines) {

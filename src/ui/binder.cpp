@@ -13,7 +13,10 @@
 #include <QTimer>
 #include <QValidator>
 
+#include "ui/access_keys.h"
+#include "ui/reading_order.h"
 #include "ui/user_widgets.h"
+#include "ui/window_fit.h"
 
 namespace orvane::ui {
 
@@ -24,6 +27,7 @@ QString buttonText(const std::string& caption, ButtonText shown) {
 }
 
 const char* const kNumeric = "orvaneNumeric";
+const char* const kPrepared = "orvaneKeyboardReady";
 
 // Refuses pasted or dropped text that holds a character a numeric box does not take, so that
 // the box only ever holds what could have been typed.
@@ -51,7 +55,11 @@ QAction* menuShortcut(QWidget* box, const QKeyEvent* key) {
 
 }  // namespace
 
-Binder::Binder(QObject* owner) : QObject(owner) {}
+Binder::Binder(QObject* owner) : QObject(owner) {
+    // Once the view is built and first shown, its window gets its reading order, label buddies
+    // and access keys.
+    if (auto* view = qobject_cast<QWidget*>(owner)) view->installEventFilter(this);
+}
 
 bool Binder::numericText(const QString& text) {
     for (char32_t c : text.toUcs4())
@@ -63,6 +71,8 @@ void Binder::add(QObject* widget, std::function<void()> show) { m_bindings.push_
 
 void Binder::refresh() {
     for (auto& b : m_bindings) b.show();
+    // The captions just set get their access keys again.
+    if (auto* view = qobject_cast<QWidget*>(parent())) assignAccessKeys(view->window());
 }
 
 void Binder::entryBox(QLineEdit* box, Entry entry) {
@@ -217,6 +227,15 @@ QWidget* Binder::control(QWidget* widget, const QString& name, Get<const Control
 }
 
 bool Binder::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parent() && event->type() == QEvent::Show) {
+        QWidget* window = static_cast<QWidget*>(watched)->window();
+        if (!window->property(kPrepared).toBool()) {
+            window->setProperty(kPrepared, true);
+            prepareForKeyboard(window);
+            keepSize(window);
+        }
+        return QObject::eventFilter(watched, event);
+    }
     auto* box = qobject_cast<QLineEdit*>(watched);
     if (!box) return QObject::eventFilter(watched, event);
     switch (event->type()) {

@@ -62,7 +62,8 @@ public:
     // Any other widget: its name, enabled, visible and tip.
     QWidget* control(QWidget* widget, const QString& name, Get<const Control> get);
 
-    // Copies every bound control into its widget.
+    // Copies every bound control into its widget, then gives the window its access keys again
+    // (ui/access_keys.h).
     void refresh();
 
     // The entry behaviour alone, for a box the view keeps itself.

@@ -1,7 +1,10 @@
 #include "ui/date_picker_view.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QDateEdit>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -31,6 +34,11 @@ DatePickerView::DatePickerView(Session& session, DatePickerWindow& model, QWidge
     bind->button(ok, "Command1", bind->of(&DatePickerWindow::Command1), {});
     bind->refresh();
     layout->addWidget(ok);
+    // Wide enough for its whole title in the window's font.
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 160);
+    m_date->setAccessibleName(windowTitle());
+    m_date->setAccessibleDescription(QStringLiteral("F4 or Alt+Down opens the calendar"));
+    m_date->installEventFilter(this);
     connect(m_date, &QDateEdit::dateChanged, this, [this](QDate d) {
         if (m_model) m_model->DTPicker1_Change(Date{d.year(), d.month(), d.day()});
     });
@@ -38,6 +46,21 @@ DatePickerView::DatePickerView(Session& session, DatePickerWindow& model, QWidge
         if (m_model) m_model->Command1_Click();
         accept();
     });
+}
+
+bool DatePickerView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_date && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F4 || (key->key() == Qt::Key_Down && (key->modifiers() & Qt::AltModifier))) {
+            // The box opens its calendar on a press of its arrow, and has no call for it.
+            const QPoint arrow(m_date->width() - m_date->height() / 2, m_date->height() / 2);
+            QMouseEvent press(QEvent::MouseButtonPress, arrow, m_date->mapToGlobal(arrow), Qt::LeftButton,
+                              Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(m_date, &press);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void DatePickerView::done(int result) {

@@ -16,6 +16,10 @@ public:
     void done(int result) override;  // the picker is released however the window closes
     QDateEdit* dateEdit() const { return m_date; }
 
+protected:
+    // F4 and Alt+Down open the calendar, as in a combo box.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     Session& m_session;
     WindowRef<DatePickerWindow> m_model;  // the picker this view was opened for

@@ -44,8 +44,10 @@ DialogVac::DialogVac(Session& session, QWidget* parent)
         const LeaveAccount& row = account(a);
         auto* frame = new QGroupBox(QString::fromUtf8(row.frame));
         auto* grid = new QGridLayout(frame);
-        grid->addWidget(new QLabel(QString::fromUtf8(orvane::DialogVac::HeadDates)), 0, 0);
-        grid->addWidget(new QLabel(QString::fromUtf8(orvane::DialogVac::HeadTaken)), 0, 1);
+        // The balances, what the window is opened for, stand first, in sight without scrolling.
+        constexpr int kFirstEntryRow = 3;
+        grid->addWidget(new QLabel(QString::fromUtf8(orvane::DialogVac::HeadDates)), kFirstEntryRow - 1, 0);
+        grid->addWidget(new QLabel(QString::fromUtf8(orvane::DialogVac::HeadTaken)), kFirstEntryRow - 1, 1);
         Account& acc = m_accounts[a];
         for (int i = 0; i < kLeaveEntries; ++i) {
             acc.dates[i] = m_bind->text(
@@ -55,8 +57,15 @@ DialogVac::DialogVac(Session& session, QWidget* parent)
                 new QLineEdit, QString("txt%1cnt_%2").arg(row.prefix).arg(i),
                 m_bind->at<TextBox>([a, i](orvane::DialogVac& m) -> TextBox& { return (m.*account(a).txtCnt)[i]; }),
                 Entry::Numeric, [this, a] { recompute(a); });
-            grid->addWidget(acc.dates[i], i + 1, 0);
-            grid->addWidget(acc.counts[i], i + 1, 1);
+            // Read by their column and line: "Vacation, Dates 3".
+            acc.dates[i]->setAccessibleName(QString("%1, %2 %3").arg(QString::fromUtf8(row.frame),
+                                                                     QString::fromUtf8(orvane::DialogVac::HeadDates))
+                                                .arg(i + 1));
+            acc.counts[i]->setAccessibleName(QString("%1, %2 %3").arg(QString::fromUtf8(row.frame),
+                                                                      QString::fromUtf8(orvane::DialogVac::HeadTaken))
+                                                 .arg(i + 1));
+            grid->addWidget(acc.dates[i], kFirstEntryRow + i, 0);
+            grid->addWidget(acc.counts[i], kFirstEntryRow + i, 1);
         }
         acc.start = m_bind->text(new QLineEdit, QString("txt%1StartBal").arg(row.prefix),
                                  m_bind->at<TextBox>([a](orvane::DialogVac& m) -> TextBox& { return m.*account(a).txtBal; }),
@@ -64,10 +73,10 @@ DialogVac::DialogVac(Session& session, QWidget* parent)
         acc.balance = m_bind->label(new QLabel, QString("lb%1Bal").arg(row.prefix),
                                     m_bind->at<Label>([a](orvane::DialogVac& m) -> Label& { return m.*account(a).lbBal; }));
         acc.balance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        grid->addWidget(new QLabel(QString::fromUtf8(orvane::DialogVac::HeadStart)), 21, 0);
-        grid->addWidget(acc.start, 21, 1);
-        grid->addWidget(new QLabel(QString::fromUtf8(orvane::DialogVac::HeadBalance)), 22, 0);
-        grid->addWidget(acc.balance, 22, 1);
+        grid->addWidget(new QLabel(QString::fromUtf8(orvane::DialogVac::HeadStart)), 0, 0);
+        grid->addWidget(acc.start, 0, 1);
+        grid->addWidget(new QLabel(QString::fromUtf8(orvane::DialogVac::HeadBalance)), 1, 0);
+        grid->addWidget(acc.balance, 1, 1);
         frames->addWidget(frame);
     }
 

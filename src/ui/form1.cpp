@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -22,6 +23,7 @@
 
 #include "app/session.h"
 #include "core/form1.h"
+#include "ui/access_keys.h"
 #include "ui/binder.h"
 #include "ui/dialog_city.h"
 #include "ui/dialog_header.h"
@@ -46,16 +48,30 @@ namespace orvane::ui {
 
 namespace {
 
-// Amount labels: right-aligned, so that the figures line up like a pay slip's column.
+// Amount labels: right-aligned, so that the figures line up like a pay slip's column, and wide
+// enough for the largest amount in their own font, whatever the desktop's font size.
 void styleAmount(QLabel* label, bool large = false) {
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setMinimumWidth(large ? 110 : 90);
     if (large) {
         QFont f = label->font();
         f.setBold(true);
         f.setPointSizeF(f.pointSizeF() * 1.15);
         label->setFont(f);
     }
+    label->setMinimumWidth(QFontMetrics(label->font()).horizontalAdvance(QStringLiteral("$999,999.99")) + 8);
+}
+
+// What a picture button does, in words.
+QString pictureName(ButtonPicture picture) {
+    switch (picture) {
+    case ButtonPicture::Clear: return QStringLiteral("Clear");
+    case ButtonPicture::Calculate: return QStringLiteral("Calculate");
+    case ButtonPicture::YearToDate: return QStringLiteral("Year to Date");
+    case ButtonPicture::Overtime: return QStringLiteral("Overtime");
+    case ButtonPicture::Vacation: return QStringLiteral("Vacation");
+    case ButtonPicture::Print: return QStringLiteral("Print pay stub");
+    }
+    return {};
 }
 
 // Shows a window that is not modal: the open one brought to the front, or a new one that
@@ -87,7 +103,7 @@ void dropView(QPointer<View>& view) {
 Form1::Form1(Session& session, QWidget* parent)
     : QMainWindow(parent), m_session(session),
       m_bind(new FormBinder<orvane::Form1>(this, [this] { return &m_session.form1(); })) {
-    auto* central = new QWidget(this);
+    auto* central = new QWidget;
     auto* page = new QVBoxLayout(central);
     page->addWidget(buildPayPeriodBar());
 
@@ -113,9 +129,22 @@ Form1::Form1(Session& session, QWidget* parent)
     line->setFrameShadow(QFrame::Sunken);
     page->addWidget(line);
     page->addWidget(buildTableNotice());
-    setCentralWidget(central);
+    // On a screen smaller than the window the window scrolls, menus and status line in sight.
+    setCentralWidget(scrollingArea(central));
     statusBar()->setObjectName("statusBar");  // where the saves say what they saved
     buildMenus();
+
+    // Calculate from anywhere in the window: F9, or Ctrl+Return (Return alone moves between the
+    // hours boxes).
+    auto* calculate = new QAction(this);
+    calculate->setObjectName("calculateKeys");
+    calculate->setShortcuts({QKeySequence(Qt::Key_F9), QKeySequence(Qt::CTRL | Qt::Key_Return),
+                             QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    connect(calculate, &QAction::triggered, this, [this] {
+        if (m_cmdCal->isEnabled() && m_cmdCal->isVisible()) cmdCal_Click();
+    });
+    addAction(calculate);
+    m_cmdCal->setAccessibleDescription(QStringLiteral("F9 or Ctrl+Return"));
 
     // The session shows the Save User window through this window, and tells it which windows it
     // discarded. Should the session outlive this window, the Save User window still comes up,
@@ -187,8 +216,11 @@ QAbstractButton* Form1::bindPictureButton(CommandButton& button, const QString& 
     b->setIcon(buttonIcon(picture));
     b->setIconSize(QSize(32, 32));
     b->setAutoRaise(false);
-    return m_bind->button(b, objectName, [&button] { return &button; }, [this, command] { (this->*command)(); },
-                          ButtonText::None);
+    m_bind->button(b, objectName, [&button] { return &button; }, [this, command] { (this->*command)(); },
+                   ButtonText::None);
+    // A screen reader says what the button does, not its tip ("Results" on the calculate button).
+    b->setAccessibleName(pictureName(picture));
+    return b;
 }
 
 QWidget* Form1::buildPayPeriodBar() {
@@ -196,9 +228,13 @@ QWidget* Form1::buildPayPeriodBar() {
     auto* bar = new QWidget;
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(bindLabel(f.Label12, "Label12"));
+    QLabel* weekLabel = bindLabel(f.Label12, "Label12");
+    row->addWidget(weekLabel);
     m_txtWeek = m_bind->text(new QLineEdit, "txtWeek", m_bind->of(&orvane::Form1::txtWeek));
-    m_txtWeek->setFixedWidth(110);
+    weekLabel->setBuddy(m_txtWeek);
+    m_txtWeek->setAccessibleDescription(QStringLiteral("F4 or Alt+Down picks the date"));
+    // Room for the widest date in the window's font, whatever its size.
+    m_txtWeek->setFixedWidth(m_txtWeek->fontMetrics().horizontalAdvance(QStringLiteral("12/31/2007")) + 24);
     m_txtWeek->setMaxLength(10);  // typed or pasted, as the program's own text
     m_txtWeek->installEventFilter(this);  // a click opens the date picker
     row->addWidget(m_txtWeek);
@@ -224,10 +260,13 @@ QGroupBox* Form1::buildHours() {
     static const char* const kLabelNames[8] = {"Label1", "Label11", "Label3", "Label2",
                                                "Label5", "Label9",  "Label10", "Label8"};
     for (int i = 0; i < 8; ++i) {
-        grid->addWidget(bindLabel(f.entryLabels[static_cast<size_t>(i)], kLabelNames[i]), i, 0);
+        QLabel* label = bindLabel(f.entryLabels[static_cast<size_t>(i)], kLabelNames[i]);
+        grid->addWidget(label, i, 0);
         auto* edit = m_bind->text(new QLineEdit, QString("txtAmount(%1)").arg(i),
                                   m_bind->of(&orvane::Form1::txtAmount, static_cast<size_t>(i)), Entry::Numeric);
-        edit->setFixedWidth(90);
+        label->setBuddy(edit);  // read with the box, and Alt+its letter goes there
+        edit->setAccessibleDescription(qs(f.entryLabels[static_cast<size_t>(i)].tip));
+        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("99999.99")) + 16);
         edit->installEventFilter(this);  // Enter, Up and Down move between the boxes
         m_txtAmount[static_cast<size_t>(i)] = edit;
         grid->addWidget(edit, i, 2);
@@ -250,14 +289,18 @@ QGroupBox* Form1::buildOvertimeAndTips() {
     auto& f = model();
     auto* box = new QGroupBox;
     auto* grid = new QGridLayout(box);
-    grid->addWidget(bindLabel(f.lbTaxTag[11], "lbTaxTag(11)"), 0, 0);
+    QLabel* otTag = bindLabel(f.lbTaxTag[11], "lbTaxTag(11)");
+    grid->addWidget(otTag, 0, 0);
     QLabel* ot = bindLabel(f.lbOverT, "lbOverT");
     styleAmount(ot);
     grid->addWidget(ot, 0, 1);
-    grid->addWidget(bindLabel(f.lbTaxTag[17], "lbTaxTag(17)"), 1, 0);
+    QLabel* tipsTag = bindLabel(f.lbTaxTag[17], "lbTaxTag(17)");
+    grid->addWidget(tipsTag, 1, 0);
     QLabel* tips = bindLabel(f.lbTips, "lbTips");
     styleAmount(tips);
     grid->addWidget(tips, 1, 1);
+    m_captioned.push_back({otTag, ot});
+    m_captioned.push_back({tipsTag, tips});
     grid->setColumnStretch(0, 1);
     return box;
 }
@@ -268,7 +311,8 @@ QGroupBox* Form1::buildClearAdd() {
     box->setObjectName("frameClearAdd");
     auto* row = new QHBoxLayout(box);
     row->addWidget(bindPictureButton(f.cmdClear, "cmdClear", ButtonPicture::Clear, &Form1::cmdClear_Click));
-    row->addWidget(bindPictureButton(f.cmdCal, "cmdCal", ButtonPicture::Calculate, &Form1::cmdCal_Click));
+    m_cmdCal = bindPictureButton(f.cmdCal, "cmdCal", ButtonPicture::Calculate, &Form1::cmdCal_Click);
+    row->addWidget(m_cmdCal);
     return box;
 }
 
@@ -293,6 +337,7 @@ QGroupBox* Form1::buildResults() {
         }
         grid->addWidget(tag, i, 0);
         grid->addWidget(amount, i, 1);
+        m_captioned.push_back({tag, amount});
     }
     grid->setColumnStretch(0, 1);
     return box;
@@ -306,10 +351,12 @@ QGroupBox* Form1::buildTaxes() {
     grid->setVerticalSpacing(2);
     int row = 0;
     auto addRow = [&](const Label& tag, const QString& tagName, const Label& amount, const QString& amountName) {
-        grid->addWidget(bindLabel(tag, tagName), row, 0);
+        QLabel* t = bindLabel(tag, tagName);
+        grid->addWidget(t, row, 0);
         QLabel* a = bindLabel(amount, amountName);
         styleAmount(a);
         grid->addWidget(a, row, 1);
+        m_captioned.push_back({t, a});
         ++row;
     };
     for (int i = 0; i < 11; ++i)
@@ -390,6 +437,11 @@ QAction* Form1::menuAction(const std::string& name) const {
 void Form1::refresh() {
     setWindowTitle(qs(model().Caption));
     m_bind->refresh();
+    // A result is read with its caption: "GROSS PAY, $800.00".
+    for (auto [tag, amount] : m_captioned) {
+        const QString caption = withoutAccessKey(tag->text());
+        amount->setAccessibleName(amount->text().isEmpty() ? caption : caption + ", " + amount->text());
+    }
 }
 
 int Form1::entryIndex(QObject* watched) const {
@@ -400,6 +452,14 @@ int Form1::entryIndex(QObject* watched) const {
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_txtWeek) {
+        if (event->type() == QEvent::KeyPress && m_txtWeek->isEnabled()) {
+            // The keys that open a date box's calendar open the picker.
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_F4 || (key->key() == Qt::Key_Down && (key->modifiers() & Qt::AltModifier))) {
+                txtWeek_Click();
+                return true;
+            }
+        }
         if (event->type() == QEvent::MouseButtonRelease && m_txtWeek->isEnabled()) {
             auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::LeftButton && m_txtWeek->rect().contains(mouse->position().toPoint())) {
@@ -414,7 +474,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         std::optional<NavKey> nav;
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) nav = NavKey::Enter;
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && plain) nav = NavKey::Enter;
         if (key->key() == Qt::Key_Up) nav = NavKey::Up;
         if (key->key() == Qt::Key_Down) nav = NavKey::Down;
         if (nav) {

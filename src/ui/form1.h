@@ -113,10 +113,12 @@ private:
 
     std::array<QLineEdit*, 8> m_txtAmount{};
     QLineEdit* m_txtWeek = nullptr;
+    QAbstractButton* m_cmdCal = nullptr;
     QRadioButton* m_opt1x = nullptr;
     QRadioButton* m_opt2x = nullptr;
     FormBinder<orvane::Form1>* m_bind;
     std::vector<QAction*> m_actions;
+    std::vector<std::pair<QLabel*, QLabel*>> m_captioned;  // each result label with its caption
 
     // The windows shown without being modal, while they are open (each deletes itself on close).
     QPointer<Form2> m_form2;

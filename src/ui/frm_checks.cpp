@@ -59,6 +59,14 @@ frmChecks::frmChecks(Session& session, QWidget* parent) : QDialog(parent), m_ses
     grid->addWidget(label(m.lbMemo), 7, 0);
     grid->addWidget(box(&orvane::frmChecks::txtMemo, "txtMemo"), 7, 1);
     grid->setColumnStretch(1, 1);
+    // The boxes laid out as on the check, without labels of their own, are read by what they hold.
+    const std::pair<const char*, const char*> unlabelled[] = {
+        {"txtCheckCompany", "Company"},         {"txtDollars", "Amount in words"},
+        {"txtUserName", "Employee's name"},     {"txtUserSSnum", "Social Security number"},
+        {"txtUserAddress", "Employee's address"}, {"txtUserState", "City, state and ZIP code"},
+    };
+    for (auto [name, reads] : unlabelled)
+        if (auto* b = findChild<QLineEdit*>(name)) b->setAccessibleName(QString::fromUtf8(reads));
     resize(720, 300);
     refresh();
 }

@@ -9,11 +9,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "core/profile_fields.h"
 #include "ui/binder.h"
 #include "ui/user_widgets.h"
+#include "ui/window_fit.h"
 
 namespace orvane::ui {
 
@@ -25,7 +27,12 @@ frmTaxInfo::frmTaxInfo(Session& session, QWidget* parent)
       m_bind(new FormBinder<Model>(this, [this] { return m_model.get(); })) {
     setWindowTitle(qs(m_model->Caption));
     setModal(true);
-    auto* layout = new QVBoxLayout(this);
+    // Everything above the buttons scrolls, so that the window fits a small screen.
+    auto* outer = new QVBoxLayout(this);
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scrollingArea(content), 1);
     // Each widget is named after its control.
     const auto box = [this](TextBox Model::*member, Entry entry) {
         return m_bind->text(new QLineEdit, fieldName(member), m_bind->of(member), entry);
@@ -38,13 +45,22 @@ frmTaxInfo::frmTaxInfo(Session& session, QWidget* parent)
 
     // Federal, and state and city, status with their exemptions.
     auto* status = new QHBoxLayout;
+    // Each combo box and its typing box are read by group and frame: "Federal status, Exemptions".
+    const auto named = [](QComboBox* combo, const QString& name) {
+        combo->setAccessibleName(name);
+        combo->lineEdit()->setAccessibleName(name);
+        return combo;
+    };
     auto statusGroup = [&](const Label& heading, ComboBox Model::*statusBox, ComboBox Model::*dependBox) {
         auto* group = new QGroupBox(qs(heading.caption));  // "&&" shows one ampersand
         auto* g = new QHBoxLayout(group);
+        const QString title = qs(heading.caption).replace("&&", "&");
         auto* s = new QGroupBox("Status");
-        (new QVBoxLayout(s))->addWidget(m_bind->combo(new QComboBox, fieldName(statusBox), m_bind->of(statusBox)));
+        (new QVBoxLayout(s))->addWidget(named(m_bind->combo(new QComboBox, fieldName(statusBox), m_bind->of(statusBox)),
+                                              title + ", Status"));
         auto* e = new QGroupBox("Exemptions");
-        (new QVBoxLayout(e))->addWidget(m_bind->combo(new QComboBox, fieldName(dependBox), m_bind->of(dependBox)));
+        (new QVBoxLayout(e))->addWidget(named(m_bind->combo(new QComboBox, fieldName(dependBox), m_bind->of(dependBox)),
+                                              title + ", Exemptions"));
         g->addWidget(s);
         g->addWidget(e);
         status->addWidget(group);
@@ -81,17 +97,30 @@ frmTaxInfo::frmTaxInfo(Session& session, QWidget* parent)
                                     {&Model::txtTax7, &Model::txtDues, "$"},
                                     {&Model::txtTax8, &Model::txtPension, "%"},
                                     {&Model::txtTax9, &Model::txtMisc, "$"}};
+    int number = 0;
     for (const auto& d : deductions) {
-        grid->addWidget(box(d.caption, Entry::Text), row, 0);
-        grid->addWidget(box(d.amount, Entry::Numeric), row, 1);
+        QLineEdit* caption = box(d.caption, Entry::Text);
+        QLineEdit* value = box(d.amount, Entry::Numeric);
+        // The caption box is the amount's label: the amount is read by the caption it holds.
+        caption->setAccessibleName(QString("Name of deduction %1").arg(++number));
+        const QString unit = QString(d.unit) == "%" ? QStringLiteral("percent") : QStringLiteral("dollars");
+        const auto name = [value, unit](const QString& text) { value->setAccessibleName(text + ", " + unit); };
+        connect(caption, &QLineEdit::textChanged, value, name);
+        name(caption->text());
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(value, row, 1);
         grid->addWidget(new QLabel(d.unit), row++, 2);
     }
     // K plan: percent or fixed dollars, each check box named by its own text.
     grid->addWidget(new QLabel("K Plan"), row, 0);
     grid->addWidget(box(&Model::txtKplan, Entry::Numeric), row, 1);
     auto* kplan = new QHBoxLayout;
-    kplan->addWidget(check(&Model::ckKpPer));
-    kplan->addWidget(check(&Model::ckKpFix));
+    QCheckBox* percent = check(&Model::ckKpPer);
+    QCheckBox* fixed = check(&Model::ckKpFix);
+    percent->setAccessibleName(QStringLiteral("K Plan in percent"));  // their captions are the units alone
+    fixed->setAccessibleName(QStringLiteral("K Plan in dollars"));
+    kplan->addWidget(percent);
+    kplan->addWidget(fixed);
     grid->addLayout(kplan, row++, 2, 1, 2);
     amount("Cafeteria Plan", &Model::txtCafe, "$");
     grid->addWidget(check(&Model::ckCafeState), row++, 3);
@@ -115,7 +144,7 @@ frmTaxInfo::frmTaxInfo(Session& session, QWidget* parent)
     buttons->addStretch();
     buttons->addWidget(m_bind->button(new QPushButton, "cmdOk", m_bind->of(&Model::cmdOk), [this] { save(); }));
     buttons->addWidget(m_bind->button(new QPushButton, "Command1", m_bind->of(&Model::Command1), [this] { reject(); }));
-    layout->addLayout(buttons);
+    outer->addLayout(buttons);
     refresh();
 }
 

@@ -14,6 +14,7 @@ HelpWindow::HelpWindow(std::optional<std::filesystem::path> manual, QWidget* par
     setObjectName("HelpWindow");
     setWindowTitle(tr("Orvane user manual"));
     m_browser->setOpenExternalLinks(true);
+    m_browser->setAccessibleName(tr("User manual"));
     setCentralWidget(m_browser);
     if (m_manual) {
         m_browser->setSource(QUrl::fromLocalFile(QString::fromStdString(m_manual->string())));
@@ -23,6 +24,7 @@ HelpWindow::HelpWindow(std::optional<std::filesystem::path> manual, QWidget* par
                                    "(/usr/share/orvane/manual/index.html for a package)."));
     }
     fitOnScreen(this, QSize(760, 720));
+    keepSize(this);
 }
 
 void HelpWindow::showSection(const QString& section) {

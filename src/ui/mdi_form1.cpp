@@ -1,5 +1,6 @@
 #include "ui/mdi_form1.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -7,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScrollArea>
@@ -17,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "ledger/ytd_columns.h"
+#include "ui/access_keys.h"
 #include "ui/binder.h"
 #include "ui/user_widgets.h"
 #include "ui/window_watch.h"
@@ -105,15 +108,41 @@ MDIForm1::MDIForm1(Session& session, QWidget* parent)
                            commandOf(title.items[i].name));
     }
 
+    buildWeekMenu();
+
     const QFontMetrics metrics(font());
     m_cellWidth = metrics.horizontalAdvance("999999.99") + 14;
     m_dateWidth = metrics.horizontalAdvance("12/31/2007") + 14;
     m_weekWidth = metrics.horizontalAdvance("52") + 28;
+    m_rowHeight = QLineEdit().sizeHint().height();
+    m_captionHeight = 2 * metrics.lineSpacing() + 4;  // a caption wraps to two lines at most
 
+    // The grid in four parts, as a spreadsheet with frozen panes: the headings over the columns
+    // and the week numbers beside the rows stay in view while the cells scroll under them.
     auto* central = new QWidget;
     auto* page = new QVBoxLayout(central);
-    QScrollArea* gridArea = scrollingArea(buildGrid());
-    page->addWidget(gridArea, 1);
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QScrollArea* cellsArea = scrollingArea(buildGrid());
+    QScrollArea* headingArea = frozenArea(buildHeadings(), QMargins(0, 0, bar, 0));
+    QScrollArea* weekArea = frozenArea(buildWeekColumn(), QMargins());
+    headingArea->setFixedHeight(m_captionHeight);
+    weekArea->setFixedWidth(m_weekWidth);
+    weekArea->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    connect(cellsArea->horizontalScrollBar(), &QScrollBar::valueChanged, headingArea->horizontalScrollBar(),
+            &QScrollBar::setValue);
+    connect(cellsArea->verticalScrollBar(), &QScrollBar::valueChanged, weekArea->verticalScrollBar(), &QScrollBar::setValue);
+    connect(weekArea->verticalScrollBar(), &QScrollBar::valueChanged, cellsArea->verticalScrollBar(), &QScrollBar::setValue);
+    auto* panes = new QGridLayout;
+    panes->setSpacing(0);
+    panes->addWidget(headingArea, 0, 1);
+    panes->addWidget(weekArea, 1, 0);
+    panes->addWidget(cellsArea, 1, 1, 2, 1);
+    // Beside the grid's horizontal scroll bar the week numbers end, as the rows do above it.
+    auto* besideBar = new QWidget;
+    besideBar->setFixedSize(m_weekWidth, bar);
+    panes->addWidget(besideBar, 2, 0);
+    panes->setRowStretch(1, 1);
+    page->addLayout(panes, 1);
 
     // The instruction line and "&Close" stay in sight, whatever part of the grid is shown. The
     // line is the same under both blocks, so it stands once, under the scrolled grid.
@@ -130,20 +159,18 @@ MDIForm1::MDIForm1(Session& session, QWidget* parent)
     page->addLayout(instruction);
 
     // The totals under their columns: they follow the grid when it scrolls sideways.
-    auto* totalsArea = new QScrollArea;
-    QWidget* totals = buildTotals();
-    // As wide as the grid with its scroll bar, so that both scroll as far.
-    totals->layout()->setContentsMargins(0, 0, style()->pixelMetric(QStyle::PM_ScrollBarExtent), 0);
-    totalsArea->setWidget(totals);
-    totalsArea->setWidgetResizable(true);
-    totalsArea->setFrameShape(QFrame::NoFrame);
-    totalsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    totalsArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QScrollArea* totalsArea = frozenArea(buildTotals(), QMargins(0, 0, bar, 0));
     totalsArea->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     totalsArea->setFixedHeight(totalsArea->widget()->sizeHint().height());
-    connect(gridArea->horizontalScrollBar(), &QScrollBar::valueChanged, totalsArea->horizontalScrollBar(),
+    connect(cellsArea->horizontalScrollBar(), &QScrollBar::valueChanged, totalsArea->horizontalScrollBar(),
             &QScrollBar::setValue);
-    page->addWidget(totalsArea);
+    auto* totalsRow = new QHBoxLayout;
+    totalsRow->setSpacing(0);
+    auto* under = new QWidget;  // under the week numbers
+    under->setFixedWidth(m_weekWidth);
+    totalsRow->addWidget(under);
+    totalsRow->addWidget(totalsArea, 1);
+    page->addLayout(totalsRow);
     // The cafeteria, SDI and SUI totals and the notice are not under columns: they stay in sight.
     page->addLayout(buildTotalsSecondLine());
     setCentralWidget(central);
@@ -151,47 +178,115 @@ MDIForm1::MDIForm1(Session& session, QWidget* parent)
     fitOnScreen(this);
 }
 
-// The grid's columns: the week numbers, the date, then the amounts, each of one fixed width so
-// that the totals strip can stand under them.
+// A pane that scrolls only with the grid: no scroll bars of its own, and `pad` room for the
+// grid's scroll bars, so that both scroll as far.
+QScrollArea* MDIForm1::frozenArea(QWidget* content, QMargins pad) {
+    content->layout()->setContentsMargins(pad);
+    auto* area = new QScrollArea;
+    area->setWidget(content);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setFocusPolicy(Qt::NoFocus);
+    return area;
+}
+
+// The grid's columns: the date, then the amounts, each of one fixed width so that the headings
+// and the totals strip can stand over and under them.
 void MDIForm1::setColumnWidths(QGridLayout* cells) const {
+    cells->setContentsMargins(0, 0, 0, 0);
     cells->setHorizontalSpacing(4);
-    cells->setColumnMinimumWidth(0, m_weekWidth);
     for (int c = 0; c < orvane::frmYear::kColumns; ++c)
-        cells->setColumnMinimumWidth(c + 1, c == orvane::frmYear::Date ? m_dateWidth : m_cellWidth);
-    cells->setColumnStretch(orvane::frmYear::kColumns + 1, 1);
+        cells->setColumnMinimumWidth(c, c == orvane::frmYear::Date ? m_dateWidth : m_cellWidth);
+    cells->setColumnStretch(orvane::frmYear::kColumns, 1);
+}
+
+QLabel* MDIForm1::columnCaption(int block, int c) {
+    QLabel* caption = m_bind->label(new QLabel, QString("caption_%1_%2").arg(block).arg(c),
+                                    m_bind->at<Label>([block, c](orvane::MDIForm1& m) -> Label& {
+                                        return m.grid.captions[block][c];
+                                    }));
+    caption->setAlignment(c == orvane::frmYear::Date ? Qt::AlignLeft | Qt::AlignBottom : Qt::AlignRight | Qt::AlignBottom);
+    caption->setWordWrap(true);
+    caption->setFixedHeight(m_captionHeight);
+    m_captions[block][c] = caption;
+    return caption;
+}
+
+// The first block's headings, over the scrolled cells.
+QWidget* MDIForm1::buildHeadings() {
+    auto* strip = new QWidget;
+    auto* outer = new QVBoxLayout(strip);
+    auto* cells = new QGridLayout;
+    setColumnWidths(cells);
+    for (int c = 0; c < orvane::frmYear::kColumns; ++c) cells->addWidget(columnCaption(0, c), 0, c);
+    outer->addLayout(cells);
+    return strip;
+}
+
+// One block of rows (weeks 1 to 26, 27 to 52) in a column of the grid: a layout of the rows'
+// spacing, under a heading line in the second block. Both columns of panes lay their rows out
+// alike, so that each week number stays beside its row.
+QGridLayout* MDIForm1::blockLayout(QVBoxLayout* outer, int block, QWidget** holder) {
+    *holder = new QWidget;
+    auto* cells = new QGridLayout(*holder);
+    cells->setContentsMargins(0, 0, 0, 0);
+    cells->setVerticalSpacing(1);
+    outer->addWidget(*holder);
+    if (block == 0) return cells;
+    cells->setRowMinimumHeight(0, m_captionHeight);
+    return cells;
+}
+
+QWidget* MDIForm1::buildWeekColumn() {
+    orvane::frmYear& g = model()->grid;
+    auto* column = new QWidget;
+    auto* outer = new QVBoxLayout(column);
+    outer->setSpacing(kBlockSpacing);
+    for (int block = 0; block < 2; ++block) {
+        QWidget* holder = nullptr;
+        QGridLayout* rows = blockLayout(outer, block, &holder);
+        if (block == 1) m_secondWeeks = holder;
+        for (int r = 0; r < 26; ++r) {
+            const int row = block * 26 + r;
+            // The week numbers are the click targets: they look like buttons.
+            auto* number = new QToolButton;
+            number->setCursor(Qt::PointingHandCursor);
+            number->setFixedSize(m_weekWidth, m_rowHeight);
+            // Tab reaches it: Space or Enter pastes as a left click does, Delete deletes the row as
+            // a right click does.
+            number->setFocusPolicy(Qt::StrongFocus);
+            number->setAccessibleName(QString("Week %1").arg(row + 1));
+            number->setAccessibleDescription(
+                QStringLiteral("Space or Enter pastes the last results into this week; Delete deletes the row"));
+            number->installEventFilter(this);  // clicks and keys
+            number->setObjectName(QString("Label2_%1").arg(row));
+            number->setToolTip(qs(g.frameTip));
+            m_Label2[row] = number;
+            rows->addWidget(number, r + 1, 0);
+        }
+    }
+    outer->addStretch();
+    return column;
 }
 
 QWidget* MDIForm1::buildGrid() {
     orvane::frmYear& g = model()->grid;
     auto* grid = new QWidget;
     auto* outer = new QVBoxLayout(grid);
-    outer->setContentsMargins(0, 0, 0, 0);  // as the totals strip's, so that the columns meet
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(kBlockSpacing);
     for (int block = 0; block < 2; ++block) {
-        auto* frame = new QFrame;
-        auto* cells = new QGridLayout(frame);
-        cells->setVerticalSpacing(1);
+        QWidget* holder = nullptr;
+        QGridLayout* cells = blockLayout(outer, block, &holder);
         setColumnWidths(cells);
-        for (int c = 0; c < orvane::frmYear::kColumns; ++c) {
-            QLabel* caption = m_bind->label(new QLabel, QString(), m_bind->at<Label>([block, c](orvane::MDIForm1& m) -> Label& {
-                                                return m.grid.captions[block][c];
-                                            }));
-            caption->setAlignment(c == orvane::frmYear::Date ? Qt::AlignLeft | Qt::AlignBottom : Qt::AlignRight | Qt::AlignBottom);
-            caption->setWordWrap(true);
-            m_captions[block][c] = caption;
-            cells->addWidget(caption, 0, c + 1);
+        if (block == 1) {
+            m_secondBlock = holder;
+            for (int c = 0; c < orvane::frmYear::kColumns; ++c) cells->addWidget(columnCaption(1, c), 0, c);
         }
         for (int r = 0; r < 26; ++r) {
             const int row = block * 26 + r;
-            // The week numbers are the click targets: they look like buttons.
-            auto* number = new QToolButton;
-            number->setCursor(Qt::PointingHandCursor);
-            number->setFixedWidth(m_weekWidth);
-            number->setFocusPolicy(Qt::NoFocus);
-            number->installEventFilter(this);  // left and right clicks
-            number->setObjectName(QString("Label2_%1").arg(row));
-            number->setToolTip(qs(g.frameTip));
-            m_Label2[row] = number;
-            cells->addWidget(number, r + 1, 0);
             for (int c = 0; c < orvane::frmYear::kColumns; ++c) {
                 QWidget* cell;
                 const QString name = QString("cell_%1_%2").arg(row).arg(c);
@@ -212,17 +307,11 @@ QWidget* MDIForm1::buildGrid() {
                                                                    : Qt::AlignRight | Qt::AlignVCenter);
                     cell = label;
                 }
-                cell->setFixedWidth(c == orvane::frmYear::Date ? m_dateWidth : m_cellWidth);
+                cell->setFixedSize(c == orvane::frmYear::Date ? m_dateWidth : m_cellWidth, m_rowHeight);
                 m_cells[row][c] = cell;
-                cells->addWidget(cell, r + 1, c + 1);
+                cells->addWidget(cell, r + 1, c);
             }
         }
-        auto* holder = new QWidget;
-        auto* holderLayout = new QVBoxLayout(holder);
-        holderLayout->setContentsMargins(0, 0, 0, 0);
-        holderLayout->addWidget(frame);
-        if (block == 1) m_secondBlock = holder;
-        outer->addWidget(holder);
     }
     outer->addStretch();
     grid->setToolTip(qs(g.frameTip));
@@ -233,8 +322,7 @@ QWidget* MDIForm1::buildTotals() {
     auto* strip = new QWidget;
     strip->setObjectName("frmYearTot");
     auto* page = new QVBoxLayout(strip);
-    page->setContentsMargins(0, 0, 0, 0);
-    // The same margins and columns as a block of the grid, so that each box stands under its column.
+    // The same columns as a block of the grid, so that each box stands under its column.
     auto* frame = new QFrame;
     auto* lines = new QGridLayout(frame);
     setColumnWidths(lines);
@@ -264,10 +352,10 @@ QWidget* MDIForm1::buildTotals() {
         caption->setAlignment(Qt::AlignRight | Qt::AlignBottom);
         caption->setWordWrap(true);
         m_totals[i]->setFixedWidth(m_cellWidth);
-        lines->addWidget(caption, 0, column + 1);
-        lines->addWidget(m_totals[i], 1, column + 1);
+        lines->addWidget(caption, 0, column);
+        lines->addWidget(m_totals[i], 1, column);
     }
-    lines->addWidget(totalsLabel(&orvane::frmYearTot::lbTotals, "lbTotals"), 1, 0, 1, 2);
+    lines->addWidget(totalsLabel(&orvane::frmYearTot::lbTotals, "lbTotals"), 1, orvane::frmYear::Date);
     page->addWidget(frame);
     return strip;
 }
@@ -301,25 +389,98 @@ void MDIForm1::refresh() {
     m_bind->refresh();
     for (int row = 0; row < 52; ++row) {
         m_Label2[row]->setText(qs(w->grid.Label2[row].caption));
-        for (int c = 0; c < orvane::frmYear::kColumns; ++c)
+        for (int c = 0; c < orvane::frmYear::kColumns; ++c) {
             if (auto* label = qobject_cast<QLabel*>(m_cells[row][c]))
                 label->setText(alignedAmount(qs(w->grid.cell(row, Column(c)))));
+            else  // a box is read by its column and week: "Tips, week 3"
+                m_cells[row][c]->setAccessibleName(
+                    QString("%1, week %2").arg(withoutAccessKey(m_captions[row / 26][c]->text())).arg(row + 1));
+        }
     }
+    for (int i = 0; i < 14; ++i)
+        if (m_totalCaptions[i]) m_totals[i]->setAccessibleName("Total " + withoutAccessKey(m_totalCaptions[i]->text()));
     m_secondBlock->setVisible(m_session.ledgerWeekly());
+    m_secondWeeks->setVisible(m_session.ledgerWeekly());
     if (!w->visible && isVisible()) hide();
 }
 
 bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) {
-        for (int row = 0; row < 52; ++row) {
-            if (watched != m_Label2[row]) continue;
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    for (int row = 0; row < 52; ++row) {
+        if (watched != m_Label2[row]) continue;
+        if (event->type() == QEvent::MouseButtonPress) {
             const auto button = static_cast<QMouseEvent*>(event)->button();
-            m_session.Label2_MouseDown(row, button == Qt::LeftButton ? 1 : button == Qt::RightButton ? 2 : 0);
-            refresh();
+            weekCommand(row, button == Qt::LeftButton ? 1 : button == Qt::RightButton ? 2 : 0);
             return true;
         }
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) break;
+        switch (key->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter: weekCommand(row, 1); return true;
+        case Qt::Key_Delete: weekCommand(row, 2); return true;
+        default: break;
+        }
+        break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MDIForm1::weekCommand(int row, int button) {
+    if (row < 0 || !model()) return;
+    m_session.Label2_MouseDown(row, button);
+    refresh();
+}
+
+int MDIForm1::rowOf(const QWidget* widget) const {
+    for (int row = 0; row < 52; ++row) {
+        if (widget == m_Label2[row]) return row;
+        for (const QWidget* cell : m_cells[row])
+            if (widget == cell) return row;
+    }
+    return -1;
+}
+
+MDIForm1::~MDIForm1() {
+    // The focus moves while the widgets go: not to this window any more.
+    disconnect(m_focusWatch);
+}
+
+void MDIForm1::buildWeekMenu() {
+    // The week whose number or row has the focus, for the menu's commands.
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (const int row = rowOf(now); row >= 0) m_focusedRow = row;
+    });
+    QMenu* week = menuBar()->addMenu(QStringLiteral("Week"));
+    week->setObjectName("mnuWeek");
+    QAction* paste = week->addAction(QStringLiteral("&Paste Week"), this, [this] { weekCommand(m_focusedRow, 1); });
+    paste->setObjectName("mnuPasteWeek");
+    QAction* remove = week->addAction(QStringLiteral("&Delete Row"), this, [this] { weekCommand(m_focusedRow, 2); });
+    remove->setObjectName("mnuDeleteRow");
+    connect(week, &QMenu::aboutToShow, this, [this, paste, remove] {
+        const bool any = m_focusedRow >= 0 && m_Label2[m_focusedRow]->isVisibleTo(this);
+        paste->setEnabled(any);
+        remove->setEnabled(any);
+        const QString which = any ? QString(" %1").arg(m_focusedRow + 1) : QString();
+        paste->setStatusTip(QStringLiteral("Paste the last results into week") + which);
+    });
+}
+
+void MDIForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Tab goes along a week's row, then on to the next week: its number, then its boxes.
+    QWidget* previous = nullptr;
+    for (int row = 0; row < 52; ++row) {
+        if (previous) setTabOrder(previous, m_Label2[row]);
+        previous = m_Label2[row];
+        for (QWidget* cell : m_cells[row])
+            if (cell->focusPolicy() & Qt::TabFocus) {
+                setTabOrder(previous, cell);
+                previous = cell;
+            }
+    }
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event) {

@@ -16,6 +16,7 @@
 #include "core/file_io.h"
 #include "users/user_file_set.h"
 #include "ui/form1.h"
+#include "ui/window_fit.h"
 #include "ui/program_icon.h"
 #include "ui/qt_person.h"
 #include "version.h"
@@ -108,6 +109,7 @@ int runProgram(int argc, char** argv, const std::function<void(Form1&)>& whenSho
     if (user) session.OpenFile(folder / (*user + ".use"));  // File > Open without the dialog
     settings.setValue("lastFolder", QString::fromStdString(session.folder.string()));
     settings.sync();
+    rememberWindowSizes(true);
     Form1 window(session);
     window.show();
     if (whenShown) QTimer::singleShot(0, &window, [&window, &whenShown] { whenShown(window); });

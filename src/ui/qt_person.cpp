@@ -156,7 +156,7 @@ Printer* QtPerson::currentPrinter() {
 bool QtPerson::choosePrinter() {
     QPrintDialog dialog(&printer(), dialogParent());
     if (dialog.exec() != QDialog::Accepted) return false;
-    useSmallestMargins(printer());  // another printer may print nearer its edges
+    usePrintableMargins(printer());  // another printer may need wider margins
     m_chosen = true;
     return true;
 }

@@ -36,7 +36,7 @@ public:
     std::function<std::filesystem::path()> startFolder;
 
     // The program's one printer: the person's last choice of printer and paper holds for the run
-    // (Letter and the smallest margins at first). Made on first use: setting up the printing
+    // (Letter and margins of at least a quarter inch at first). Made on first use: setting up the printing
     // system takes time the start-up should not spend.
     QPrinter& printer();
 

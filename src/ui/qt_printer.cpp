@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -29,6 +30,15 @@ double averageCharacterWidth(const QFontMetricsF& metrics) {
         weights += kWeights[i];
     }
     return sum / weights;
+}
+
+// The part of `text` that fits in `room` (device pixels), cut after whole characters: the page
+// ends at the printable area's right edge, and nothing is printed past it.
+QString fittingPart(const QString& text, const QFontMetricsF& metrics, double room) {
+    if (metrics.horizontalAdvance(text) <= room) return text;
+    qsizetype fits = 0;
+    while (fits < text.size() && metrics.horizontalAdvance(text.left(fits + 1)) <= room) ++fits;
+    return text.left(fits);
 }
 
 // Plays the document; without a painter it only counts the pages. -1 when a page could not be
@@ -80,8 +90,8 @@ int play(QPrinter& printer, const PrintDocument& document, QPainter* painter) {
                 x = 0;
             }
             if (lineTop > 0 && lineTop + std::max(pitch(), metrics.height()) > page.height() && !newPage()) return -1;
-            const QString text = QString::fromStdString(op.text);
-            if (painter) painter->drawText(QPointF(column, lineTop + metrics.ascent()), text);
+            const QString text = fittingPart(QString::fromStdString(op.text), metrics, page.width() - column);
+            if (painter && !text.isEmpty()) painter->drawText(QPointF(column, lineTop + metrics.ascent()), text);
             pageUsed = true;
             x = column + metrics.horizontalAdvance(text);
             break;
@@ -119,14 +129,18 @@ OrientationFor::~OrientationFor() {
     m_printer.setPageOrientation(m_before ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
-void useSmallestMargins(QPrinter& printer) {
-    const QPageLayout layout = printer.pageLayout();
-    printer.setPageMargins(layout.minimumMargins(), layout.units());
+void usePrintableMargins(QPrinter& printer) {
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Point);
+    const QMarginsF least = layout.minimumMargins();
+    const auto side = [](double printers) { return std::max(printers, kLeastMarginPoints); };
+    printer.setPageMargins(QMarginsF(side(least.left()), side(least.top()), side(least.right()), side(least.bottom())),
+                           QPageLayout::Point);
 }
 
 void setUpPrinter(QPrinter& printer) {
     printer.setPageSize(QPageSize(QPageSize::Letter));
-    useSmallestMargins(printer);
+    usePrintableMargins(printer);
 }
 
 bool printDocument(QPrinter& printer, const PrintDocument& document) {

@@ -2,7 +2,8 @@
 // The one printer of every printout: a print document played with QPainter on a QPrinter, on
 // paper, in a PDF file or in a print preview. Columns are measured in the average character width
 // of the current font (its lower case letters and the blank, weighted as in English text), lines
-// in the document's line spacing; text past the right edge is cut off by the page, never wrapped.
+// in the document's line spacing; text past the printable area's right edge is left out, never
+// wrapped.
 
 #include "app/printer.h"
 
@@ -10,11 +11,15 @@ class QPrinter;
 
 namespace orvane::ui {
 
-// The program's printer as it starts: Letter paper and the printer's smallest margins, so that
+// The least margin on every side, in points: a quarter inch, what a PDF file keeps free and what
+// most printers cannot print nearer the paper's edge than, whatever their driver says.
+inline constexpr double kLeastMarginPoints = 18;
+
+// The program's printer as it starts: Letter paper and the printable margins below, so that
 // column 1 is the left edge of what the printer can print.
 void setUpPrinter(QPrinter& printer);
-// The smallest margins the printer's paper allows (none for a PDF file).
-void useSmallestMargins(QPrinter& printer);
+// The printer's own smallest margins, each at least a quarter inch.
+void usePrintableMargins(QPrinter& printer);
 
 // The document's orientation on the printer for as long as this lives (the printer's own when the
 // document names none); the printer's own again afterwards, so that no printout's orientation

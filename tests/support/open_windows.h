@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "ui/access_keys.h"
+
 namespace orvane::test {
 
 // The first visible window of type T: a window of its own or one inside another.
@@ -17,10 +19,10 @@ T* visibleWindow() {
     return nullptr;
 }
 
-// The push button of `window` whose text is `text`, or null.
+// The push button of `window` whose caption is `text` (access key marks aside), or null.
 inline QPushButton* buttonWithText(QWidget& window, const QString& text) {
     for (auto* b : window.findChildren<QPushButton*>())
-        if (b->text() == text) return b;
+        if (ui::withoutAccessKey(b->text()) == ui::withoutAccessKey(text)) return b;
     return nullptr;
 }
 

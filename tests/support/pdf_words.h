@@ -48,6 +48,11 @@ struct PdfWords {
         const PdfPage& p = pages.at(static_cast<size_t>(w.page));
         return w.xMin >= 0 && w.yMin >= 0 && w.xMax <= p.width && w.yMax <= p.height;
     }
+    // Whether the word's box keeps `margin` points from every edge of its page.
+    bool insideMargins(const PdfWord& w, double margin) const {
+        const PdfPage& p = pages.at(static_cast<size_t>(w.page));
+        return w.xMin >= margin && w.yMin >= margin && w.xMax <= p.width - margin && w.yMax <= p.height - margin;
+    }
 };
 
 inline PdfWords pdfWords(const std::filesystem::path& pdf) {

@@ -23,6 +23,7 @@
 
 #include "app/session.h"
 #include "support/test_locale.h"
+#include "ui/access_keys.h"
 #include "version.h"
 #include "ui/dialog_city.h"
 #include "ui/dialog_header.h"
@@ -80,7 +81,7 @@ bool opensModal(const std::function<void()>& command) {
 // Presses the button with this caption in a window.
 void press(QWidget& window, const QString& caption) {
     for (auto* b : window.findChildren<QAbstractButton*>())
-        if (b->text() == caption) return b->click();
+        if (orvane::ui::withoutAccessKey(b->text()) == orvane::ui::withoutAccessKey(caption)) return b->click();
     ADD_FAILURE() << "no button " << caption.toStdString();
 }
 

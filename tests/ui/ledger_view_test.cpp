@@ -182,6 +182,44 @@ TEST_F(LedgerView, TheGridReadsLikeATable) {
     }
 }
 
+TEST_F(LedgerView, WeekNumbersAndHeadingsStayInViewWhileTheGridScrolls) {
+    main->findChild<QAction*>("mnuYear")->trigger();
+    orvane::ui::MDIForm1* w = ledger();
+    ASSERT_NE(w, nullptr);
+    w->resize(700, 500);
+    QCoreApplication::processEvents();
+    QScrollArea* grid = nullptr;
+    for (auto* area : w->findChildren<QScrollArea*>())
+        if (area->findChild<QWidget*>("cell_0_0")) grid = area;
+    ASSERT_NE(grid, nullptr);
+    const auto inWindow = [](QWidget* x) { return x->isVisible() && !x->visibleRegion().isEmpty(); };
+    const auto centre = [w](QWidget* x) { return x->mapTo(w, QPoint(0, 0)) + QPoint(x->width(), x->height()) / 2; };
+    for (bool scrolled : {false, true}) {
+        SCOPED_TRACE(scrolled ? "scrolled to the last week and column" : "at the start");
+        if (scrolled) {
+            ASSERT_GT(grid->horizontalScrollBar()->maximum(), 0);
+            ASSERT_GT(grid->verticalScrollBar()->maximum(), 0);
+            grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum());
+            grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum());
+            QCoreApplication::processEvents();
+        }
+        const int row = scrolled ? 51 : 0;
+        const int column = scrolled ? orvane::frmYear::Gross : orvane::frmYear::Fed;
+        QWidget* week = in<QWidget>(w, QString("Label2_%1").arg(row));
+        QWidget* cell = in<QWidget>(w, QString("cell_%1_%2").arg(row).arg(column));
+        QWidget* heading = in<QWidget>(w, QString("caption_0_%1").arg(column));
+        // The week's number beside its row, the column's heading over its cells, both in view.
+        EXPECT_TRUE(inWindow(week));
+        EXPECT_TRUE(inWindow(cell));
+        EXPECT_TRUE(inWindow(heading));
+        EXPECT_NEAR(centre(week).y(), centre(cell).y(), 1);
+        EXPECT_EQ(heading->mapTo(w, QPoint(0, 0)).x(), cell->mapTo(w, QPoint(0, 0)).x());
+        EXPECT_LT(heading->mapTo(w, QPoint(0, 0)).y(), cell->mapTo(w, QPoint(0, 0)).y());
+    }
+    // Week 1's number is scrolled away with its row.
+    EXPECT_FALSE(inWindow(in<QWidget>(w, "Label2_0")));
+}
+
 TEST_F(LedgerView, ACalculationClosesTheOpenLedger) {
     main->findChild<QAction*>("mnuYear")->trigger();
     ASSERT_NE(ledger(), nullptr);

@@ -11,6 +11,7 @@
 #include "users/dialog_vac.h"
 #include "support/scripted_person.h"
 #include "support/temp_folder.h"
+#include "ui/access_keys.h"
 #include "ui/dialog_city.h"
 #include "ui/dialog_non_city.h"
 #include "ui/dialog_vac.h"
@@ -71,7 +72,7 @@ TEST_F(LocalDialogs, CityNoLocalTaxOnThenOff) {
     orvane::ui::DialogCity window(session);
     window.show();
     auto* check = child<QCheckBox>(&window, "ckNoLocalTax");
-    EXPECT_EQ(check->text(), "NO LOCAL TAX");
+    EXPECT_EQ(orvane::ui::withoutAccessKey(check->text()), "NO LOCAL TAX");
     QTest::mouseClick(check, Qt::LeftButton);
     EXPECT_EQ(window.box("txtCityMinBM", 0)->text(), "999999");
     EXPECT_EQ(window.box("txtCitySgExp", 0)->text(), "0");

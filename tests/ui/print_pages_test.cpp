@@ -98,6 +98,60 @@ TEST_F(PdfPages, LedgerShowsEveryColumnThroughGrossOnLandscapeLetter) {
     }
 }
 
+PayStubInputs stubOfOnePeriod() {
+    PayStubInputs in;
+    in.header.txtHeader = {"Orvane Tools Inc", "12 Main Street", "Springfield OH 45501", "ID 31-4159265"};
+    in.UserName = "Ann Smith";
+    in.ssn = "123-45-6789";
+    in.today = "01/07/2007";
+    in.version = "1.0.0";
+    in.stub = checkOfOnePeriod(0).stub;
+    in.stub.ytd.YtdGross = Currency::fromDouble(98765.43);
+    return in;
+}
+
+CheckInputs checkShifted(int verticalOffset, int horizontalOffset) {
+    CheckInputs in = checkOfOnePeriod(verticalOffset);
+    in.H = horizontalShift(static_cast<float>(horizontalOffset));
+    return in;
+}
+
+// Every printout lies inside the printable area a real printer leaves (a quarter inch of the PDF
+// on every side) with column 1 at its left edge, so that printed at 100 % nothing is cut off.
+TEST_F(PdfPages, EveryPrintoutLiesInsideQuarterInchMargins) {
+    struct Printout {
+        const char* name;
+        PrintDocument document;
+        bool landscape;
+        const char* firstInColumn1;  // a word printed at column 1, or null
+    };
+    const Printout printouts[] = {
+        {"pay stub", PrintText(stubOfOnePeriod()), false, "Employee:"},
+        {"check at -5, -5", PrintCheck(checkShifted(-5, -5)), false, "*****"},
+        {"check at +5, +5", PrintCheck(checkShifted(5, 5)), false, nullptr},
+        {"weekly ledger", ledgerWithWideFigures(true), true, "Orvane"},
+        {"bi-weekly ledger", ledgerWithWideFigures(false), true, "Orvane"},
+    };
+    const double margin = ui::kLeastMarginPoints;
+    EXPECT_NEAR(margin, 18, 0.01);  // a quarter inch
+    for (const auto& p : printouts) {
+        SCOPED_TRACE(p.name);
+        const auto pdf = printTo(std::string(p.name) + ".pdf");
+        ASSERT_TRUE(ui::printDocument(printer, p.document));
+        const auto words = test::pdfWords(pdf);
+        ASSERT_EQ(words.pages.size(), 1u);
+        EXPECT_NEAR(words.pages[0].width, p.landscape ? 792 : 612, 0.5);
+        ASSERT_GT(words.words.size(), 50u);
+        for (const auto& w : words.words)
+            EXPECT_TRUE(words.insideMargins(w, margin))
+                << w.text << " at " << w.xMin << ", " << w.yMin << " - " << w.xMax << ", " << w.yMax;
+        if (p.firstInColumn1) {
+            ASSERT_FALSE(words.all(p.firstInColumn1).empty());
+            EXPECT_NEAR(words.all(p.firstInColumn1)[0].xMin, margin, 1.5);
+        }
+    }
+}
+
 TEST_F(PdfPages, CheckAndBothStubsFitOneLetterPageAtEveryVerticalOffset) {
     for (int offset = -5; offset <= 5; ++offset) {
         SCOPED_TRACE(offset);

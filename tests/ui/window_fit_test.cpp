@@ -6,15 +6,20 @@
 #include <QApplication>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "app/session.h"
 #include "support/scripted_person.h"
+#include "support/started_program.h"
 #include "support/temp_folder.h"
 #include "ui/dialog_city.h"
+#include "ui/dialog_header.h"
 #include "ui/dialog_non_city.h"
 #include "ui/dialog_state.h"
 #include "ui/dialog_vac.h"
@@ -23,6 +28,7 @@
 #include "ui/frm_tax_info.h"
 #include "ui/mdi_form1.h"
 #include "ui/program_icon.h"
+#include "ui/window_fit.h"
 
 namespace {
 
@@ -35,8 +41,8 @@ struct BigWindow {
 };
 
 const BigWindow kWindows[] = {
-    {"main window", false, [](Session& s) -> QWidget* { return new orvane::ui::Form1(s); }},
-    {"user info", false, [](Session& s) -> QWidget* { return new orvane::ui::frmTaxInfo(s); }},
+    {"main window", true, [](Session& s) -> QWidget* { return new orvane::ui::Form1(s); }},
+    {"user info", true, [](Session& s) -> QWidget* { return new orvane::ui::frmTaxInfo(s); }},
     {"state", true, [](Session& s) -> QWidget* { return new orvane::ui::DialogState(s); }},
     {"city", true, [](Session& s) -> QWidget* { return new orvane::ui::DialogCity(s); }},
     {"non-city", true, [](Session& s) -> QWidget* { return new orvane::ui::DialogNonCity(s); }},
@@ -55,12 +61,30 @@ bool insideScrollArea(QWidget* w, QWidget* window) {
     return false;
 }
 
+// The desktop's font at a size for the test's length.
+class DesktopFont {
+public:
+    explicit DesktopFont(double points) : m_before(QApplication::font()) {
+        QFont font = m_before;
+        if (points > 0) font.setPointSizeF(points);
+        QApplication::setFont(font);
+    }
+    ~DesktopFont() { QApplication::setFont(m_before); }
+
+private:
+    QFont m_before;
+};
+
 TEST(WindowFit, LargeWindowsFitSmallScreensWithTheirButtonsInSight) {
     // Room for the window's contents: the screen less a task bar (40) and a frame with title bar.
-    const QSize screens[] = {QSize(1366, 768), QSize(1280, 720)};
+    // Each screen in the desktop's own font and in a large one.
+    const std::pair<QSize, double> screens[] = {
+        {QSize(1366, 768), 0}, {QSize(1280, 720), 0}, {QSize(1366, 768), 14}, {QSize(1280, 720), 14}};
     for (const auto& c : kWindows) {
-        for (QSize screen : screens) {
-            SCOPED_TRACE(::testing::Message() << c.name << " on " << screen.width() << "x" << screen.height());
+        for (auto [screen, points] : screens) {
+            const DesktopFont font(points);
+            SCOPED_TRACE(::testing::Message() << c.name << " on " << screen.width() << "x" << screen.height()
+                                              << (points > 0 ? " with a 14 pt font" : ""));
             orvane::test::TempFolder folder;
             orvane::test::ScriptedPerson person;
             orvane::test::FixedClock clock;
@@ -87,11 +111,45 @@ TEST(WindowFit, LargeWindowsFitSmallScreensWithTheirButtonsInSight) {
                 EXPECT_TRUE(window->rect().contains(at)) << b->objectName().toStdString() << " at " << at.x() << ","
                                                           << at.y() << " " << at.width() << "x" << at.height();
             }
-            if (c.scrolls) {
+            if (c.scrolls && std::string(c.name) != "main window") {  // that one scrolls whole, under its menus
                 EXPECT_GT(buttons, 0);
+            }
+            // The leave balances, what that window is opened for, are in sight without scrolling.
+            for (const char* name : {"lbVBal", "lbSBal", "lbHBal", "txtVStartBal"}) {
+                if (std::string(c.name) != "leave") break;
+                QWidget* balance = window->findChild<QWidget*>(name);
+                ASSERT_NE(balance, nullptr) << name;
+                const QRect at(balance->mapTo(window.get(), QPoint(0, 0)), balance->size());
+                EXPECT_TRUE(window->rect().contains(at)) << name;
+                for (auto* area : window->findChildren<QScrollArea*>()) {
+                    if (!area->isAncestorOf(balance)) continue;
+                    const QRect inView(balance->mapTo(area->viewport(), QPoint(0, 0)), balance->size());
+                    EXPECT_TRUE(area->viewport()->rect().contains(inView)) << name;
+                }
             }
         }
     }
+}
+
+TEST(WindowFit, AWindowOpensAtTheSizeItWasLeftAt) {
+    QStandardPaths::setTestModeEnabled(true);  // the settings of a test, not the person's
+    QSettings("Orvane", "Orvane").remove("windowSize");
+    orvane::ui::rememberWindowSizes(true);
+    orvane::test::StartedProgram program;
+    {
+        orvane::ui::DialogHeader first(program.session);
+        first.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&first));
+        first.resize(first.width() + 40, first.height() + 30);
+        const QSize left = first.size();
+        first.hide();
+        orvane::ui::DialogHeader again(program.session);
+        again.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
+        EXPECT_EQ(again.size(), left);
+    }
+    orvane::ui::rememberWindowSizes(false);
+    QSettings("Orvane", "Orvane").remove("windowSize");
 }
 
 TEST(WindowFit, TheProgramHasItsIcon) {

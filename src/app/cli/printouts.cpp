@@ -54,8 +54,8 @@ PdfPrinting::PdfPrinting(int& argc, char** argv) {
 
 PdfPrinting::~PdfPrinting() = default;
 
-// Each printout to the file printTo names: a PDF through the program's printer (Letter, the
-// smallest margins), any other file as plain text.
+// Each printout to the file printTo names: a PDF through the program's printer (Letter, quarter-inch
+// margins), any other file as plain text.
 class FilePerson::FilePrinter : public Printer {
 public:
     explicit FilePrinter(FilePerson& person) : m_person(person) {}
