@@ -48,6 +48,15 @@ bool FileExist(const std::filesystem::path& path) {
     return errno != ENOENT && errno != ENOTDIR;
 }
 
+bool readingIsDenied(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd >= 0) {
+        ::close(fd);
+        return false;
+    }
+    return errno == EACCES || errno == EPERM;
+}
+
 std::optional<std::string> unreadableFileReason(const std::filesystem::path& path) {
     const auto because = [&](const std::string& reason) {
         return std::optional<std::string>("Could not read the file " + path.string() + ": " + reason + ".");

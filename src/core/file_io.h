@@ -57,6 +57,9 @@ std::optional<long> temporaryFileOwner(const std::string& fileName);
 // Nothing when it is not there or can be read.
 std::optional<std::string> unreadableFileReason(const std::filesystem::path& path);
 
+// True when the file is there but this user may not read it (its mode or its folder's).
+bool readingIsDenied(const std::filesystem::path& path);
+
 // True unless the file is simply not there: one that exists but cannot be read is there, and its
 // reader then reports it.
 bool FileExist(const std::filesystem::path& path);
