@@ -55,7 +55,7 @@ std::optional<FederalTables> parseFederalTables(std::string_view bytes) {
         t.MarriedAllowance[k] = allowances[10 + k];
     }
     t.TableVersion = in.text();
-    if (!in.ok()) return std::nullopt;
+    if (!in.readWhole()) return std::nullopt;
     return t;
 }
 

@@ -54,7 +54,7 @@ bool readStateFile(std::string_view bytes, StateTaxSettings& settings, EmployeeP
     readBracketTables(r, s, kStateTables);
     readItems(r, kStateFileLine22, s, p);
     readItems(r, kStateFileLine23, s, p);
-    if (!r.ok()) return false;
+    if (!r.readWhole()) return false;
     settings = s;
     copyStateFileProfileFields(p, profile);
     return true;

@@ -187,11 +187,11 @@ TEST(SaveAndLock, KilledSavesLeaveAWholeSet) {
         }
         return child;
     };
-    // Every file marked with a line its reader ignores, so the run has to write them all.
+    // Every file marked with a line end its reader ignores, so the run has to write them all.
     auto mark = [&] {
         for (const auto& [name, bytes] : saved)
             if (name != "Federal.dtt") {
-                ASSERT_FALSE(writeFileAtomically(folder.path / name, bytes + "1\r\n"));
+                ASSERT_FALSE(writeFileAtomically(folder.path / name, bytes + "\r\n"));
             }
     };
     // The kills start out anywhere in a whole run, as long as one takes here.
