@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -123,12 +124,12 @@ std::variant<StagedFile, std::string> stageFile(const std::filesystem::path& pat
         if (!S_ISREG(old.st_mode)) return "Could not write the file " + path.string() + ": it is not a plain file.";
         mode = old.st_mode & 07777;
     }
-    // mkstemp opens with O_EXCL at an unpredictable name: a planted link cannot redirect the write.
+    // Made with O_EXCL (and O_NOFOLLOW) at an unpredictable name: a planted link cannot redirect the write.
     // The process id in the name tells a later start whether the file is a leftover.
     std::string temp = (target.parent_path() / ("." + target.filename().string() + "." + std::to_string(::getpid()) +
                                                 std::string(kTempMark) + "XXXXXX"))
                            .string();
-    int fd = ::mkstemp(temp.data());
+    int fd = ::mkostemp(temp.data(), O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0) return failedWrite(path, errno);
     auto abandon = [&](int error) {
         ::close(fd);
@@ -168,6 +169,28 @@ void syncFolder(const std::filesystem::path& folder) {
         ::fsync(dir);
         ::close(dir);
     }
+}
+
+PrivateFolder::PrivateFolder() {
+    std::error_code ec;
+    const auto base = std::filesystem::temp_directory_path(ec);
+    std::string name = ((ec ? std::filesystem::path("/tmp") : base) / "orvane-XXXXXX").string();
+    if (::mkdtemp(name.data())) m_path = name;
+    else m_failure = std::strerror(errno);
+}
+
+PrivateFolder::~PrivateFolder() {
+    std::error_code ec;
+    if (!m_path.empty()) std::filesystem::remove_all(m_path, ec);
+}
+
+WriteFailure placeWrittenFile(const std::filesystem::path& written, const std::filesystem::path& path,
+                              bool (*whole)(std::string_view bytes)) {
+    const auto bytes = readWholeFile(written);
+    if (!bytes || !whole(*bytes))
+        return "Could not write the file " + path.string() +
+               ": it came out incomplete (the disk may be full, or the file larger than allowed).";
+    return writeFileAtomically(path, *bytes);
 }
 
 WriteFailure writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
