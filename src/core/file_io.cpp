@@ -110,7 +110,11 @@ std::variant<StagedFile, std::string> stageFile(const std::filesystem::path& pat
     // A symbolic link is saved to its target and stays a link.
     std::filesystem::path target = path;
     std::error_code ec;
-    if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec))) {
+    if (struct stat link{}; ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        // Only this user's own links: in a shared folder another user's link could lead the save
+        // to any file this user may write.
+        if (link.st_uid != ::geteuid())
+            return "Could not write the file " + path.string() + ": it is a symbolic link of another user.";
         auto resolved = std::filesystem::weakly_canonical(path, ec);
         if (!ec) target = resolved;
     }
@@ -122,6 +126,11 @@ std::variant<StagedFile, std::string> stageFile(const std::filesystem::path& pat
         // Found before anything is written, so a set of files fails before any is replaced.
         if (S_ISDIR(old.st_mode)) return failedWrite(path, EISDIR);
         if (!S_ISREG(old.st_mode)) return "Could not write the file " + path.string() + ": it is not a plain file.";
+        // A file its owner made read-only, or one this user may not write, is not replaced: the
+        // rename would ignore its mode.
+        if (!(old.st_mode & S_IWUSR))
+            return "Could not write the file " + path.string() + ": it is read-only.";
+        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return failedWrite(path, errno);
         mode = old.st_mode & 07777;
     }
     // Made with O_EXCL (and O_NOFOLLOW) at an unpredictable name: a planted link cannot redirect the write.

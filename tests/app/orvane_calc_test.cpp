@@ -425,3 +425,41 @@ TEST(OrvaneCalc, FederalTablesWithImpossibleFiguresAreDamaged) {
         EXPECT_NE(run.out.find("lbTaxDed(0)\t.00\n"), std::string::npos) << run.out;
     }
 }
+
+// A file its owner made read-only is not replaced by a save: the run says so and ends with 3, and
+// no other file of the set is replaced either (every file is marked, so every one would be).
+TEST(OrvaneCalc, ReadOnlyFilesAreNotReplaced) {
+    struct Case {
+        const char* file;
+        std::vector<std::string> args;
+        bool ofTheSet;  // the ledger is saved on its own
+    };
+    const Case cases[] = {{".sta", {"41"}, true}, {".use", {"41"}, true}, {".yrw", {"--paste", "2", "41"}, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        orvane::test::TempFolder folder;
+        const auto in = [&](std::vector<std::string> args) {
+            args.insert(args.begin(), {"--folder", folder.path.string()});
+            return runCalc(folder.path, args);
+        };
+        ASSERT_EQ(in({"--paste", "1", "40"}).exitCode, 0);
+        std::map<std::string, std::string> before;
+        for (const auto& e : std::filesystem::directory_iterator(folder.path)) {
+            const auto name = e.path().filename().string();
+            if (name == "Federal.dtt") continue;
+            ASSERT_FALSE(orvane::writeFileAtomically(e.path(), *orvane::readWholeFile(e.path()) + "\r\n"));
+            before[name] = *orvane::readWholeFile(e.path());
+        }
+        std::filesystem::permissions(folder.path / c.file, std::filesystem::perms::owner_read);
+        const CalcRun run = in(c.args);
+        EXPECT_EQ(run.exitCode, 3);
+        EXPECT_NE(run.err.find("Could not write the file " + (folder.path / c.file).string() + ": it is read-only."),
+                  std::string::npos)
+            << run.err;
+        std::map<std::string, std::string> after;
+        for (const auto& e : std::filesystem::directory_iterator(folder.path))
+            if (e.path().filename() != "Federal.dtt") after[e.path().filename().string()] = *orvane::readWholeFile(e.path());
+        if (c.ofTheSet) EXPECT_EQ(after, before);
+        else EXPECT_EQ(after[c.file], before[c.file]);
+    }
+}
