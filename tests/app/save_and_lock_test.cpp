@@ -337,6 +337,7 @@ private:
 // by either user.
 TEST(SaveAndLock, ASharedFolderSavesNothingWithoutTheLock) {
     if (!test::canSwitchUsers()) GTEST_SKIP() << "switching users needs root";
+    if (!test::otherUserCanRun(ORVANE_CALC)) GTEST_SKIP() << "the second user may not run " << ORVANE_CALC;
     enum class Obstacle { OtherUsersLock, Link, Folder };
     const std::pair<const char*, Obstacle> obstacles[] = {
         {"the other user holds the lock", Obstacle::OtherUsersLock},
@@ -378,6 +379,7 @@ TEST(SaveAndLock, ASharedFolderSavesNothingWithoutTheLock) {
 // A file the user may not read is told as such, without the advice to delete it.
 TEST(SaveAndLock, AFileThatMayNotBeReadIsNotDamaged) {
     if (!test::canSwitchUsers()) GTEST_SKIP() << "switching users needs root";
+    if (!test::otherUserCanRun(ORVANE_CALC)) GTEST_SKIP() << "the second user may not run " << ORVANE_CALC;
     test::TempFolder folder;
     sharedUser(folder.path);
     ::chmod((folder.path / "Kay.use").c_str(), 0600);

@@ -36,4 +36,9 @@ inline bool asOtherUser(const std::function<bool()>& step) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+// Whether the second user may run `program` (every folder on its way open to it).
+inline bool otherUserCanRun(const char* program) {
+    return asOtherUser([program] { return ::access(program, X_OK) == 0; });
+}
+
 }  // namespace orvane::test
