@@ -51,7 +51,9 @@ std::optional<FederalTables> Session::LoadFedTables() {
     }
     if (!load.tables) {
         ++problemsReported;
-        m_person.tell(load.message, "Federal Tables", MessageIcon::Critical);
+        // A file that stays damaged is told once.
+        if (!FileExist(folder / kFederalFileName) || firstTelling(fileState(folder / kFederalFileName)))
+            m_person.tell(load.message, "Federal Tables", MessageIcon::Critical);
         return std::nullopt;
     }
     form1().lbTaxVer.caption = load.tables->TableVersion;

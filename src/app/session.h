@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <variant>
 #include <vector>
@@ -160,14 +161,30 @@ public:
     // ---- saves cut short and the lock on the user's files (session_locks.cpp) ----
     // Finishes or discards the saves cut short in a folder; run as each folder becomes current.
     void recoverFolder(const std::filesystem::path& folder);
-    // Locks the current user's files. When another program holds them the user is open
-    // read-only, after a message: lockedBy says who holds them.
+    // Locks the current user's files. When they cannot be locked (another program holds them,
+    // or no lock can be taken) the user is open read-only, after a message: lockedBy says why.
     void lockUser();
     std::optional<std::string> lockedBy;
+    // False for runs that only read (orvane-calc --no-save): they take no lock.
+    bool lockUserFiles = true;
+    // Run right after each attempt to lock a user's files, before any of them is read: tests put
+    // a rival program there.
+    std::function<void()> afterLockStep;
     // True when this program may write the set's files; otherwise says why nothing was saved.
     bool userFilesWritable(const UserFileSet& set, const std::string& title);
 
 private:
+    // False when `what` was told before in this run: a problem that stays is told once.
+    bool firstTelling(const std::string& what);
+    // A file as it stands now (its name, identity, size and time of change): a damaged file is
+    // told again only once it was replaced or changed.
+    static std::string fileState(const std::filesystem::path& file);
+    // The lock of `set` taken into `lock`, or the sentence saying who holds it or why it failed.
+    std::optional<std::string> takeUserLock(const UserFileSet& set, UserLock& lock);
+    // The set's lock (or its refusal) made the session's, told when refused.
+    void holdUserLock(const UserFileSet& set, UserLock lock, std::optional<std::string> refusal);
+    bool holdsLockOf(const UserFileSet& set) const;
+    std::set<std::string> m_toldOnce;
     UserLock m_userLock;
     UserFileSet m_lockedSet;
 

@@ -238,10 +238,7 @@ bool Session::createDialogVac(const LeaveBalances* held) {
     DialogVac& d = *l.dialogVac;
     if (held) d.record = *held;
     const ReadOutcome read = readLeaveFile(userFile(".hol"), d.record);
-    if (read == ReadOutcome::Damaged) {
-        ++problemsReported;
-        m_person.tell(damagedFileMessage(userFile(".hol")), d.Caption, MessageIcon::None);
-    }
+    if (read == ReadOutcome::Damaged) reportDamagedFile(userFile(".hol"), d.Caption, MessageIcon::None);
     d.showRecord();
     d.finishLoad();
     return read != ReadOutcome::Damaged;

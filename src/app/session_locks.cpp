@@ -19,26 +19,47 @@ std::string filesOf(const UserFileSet& set) {
 void Session::recoverFolder(const std::filesystem::path& where) {
     const SaveRecovery recovery = recoverInterruptedSaves(where);
     removeStaleLockFiles(where);
-    if (recovery.problems.empty()) return;
+    std::vector<std::string> lines = recovery.problems;
+    // A journal of another user stays until its owner starts again: told once per run.
+    for (const auto& ignored : recovery.ignored)
+        if (firstTelling(ignored)) lines.push_back(ignored);
+    if (lines.empty()) return;
     ++problemsReported;
-    m_person.tell(recovery.problems, "Orvane", MessageIcon::Critical);
+    m_person.tell(lines, "Orvane", MessageIcon::Critical);
 }
 
-void Session::lockUser() {
-    // A run that saves nothing (orvane-calc --no-save) only reads; a save it makes after all
-    // (--paste) takes the lock then.
-    if (!saveAfterCalculation) return;
-    const UserFileSet set = userFiles();
-    if (m_userLock.held() && sameSet(set, m_lockedSet)) return;
-    // The same user opened again while another program has it: told once.
-    const bool told = lockedBy && sameSet(set, m_lockedSet);
+bool Session::firstTelling(const std::string& what) { return m_toldOnce.insert(what).second; }
+
+std::optional<std::string> Session::takeUserLock(const UserFileSet& set, UserLock& lock) {
+    auto refusal = lock.take(userLockFile(set.folder, set.userName));
+    if (afterLockStep) afterLockStep();
+    if (!refusal) return std::nullopt;
+    if (!refusal->holder.empty()) return filesOf(set) + " are open in another program (" + refusal->holder + ").";
+    return filesOf(set) + " could not be locked for this program: " + refusal->reason + ".";
+}
+
+void Session::holdUserLock(const UserFileSet& set, UserLock lock, std::optional<std::string> refusal) {
+    // The same user opened again while it cannot be locked: told once.
+    const bool told = refusal && lockedBy && sameSet(set, m_lockedSet);
+    m_userLock = std::move(lock);
     m_lockedSet = set;
-    lockedBy = m_userLock.take(userLockFile(set.folder, set.userName));
+    lockedBy = std::move(refusal);
     if (!lockedBy || told) return;
     ++problemsReported;
-    m_person.tell({filesOf(set) + " are open in another program (" + *lockedBy + ").",
-                   "They are open here read-only: nothing is saved over them."},
-                  "Orvane", MessageIcon::Exclamation);
+    m_person.tell({*lockedBy, "They are open here read-only: nothing is saved over them."}, "Orvane",
+                  MessageIcon::Exclamation);
+}
+
+bool Session::holdsLockOf(const UserFileSet& set) const { return m_userLock.held() && sameSet(set, m_lockedSet); }
+
+void Session::lockUser() {
+    // A run that saves nothing (orvane-calc --no-save) only reads.
+    if (!lockUserFiles) return;
+    const UserFileSet set = userFiles();
+    if (holdsLockOf(set)) return;
+    UserLock lock;
+    auto refusal = takeUserLock(set, lock);
+    holdUserLock(set, std::move(lock), std::move(refusal));
 }
 
 bool Session::userFilesWritable(const UserFileSet& set, const std::string& title) {
@@ -47,7 +68,7 @@ bool Session::userFilesWritable(const UserFileSet& set, const std::string& title
         // Saved under another name: that user's files become this program's, unless another
         // program has them.
         UserLock other;
-        holder = other.take(userLockFile(set.folder, set.userName));
+        holder = takeUserLock(set, other);
         if (!holder) {
             m_userLock = std::move(other);
             m_lockedSet = set;
@@ -56,8 +77,7 @@ bool Session::userFilesWritable(const UserFileSet& set, const std::string& title
     }
     if (!holder) return true;
     ++problemsReported;
-    m_person.tell({filesOf(set) + " are open in another program (" + *holder + ").", "Nothing was saved."}, title,
-                  MessageIcon::Exclamation);
+    m_person.tell({*holder, "Nothing was saved."}, title, MessageIcon::Exclamation);
     return false;
 }
 

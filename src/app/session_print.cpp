@@ -49,7 +49,10 @@ bool Session::sendToPrinter(const PrintDocument& document, const std::string& ti
         return false;
     }
     if (!printer->print(document)) {
-        m_person.tell({"The printer did not take the page.", "Nothing was printed."}, title, MessageIcon::Critical);
+        std::vector<std::string> lines{"The printer did not take the page."};
+        if (const std::string why = printer->failure(); !why.empty()) lines.push_back(why);
+        lines.push_back("Nothing was printed.");
+        m_person.tell(lines, title, MessageIcon::Critical);
         return false;
     }
     return true;

@@ -7,7 +7,10 @@
 namespace orvane {
 
 void Session::tellStateMessages(const DialogMessages& messages) {
-    for (const auto& lines : messages) m_person.tell(lines, "State Tax", MessageIcon::Exclamation);
+    for (const auto& lines : messages) {
+        if (lines == damagedFileMessage(stateFile())) reportDamagedFile(stateFile(), "State Tax", MessageIcon::Exclamation);
+        else m_person.tell(lines, "State Tax", MessageIcon::Exclamation);
+    }
 }
 
 std::filesystem::path Session::stateFile() const { return stateFilePath(folder, UserName); }

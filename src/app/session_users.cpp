@@ -324,8 +324,14 @@ bool Session::OpenFile(const std::filesystem::path& chosen) {
         return false;
     }
     recoverFolder(newFolder);
-    // Every file of the user is read and checked before anything changes.
+    // The user's lock first: the files read are then the files this program saves over, or, when
+    // the lock cannot be taken, the user opens read-only.
     const UserFileSet set{newFolder, name};
+    UserLock lock;
+    std::optional<std::string> lockRefusal;
+    const bool newLock = lockUserFiles && !holdsLockOf(set);
+    if (newLock) lockRefusal = takeUserLock(set, lock);
+    // Every file of the user is read and checked before anything changes.
     auto parts = userFileParts();
     for (auto& part : parts) {
         if (!part.read) continue;
@@ -338,7 +344,7 @@ bool Session::OpenFile(const std::filesystem::path& chosen) {
     discardWindow("frmTaxInfo");
     folder = newFolder;
     UserName = name;
-    lockUser();
+    if (newLock) holdUserLock(set, std::move(lock), std::move(lockRefusal));
     for (auto& part : parts)
         if (part.commit) part.commit();
     LoadFedTables();

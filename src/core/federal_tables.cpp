@@ -55,7 +55,7 @@ std::optional<FederalTables> parseFederalTables(std::string_view bytes) {
         t.MarriedAllowance[k] = allowances[10 + k];
     }
     t.TableVersion = in.text();
-    if (!in.ok()) return std::nullopt;
+    if (!in.readWhole()) return std::nullopt;
     return t;
 }
 
@@ -125,7 +125,13 @@ FedLoad readFederalTables(const std::filesystem::path& folder) {
                             "Federal withholding cannot be computed until the file is back."};
             break;
         case ReadOutcome::Damaged:
-            // A file that is there but cannot be read is not taken for a missing one.
+            // A file that is there but cannot be read is not taken for a missing one, nor one this
+            // user may not read for a damaged one.
+            if (readingIsDenied(path)) {
+                load.message = {unreadableFileReason(path).value_or(path.string()),
+                                "Federal withholding cannot be computed until the file can be read."};
+                break;
+            }
             load.message = {"The federal tax table file is damaged:", path.string(),
                             "Federal withholding cannot be computed until the file is replaced."};
             if (auto reason = unreadableFileReason(path)) load.message.push_back(*reason);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -46,6 +47,15 @@ bool FileExist(const std::filesystem::path& path) {
     struct stat st{};
     if (::stat(path.c_str(), &st) == 0) return true;
     return errno != ENOENT && errno != ENOTDIR;
+}
+
+bool readingIsDenied(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd >= 0) {
+        ::close(fd);
+        return false;
+    }
+    return errno == EACCES || errno == EPERM;
 }
 
 std::optional<std::string> unreadableFileReason(const std::filesystem::path& path) {
@@ -100,7 +110,11 @@ std::variant<StagedFile, std::string> stageFile(const std::filesystem::path& pat
     // A symbolic link is saved to its target and stays a link.
     std::filesystem::path target = path;
     std::error_code ec;
-    if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec))) {
+    if (struct stat link{}; ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        // Only this user's own links: in a shared folder another user's link could lead the save
+        // to any file this user may write.
+        if (link.st_uid != ::geteuid())
+            return "Could not write the file " + path.string() + ": it is a symbolic link of another user.";
         auto resolved = std::filesystem::weakly_canonical(path, ec);
         if (!ec) target = resolved;
     }
@@ -112,14 +126,19 @@ std::variant<StagedFile, std::string> stageFile(const std::filesystem::path& pat
         // Found before anything is written, so a set of files fails before any is replaced.
         if (S_ISDIR(old.st_mode)) return failedWrite(path, EISDIR);
         if (!S_ISREG(old.st_mode)) return "Could not write the file " + path.string() + ": it is not a plain file.";
+        // A file its owner made read-only, or one this user may not write, is not replaced: the
+        // rename would ignore its mode.
+        if (!(old.st_mode & S_IWUSR))
+            return "Could not write the file " + path.string() + ": it is read-only.";
+        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return failedWrite(path, errno);
         mode = old.st_mode & 07777;
     }
-    // mkstemp opens with O_EXCL at an unpredictable name: a planted link cannot redirect the write.
+    // Made with O_EXCL (and O_NOFOLLOW) at an unpredictable name: a planted link cannot redirect the write.
     // The process id in the name tells a later start whether the file is a leftover.
     std::string temp = (target.parent_path() / ("." + target.filename().string() + "." + std::to_string(::getpid()) +
                                                 std::string(kTempMark) + "XXXXXX"))
                            .string();
-    int fd = ::mkstemp(temp.data());
+    int fd = ::mkostemp(temp.data(), O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0) return failedWrite(path, errno);
     auto abandon = [&](int error) {
         ::close(fd);
@@ -159,6 +178,28 @@ void syncFolder(const std::filesystem::path& folder) {
         ::fsync(dir);
         ::close(dir);
     }
+}
+
+PrivateFolder::PrivateFolder() {
+    std::error_code ec;
+    const auto base = std::filesystem::temp_directory_path(ec);
+    std::string name = ((ec ? std::filesystem::path("/tmp") : base) / "orvane-XXXXXX").string();
+    if (::mkdtemp(name.data())) m_path = name;
+    else m_failure = std::strerror(errno);
+}
+
+PrivateFolder::~PrivateFolder() {
+    std::error_code ec;
+    if (!m_path.empty()) std::filesystem::remove_all(m_path, ec);
+}
+
+WriteFailure placeWrittenFile(const std::filesystem::path& written, const std::filesystem::path& path,
+                              bool (*whole)(std::string_view bytes)) {
+    const auto bytes = readWholeFile(written);
+    if (!bytes || !whole(*bytes))
+        return "Could not write the file " + path.string() +
+               ": it came out incomplete (the disk may be full, or the file larger than allowed).";
+    return writeFileAtomically(path, *bytes);
 }
 
 WriteFailure writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {

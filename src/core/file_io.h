@@ -57,6 +57,34 @@ std::optional<long> temporaryFileOwner(const std::string& fileName);
 // Nothing when it is not there or can be read.
 std::optional<std::string> unreadableFileReason(const std::filesystem::path& path);
 
+// A folder of this user's own (mode 0700) under the system's temporary folder, for a library that
+// writes to a file name (the PDF printer, the workbook writer): nobody else can plant a link in it
+// or swap the file, and what was written can be checked before it goes where it belongs. Removed
+// with its contents.
+class PrivateFolder {
+public:
+    PrivateFolder();
+    ~PrivateFolder();
+    PrivateFolder(const PrivateFolder&) = delete;
+    PrivateFolder& operator=(const PrivateFolder&) = delete;
+    // Empty when it could not be made; failure() then says why.
+    const std::filesystem::path& path() const { return m_path; }
+    const std::string& failure() const { return m_failure; }
+
+private:
+    std::filesystem::path m_path;
+    std::string m_failure;
+};
+
+// The file a library wrote into a private folder, put in place at `path` as every save is (a
+// temporary file beside it, its bytes checked and flushed, then renamed): only when `whole` says
+// its bytes are complete. On failure the sentence naming `path`.
+WriteFailure placeWrittenFile(const std::filesystem::path& written, const std::filesystem::path& path,
+                              bool (*whole)(std::string_view bytes));
+
+// True when the file is there but this user may not read it (its mode or its folder's).
+bool readingIsDenied(const std::filesystem::path& path);
+
 // True unless the file is simply not there: one that exists but cannot be read is there, and its
 // reader then reports it.
 bool FileExist(const std::filesystem::path& path);

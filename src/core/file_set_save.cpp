@@ -3,8 +3,10 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <set>
@@ -20,13 +22,14 @@ constexpr std::string_view kJournalSuffix = ".journal";
 
 // The journal: its header, the temporary file and the file it replaces for every file (each name
 // ended by a NUL, as a name may hold any other byte), then "end". Renamed into place whole, so a
-// journal that is there is complete; the end line guards against anything else.
+// journal that is there is complete; the end line guards against anything else. The names are
+// plain names of the journal's folder: a start never acts on a path outside it.
 std::string journalBytes(const std::vector<StagedFile>& staged) {
     std::string out(kJournalHeader);
     for (const auto& f : staged) {
-        out += std::filesystem::absolute(f.temp).string();
+        out += f.temp.filename().string();
         out += '\0';
-        out += std::filesystem::absolute(f.target).string();
+        out += f.target.filename().string();
         out += '\0';
     }
     out += kJournalEnd;
@@ -57,10 +60,66 @@ std::optional<long> journalOwner(const std::string& name) {
     return std::stol(digits);
 }
 
+// The files a whole-set save replaces: a journal naming anything else was not written by this
+// program.
+constexpr std::string_view kSetFileEndings[] = {".use", ".and", ".cfe", ".ovw", ".ovb", ".hol", ".sta", ".cti", ".nci"};
+
+// A plain name of `folder`, from a journal entry: the name itself, or (as journals of earlier
+// versions wrote it) the name with the folder's absolute path before it. Nothing for any other path.
+std::optional<std::string> nameInFolder(const std::string& entry, const std::filesystem::path& folder) {
+    const std::filesystem::path path(entry);
+    const std::string name = path.filename().string();
+    if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos) return std::nullopt;
+    if (path.has_parent_path()) {
+        std::error_code ec;
+        if (!path.is_absolute() || !std::filesystem::equivalent(path.parent_path(), folder, ec)) return std::nullopt;
+    }
+    return name;
+}
+
+// The pairs of a journal of process `pid` as plain names of `folder`, or nothing when any entry
+// is not the program's own: a target a set save writes, its temporary file named after it and pid.
+std::optional<std::vector<StagedFile>> confinedPairs(const std::vector<StagedFile>& pairs,
+                                                     const std::filesystem::path& folder, long pid) {
+    std::vector<StagedFile> out;
+    for (const auto& pair : pairs) {
+        const auto temp = nameInFolder(pair.temp.string(), folder);
+        const auto target = nameInFolder(pair.target.string(), folder);
+        if (!temp || !target) return std::nullopt;
+        const bool known = std::any_of(std::begin(kSetFileEndings), std::end(kSetFileEndings),
+                                       [&](std::string_view end) { return target->ends_with(end); });
+        if (!known || temporaryFileOwner(*temp) != pid || !temp->starts_with("." + *target + "."))
+            return std::nullopt;
+        out.push_back({*temp, *target});
+    }
+    return out;
+}
+
+// A file of the folder that this user made: a plain file, owned by the user running the program.
+bool ownPlainFile(int dir, const std::string& name) {
+    struct stat st{};
+    return ::fstatat(dir, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
+           st.st_uid == ::geteuid();
+}
+
 // Another program still running on this machine: its files are its own business.
 bool runningElsewhere(long pid) {
     if (pid == ::getpid()) return false;
     return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
+// The bytes of an open journal, at most a megabyte: no journal of this program comes near it.
+std::optional<std::string> readOpenFile(int fd) {
+    std::string out;
+    char buf[4096];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return std::nullopt;
+        if (n == 0) return out;
+        out.append(buf, static_cast<size_t>(n));
+        if (out.size() > (1u << 20)) return std::nullopt;
+    }
 }
 
 void removeStaged(const std::vector<StagedFile>& staged) {
@@ -92,6 +151,15 @@ WriteFailure writeFileSetAtomically(const std::filesystem::path& folder,
         staged.push_back(std::get<StagedFile>(std::move(one)));
     }
     if (staged.empty()) return std::nullopt;
+    // The journal names only files of its own folder. A file that is a symbolic link into
+    // another folder is replaced on its own, after the set.
+    std::vector<StagedFile> elsewhere;
+    std::error_code ec;
+    const auto outside = std::stable_partition(staged.begin(), staged.end(), [&](const StagedFile& f) {
+        return std::filesystem::equivalent(f.target.parent_path().empty() ? "." : f.target.parent_path(), folder, ec);
+    });
+    elsewhere.assign(outside, staged.end());
+    staged.erase(outside, staged.end());
     // A single file is whole by its rename alone.
     const auto journal = folder / saveJournalName();
     const bool journaled = staged.size() > 1;
@@ -112,6 +180,7 @@ WriteFailure writeFileSetAtomically(const std::filesystem::path& folder,
         if (failure) {
             if (journalLock >= 0) ::close(journalLock);
             removeStaged(staged);
+            removeStaged(elsewhere);
             return failure;
         }
     }
@@ -125,53 +194,81 @@ WriteFailure writeFileSetAtomically(const std::filesystem::path& folder,
         syncFolder(folder);
         if (journalLock >= 0) ::close(journalLock);
     }
+    for (const auto& f : elsewhere)
+        if (auto one = commitStagedFile(f); one && !failure) failure = one;
+    syncFolders(elsewhere);
     return failure;
+}
+
+static std::string ignoredSaveRecord(const std::filesystem::path& journal) {
+    return "A save record left by another user or program was ignored: " + journal.string();
 }
 
 SaveRecovery recoverInterruptedSaves(const std::filesystem::path& folder) {
     SaveRecovery out;
     std::error_code ec;
-    std::vector<std::filesystem::path> journals, temps;
+    const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) return out;
+    std::vector<std::string> journals, temps;
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (journalOwner(name)) journals.push_back(it->path());
-        else if (auto owner = temporaryFileOwner(name); owner && !runningElsewhere(*owner)) temps.push_back(it->path());
+        if (journalOwner(name)) journals.push_back(name);
+        else if (auto owner = temporaryFileOwner(name); owner && !runningElsewhere(*owner)) temps.push_back(name);
     }
     bool renamed = false;
-    for (const auto& journal : journals) {
-        const int lock = ::open(journal.c_str(), O_RDONLY | O_CLOEXEC);
-        if (lock < 0) continue;
-        if (::flock(lock, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
-            ::close(lock);  // its save is still going on
+    for (const auto& name : journals) {
+        // Never a FIFO or a device that could block the start, nor a link out of the folder.
+        const int fd = ::openat(dir, name.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        struct stat st{};
+        if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) {
+            const bool gone = fd < 0 && errno == ENOENT;
+            if (fd >= 0) ::close(fd);
+            if (!gone) out.ignored.push_back(ignoredSaveRecord(folder / name));
             continue;
         }
-        auto bytes = readWholeFile(journal);
-        auto [staged, complete] = readJournal(bytes.value_or(""));
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+            ::close(fd);  // its save is still going on
+            continue;
+        }
+        const auto bytes = readOpenFile(fd);
+        const auto [pairs, complete] = readJournal(bytes.value_or(""));
+        auto staged = confinedPairs(pairs, folder, *journalOwner(name));
+        // Every temporary file it names that is there must be this user's own plain file.
+        if (staged)
+            for (const auto& f : *staged)
+                if (::faccessat(dir, f.temp.c_str(), F_OK, AT_SYMLINK_NOFOLLOW) == 0 && !ownPlainFile(dir, f.temp))
+                    staged.reset();
+        if (!staged) {
+            out.ignored.push_back(ignoredSaveRecord(folder / name));
+            ::close(fd);
+            continue;
+        }
         if (!bytes || !complete) {
-            removeStaged(staged);
+            for (const auto& f : *staged) ::unlinkat(dir, f.temp.c_str(), 0);
             ++out.setsDiscarded;
         } else {
             // Those already renamed before the kill are gone; the rest follow them.
-            for (const auto& f : staged) {
-                if (::access(f.temp.c_str(), F_OK) != 0) continue;
-                if (::rename(f.temp.c_str(), f.target.c_str()) != 0)
-                    out.problems.push_back("Could not finish saving the file " + f.target.string() + ": " +
+            for (const auto& f : *staged) {
+                if (::faccessat(dir, f.temp.c_str(), F_OK, AT_SYMLINK_NOFOLLOW) != 0) continue;
+                if (::renameat(dir, f.temp.c_str(), dir, f.target.c_str()) != 0)
+                    out.problems.push_back("Could not finish saving the file " + (folder / f.target).string() + ": " +
                                            std::strerror(errno) + ".");
             }
-            syncFolders(staged);
             ++out.setsFinished;
         }
         renamed = true;
-        ::unlink(journal.c_str());
-        ::close(lock);
+        ::unlinkat(dir, name.c_str(), 0);
+        ::close(fd);
     }
-    // A temporary file no journal names: a save cut short before its set was complete.
+    // A temporary file no journal names: a save cut short before its set was complete. Only this
+    // user's own are removed.
     for (const auto& temp : temps)
-        if (std::filesystem::exists(std::filesystem::symlink_status(temp, ec)) && ::unlink(temp.c_str()) == 0) {
+        if (ownPlainFile(dir, temp) && ::unlinkat(dir, temp.c_str(), 0) == 0) {
             ++out.strayFilesRemoved;
             renamed = true;
         }
-    if (renamed) syncFolder(folder);
+    if (renamed) ::fsync(dir);
+    ::close(dir);
     return out;
 }
 

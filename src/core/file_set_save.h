@@ -26,11 +26,16 @@ struct SaveRecovery {
     int setsDiscarded = 0;    // a journal that cannot be read: its temporary files removed
     int strayFilesRemoved = 0;
     std::vector<std::string> problems;  // a sentence per file that could not be put right
+    // A sentence per journal not acted on: not a plain file of this user, or naming a file that
+    // is not one of this program's in the folder. Left as it is.
+    std::vector<std::string> ignored;
 };
 
 // Finishes or discards the saves in `folder` cut short by a kill or a power cut, and removes the
 // temporary files they left. The saves of a program still running are left to it: its journal is
-// locked while it saves, and its temporary files carry its process id.
+// locked while it saves, and its temporary files carry its process id. In a folder shared with
+// other users only this user's own journals and temporary files are acted on, and only on plain
+// names of the folder.
 SaveRecovery recoverInterruptedSaves(const std::filesystem::path& folder);
 
 // The name of this process's journal: ".orvane-save.<process id>.journal".

@@ -30,7 +30,7 @@ bool readOvertimeFile(std::string_view bytes, bool weekly, OvertimeTable& table)
         if (!isWholeNumber(amount) || amount.find_first_not_of(" \t") == std::string::npos) return false;
         read.OtAmounts[i] = amount;
     }
-    if (!r.ok()) return false;
+    if (!r.readWhole()) return false;
     table = std::move(read);
     return true;
 }

@@ -100,7 +100,7 @@ bool readProfileFile(ProfileFile file, std::string_view bytes, ProfileFiles& fil
             else value = r.variant();
         });
     }
-    if (!r.ok()) return false;
+    if (!r.readWhole()) return false;
     files = std::move(read);
     return true;
 }

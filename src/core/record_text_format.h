@@ -74,6 +74,9 @@ public:
     bool ok() const { return m_ok; }
     // True when only blanks and line ends remain.
     bool atEnd() const;
+    // True when every item was read and nothing but blanks and line ends follows: a file holding
+    // items beyond its layout is damaged, as its later fields would be shifted ones.
+    bool readWhole() const { return m_ok && atEnd(); }
 
 private:
     struct Item {

@@ -15,7 +15,9 @@ inline std::vector<std::string> corruptedFileMessage(const std::string& fileName
 }
 
 // The same for a file of the folder, with the system's reason when it is there but cannot be read.
+// A file this user may not read is not damaged: the sentence alone, without the advice to delete it.
 inline std::vector<std::string> damagedFileMessage(const std::filesystem::path& file) {
+    if (readingIsDenied(file)) return {unreadableFileReason(file).value_or(file.string())};
     auto lines = corruptedFileMessage(file.filename().string());
     if (auto reason = unreadableFileReason(file)) lines.push_back(*reason);
     return lines;

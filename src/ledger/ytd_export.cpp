@@ -135,6 +135,12 @@ private:
 
 }  // namespace
 
+static bool wholeZip(std::string_view bytes) {
+    // The end of the central directory, without a comment, closes every zip file the writer makes.
+    constexpr std::string_view kEnd("PK\x05\x06", 4);
+    return bytes.starts_with("PK") && bytes.size() >= 22 && bytes.substr(bytes.size() - 22, 4) == kEnd;
+}
+
 WriteFailure writeLedgerWorkbook(const LedgerSheet& sheet, const std::filesystem::path& path) {
     const CNumbers cNumbers;
     LibraryMessages messages;
@@ -142,7 +148,12 @@ WriteFailure writeLedgerWorkbook(const LedgerSheet& sheet, const std::filesystem
         const std::string why = messages.first();
         return "The workbook " + path.filename().string() + " could not be written." + (why.empty() ? "" : " " + why);
     };
-    const std::filesystem::path temporary = path.string() + ".part";
+    // Written in a folder of this user's own, then checked and saved beside `path` as every file is.
+    const PrivateFolder scratch;
+    if (scratch.path().empty())
+        return "The workbook " + path.filename().string() + " could not be written. No private temporary folder (" +
+               scratch.failure() + ").";
+    const std::filesystem::path temporary = scratch.path() / "workbook.xlsx";
     lxw_workbook* book = workbook_new(temporary.string().c_str());
     if (!book) return failed();
     lxw_worksheet* ws = workbook_add_worksheet(book, nullptr);
@@ -184,17 +195,9 @@ WriteFailure writeLedgerWorkbook(const LedgerSheet& sheet, const std::filesystem
     worksheet_set_margins(ws, sheet.margins, sheet.margins, sheet.margins, sheet.margins);
     if (sheet.centerHorizontally) worksheet_center_horizontally(ws);
     if (sheet.centerVertically) worksheet_center_vertically(ws);
-    if (workbook_close(book) != LXW_NO_ERROR) {
-        std::error_code ec;
-        std::filesystem::remove(temporary, ec);
-        return failed();
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        std::filesystem::remove(temporary, ec);
-        return "The workbook " + path.filename().string() + " could not be written. " + ec.message();
-    }
+    if (workbook_close(book) != LXW_NO_ERROR) return failed();
+    if (auto failure = placeWrittenFile(temporary, path, wholeZip))
+        return "The workbook " + path.filename().string() + " could not be written. " + *failure;
     return std::nullopt;
 }
 

@@ -39,8 +39,8 @@ struct LedgerSheet {
 LedgerSheet ToExcel(const LedgerAsShown& shown, const std::array<std::string, 5>& deductionNames,
                     const std::string& userName, const std::string& ssn);
 
-// Writes the sheet as an .xlsx workbook (through a temporary file that then replaces the old
-// one). On failure a sentence naming the file.
+// Writes the sheet as an .xlsx workbook: made in a private folder, checked whole, then saved
+// beside the file and renamed over it. On failure a sentence naming the file, which is untouched.
 WriteFailure writeLedgerWorkbook(const LedgerSheet& sheet, const std::filesystem::path& path);
 
 }  // namespace orvane

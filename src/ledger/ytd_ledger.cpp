@@ -145,7 +145,7 @@ std::optional<LedgerFile> readLedgerFile(std::string_view bytes, bool weekly) {
         if (const auto* f = std::get_if<float YtdTotals::*>(&c->total)) t.**f = r.single();
         else if (const auto* fixed = std::get_if<Currency YtdTotals::*>(&c->total)) t.**fixed = r.currency();
     }
-    if (!r.ok()) return std::nullopt;
+    if (!r.readWhole()) return std::nullopt;
     sumRestricted(out.ledger, t);
     return out;
 }

@@ -15,7 +15,7 @@ std::optional<CityTaxSettings> parseCityFile(std::string_view bytes) {
     RecordReader r(bytes);
     CityTaxSettings s;
     readBracketTables(r, s, kCityTables);
-    if (!r.ok()) return std::nullopt;
+    if (!r.readWhole()) return std::nullopt;
     return s;
 }
 
@@ -36,7 +36,7 @@ std::optional<NonCityTaxSettings> parseNonCityFile(std::string_view bytes) {
     for (int i = 0; i < 8; ++i)
         for (auto column : kNonCityLineColumns) (s.*column)[i] = r.single();
     s.txtNonPer = r.single();
-    if (!r.ok()) return std::nullopt;
+    if (!r.readWhole()) return std::nullopt;
     return s;
 }
 

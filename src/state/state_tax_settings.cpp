@@ -55,7 +55,7 @@ bool readStateFile(std::string_view bytes, StateTaxSettings& settings, EmployeeP
     readBracketTables(r, s, kStateTables);
     readItems(r, kStateFileLine22, s, p);
     readItems(r, kStateFileLine23, s, p);
-    if (!r.ok()) return false;
+    if (!r.readWhole()) return false;
     settings = s;
     // An old file's state status "0", or an empty one, is "Single", as the profile window shows.
     copyStateFileProfileFields(completed(std::move(p)), profile);

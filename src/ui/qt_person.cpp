@@ -111,16 +111,26 @@ class QtPerson::Sink : public Printer {
 public:
     explicit Sink(QtPerson& person) : m_person(person) {}
     bool print(const PrintDocument& document) override {
-        if (printDocument(m_person.printer(), document)) return true;
+        QPrinter& printer = m_person.printer();
+        m_failure.clear();
+        // A PDF file is checked whole before it takes its name, as orvane-calc's are.
+        if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+            const auto failure = printPdfFile(printer, document, printer.outputFileName().toStdU16String());
+            m_failure = failure.value_or("");
+            return !failure;
+        }
+        if (printDocument(printer, document)) return true;
         m_person.renewPrinter();
         return false;
     }
     bool fitsOnPage(const PrintDocument& document) override {
         return pagesOnPrinter(m_person.printer(), document) <= 1;
     }
+    std::string failure() const override { return m_failure; }
 
 private:
     QtPerson& m_person;
+    std::string m_failure;
 };
 
 QtPerson::QtPerson() = default;

@@ -7,6 +7,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <charconv>
 #include <QPrinter>
 #include <algorithm>
 
@@ -155,6 +156,32 @@ bool printDocument(QPrinter& printer, const PrintDocument& document) {
 int pagesOnPrinter(QPrinter& printer, const PrintDocument& document) {
     const OrientationFor orientation(printer, document);
     return play(printer, document, nullptr);
+}
+
+bool wholePdf(std::string_view bytes) {
+    if (!bytes.starts_with("%PDF-")) return false;
+    while (!bytes.empty() && (bytes.back() == '\n' || bytes.back() == '\r')) bytes.remove_suffix(1);
+    if (!bytes.ends_with("%%EOF")) return false;
+    const size_t mark = bytes.rfind("startxref");
+    if (mark == std::string_view::npos) return false;
+    size_t at = mark + 9;
+    while (at < bytes.size() && (bytes[at] == '\n' || bytes[at] == '\r' || bytes[at] == ' ')) ++at;
+    size_t offset = 0;
+    const auto [end, error] = std::from_chars(bytes.data() + at, bytes.data() + bytes.size(), offset);
+    return error == std::errc() && end != bytes.data() + at && offset < mark && bytes.substr(offset, 4) == "xref";
+}
+
+WriteFailure printPdfFile(QPrinter& printer, const PrintDocument& document, const std::filesystem::path& file) {
+    const PrivateFolder scratch;
+    if (scratch.path().empty())
+        return "Could not write the file " + file.string() + ": no private temporary folder (" + scratch.failure() + ").";
+    const auto draft = scratch.path() / "printout.pdf";
+    const QString before = printer.outputFileName();
+    printer.setOutputFileName(QString::fromStdString(draft.string()));
+    const bool printed = printDocument(printer, document);
+    printer.setOutputFileName(before);
+    if (!printed) return "Could not write the file " + file.string() + ": the page could not be made.";
+    return placeWrittenFile(draft, file, wholePdf);
 }
 
 }  // namespace orvane::ui

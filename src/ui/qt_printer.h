@@ -5,7 +5,11 @@
 // in the document's line spacing; text past the printable area's right edge is left out, never
 // wrapped.
 
+#include <filesystem>
+#include <string_view>
+
 #include "app/printer.h"
+#include "core/file_io.h"
 
 class QPrinter;
 
@@ -43,6 +47,14 @@ bool printDocument(QPrinter& printer, const PrintDocument& document);
 
 // The number of pages the document takes on the printer's paper, found without printing.
 int pagesOnPrinter(QPrinter& printer, const PrintDocument& document);
+
+// Plays the document into the PDF file `file` whole or not at all: into a private folder first,
+// checked to be a whole PDF, then saved as every file is (a temporary file beside it, renamed over
+// it). The printer's own file name is left as it was. On failure the sentence naming the file.
+WriteFailure printPdfFile(QPrinter& printer, const PrintDocument& document, const std::filesystem::path& file);
+// A PDF as its writer ends it: the cross-reference table where the trailer says it begins, then
+// the end mark. A file cut short by a full disk or a size limit is not one.
+bool wholePdf(std::string_view bytes);
 
 class QtPrinter : public Printer {
 public:

@@ -19,7 +19,7 @@ std::optional<CompanyHeader> readHeaderFile(std::string_view bytes) {
     RecordReader r(bytes);
     CompanyHeader h;
     for (auto& t : h.txtHeader) t = r.text();
-    if (!r.ok()) return std::nullopt;
+    if (!r.readWhole()) return std::nullopt;
     return h;
 }
 

@@ -33,7 +33,7 @@ std::optional<LeaveBalances> parseLeaveFile(std::string_view bytes) {
         for (const auto& a : kLeaveAccounts) (l.*a.counts)[i] = r.single();
     for (int i = 0; i < kLeaveEntries; ++i)
         for (const auto& a : kLeaveAccounts) (l.*a.dates)[i] = r.text();
-    if (!r.ok()) return std::nullopt;
+    if (!r.readWhole()) return std::nullopt;
     return l;
 }
 

@@ -38,7 +38,7 @@ std::optional<PeriodEntries> readPayPeriodFile(std::string_view bytes) {
     RecordReader r(bytes);
     PeriodEntries e{};
     for (auto& v : e) v = r.single();
-    if (!r.ok()) return std::nullopt;
+    if (!r.readWhole()) return std::nullopt;
     return e;
 }
 

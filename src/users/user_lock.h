@@ -10,6 +10,14 @@
 
 namespace orvane {
 
+// Why a lock was not taken: another program holds it (`holder`, "process 123 on host since
+// 2026-12-10T16:30:00Z"), or no lock can be taken at all (`reason`: a lock file of another user
+// that cannot be opened, a link or a folder in its place, a folder this user cannot write).
+struct LockRefusal {
+    std::string holder;
+    std::string reason;
+};
+
 class UserLock {
 public:
     UserLock() = default;
@@ -20,10 +28,9 @@ public:
     UserLock& operator=(const UserLock&) = delete;
 
     // Takes the lock in `lockFile`, giving up any lock held before. Nothing when this program now
-    // holds it, or when the folder keeps no lock file (read-only, or no locks on its file system:
-    // the saves then report their own failures). Otherwise who holds it, as
-    // "process 123 on host since 2026-12-10 16:30:00 UTC", and nothing is held.
-    std::optional<std::string> take(const std::filesystem::path& lockFile);
+    // holds it; otherwise why not, and nothing is held: a lock that cannot be taken is never
+    // taken for a free one. The lock file appears whole, holder line and all.
+    std::optional<LockRefusal> take(const std::filesystem::path& lockFile);
     // Removes the lock file and gives up the lock.
     void release();
     bool held() const { return m_fd >= 0; }

@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <iostream>
 
 #include <cstdlib>
 #include <filesystem>
@@ -24,9 +28,10 @@ struct CalcRun {
 
 // The built orvane-calc in the folder, with no display and no platform named: PDF files must
 // still come out.
-CalcRun calc(const fs::path& folder, const std::vector<std::string>& args) {
-    std::string command = "cd '" + folder.string() + "' && env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY '" +
-                          ORVANE_CALC + "' --folder .";
+// `before` runs in the same shell first (a limit, a variable).
+CalcRun calc(const fs::path& folder, const std::vector<std::string>& args, const std::string& before = "") {
+    std::string command = "cd '" + folder.string() + "' && " + before +
+                          " env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY '" + ORVANE_CALC + "' --folder .";
     for (const auto& a : args) command += " '" + a + "'";
     command += " >calc.out 2>calc.err";
     CalcRun run;
@@ -110,3 +115,85 @@ TEST(OrvaneCalcPrintouts, AFileThatCannotBeWrittenEndsWithStatusThree) {
 }
 
 }  // namespace
+
+namespace {
+
+// A file system of 64 KB, full, for as long as this lives; nothing when it cannot be made (not root).
+class FullDisk {
+public:
+    explicit FullDisk(const fs::path& at) : m_at(at) {
+        fs::create_directory(at);
+        const std::string mount = "mount -t tmpfs -o size=64k tmpfs '" + at.string() + "' 2>/dev/null";
+        m_mounted = ::geteuid() == 0 && std::system(mount.c_str()) == 0;
+        if (m_mounted) (void)!std::system(("dd if=/dev/zero of='" + (at / "filler").string() + "' bs=1k count=100 2>/dev/null").c_str());
+    }
+    ~FullDisk() {
+        if (m_mounted) (void)!std::system(("umount '" + m_at.string() + "'").c_str());
+    }
+    bool mounted() const { return m_mounted; }
+
+private:
+    fs::path m_at;
+    bool m_mounted = false;
+};
+
+std::vector<std::string> namesIn(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder))
+        // Qt's own runtime folder, made in TMPDIR when no XDG_RUNTIME_DIR is set, is not a printout.
+        if (e.path().filename() != "runtime-root") names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace
+
+// A printout that cannot be written whole is a message and status 3, and nothing stands under its
+// name: on a full disk, with the printouts made there or in a private folder elsewhere, and over
+// the file-size limit.
+TEST(OrvaneCalcPrintouts, APrintoutThatCannotBeWrittenWholeLeavesNoFile) {
+    struct Case {
+        const char* name;
+        bool fullDisk;
+        const char* before;  // the shell's part: a limit, where the private folders go
+    };
+    const Case cases[] = {
+        {"a full disk", true, ""},
+        {"a full disk, private folders on it too", true, "TMPDIR=out"},
+        {"the file-size limit", false, "ulimit -f 8;"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        orvane::test::TempFolder folder;
+        const fs::path out = folder.path / "out";
+        FullDisk disk(out);
+        if (c.fullDisk && !disk.mounted()) {
+            std::cout << "skipped: making a full file system needs root\n";
+            continue;
+        }
+        const auto before = namesIn(out);
+        const CalcRun run = calc(folder.path, {"--stub", "out/stub.pdf", "--ledger", "out/ledger.pdf", "--export",
+                                               "out/ledger.xlsx", "--check", "out/check.txt"},
+                                 c.before);
+        EXPECT_EQ(run.exitCode, 3) << run.err;
+        for (const char* file : {"stub.pdf", "ledger.pdf", "ledger.xlsx", "check.txt"})
+            EXPECT_TRUE(run.err.find("Could not write the file " + (folder.path / "out" / file).string()) != std::string::npos ||
+                        run.err.find("The workbook " + std::string(file) + " could not be written.") != std::string::npos)
+                << file << "\n" << run.err;
+        EXPECT_EQ(namesIn(out), before);  // no printout, no temporary file
+    }
+}
+
+// Links planted at the names the printouts' temporary files once had redirect nothing.
+TEST(OrvaneCalcPrintouts, LinksAtTemporaryNamesAreNotFollowed) {
+    orvane::test::TempFolder folder;
+    ASSERT_FALSE(orvane::writeFileAtomically(folder.path / "victim", "kept"));
+    for (const char* name : {"stub.pdf.part", "ledger.xlsx.part"}) fs::create_symlink(folder.path / "victim", folder.path / name);
+    const CalcRun run = calc(folder.path, {"--stub", "stub.pdf", "--export", "ledger.xlsx"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(orvane::readWholeFile(folder.path / "victim"), "kept");
+    const std::string pdf = orvane::readWholeFile(folder.path / "stub.pdf").value_or("");
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    EXPECT_NE(pdf.find("%%EOF", pdf.size() - 8), std::string::npos);
+    EXPECT_EQ(orvane::readWholeFile(folder.path / "ledger.xlsx").value_or("").substr(0, 2), "PK");
+}

@@ -162,7 +162,7 @@ TEST(OrvaneCalc, LongRefusedEntryIsQuotedShort) {
     EXPECT_EQ(run.err.find(std::string(41, 'x')), std::string::npos) << run.err;
 }
 
-// Over the file-size limit the save fails with a message naming a file, the old files stay whole,
+// Over the file-size limit the run fails with a message naming a file, the old files stay whole,
 // and the run ends with 3 instead of being killed by the signal.
 TEST(OrvaneCalc, SaveOverTheFileSizeLimitExitsWithThree) {
     orvane::test::TempFolder folder;
@@ -188,7 +188,9 @@ TEST(OrvaneCalc, SaveOverTheFileSizeLimitExitsWithThree) {
     const int status = ::pclose(pipe);
     ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
     EXPECT_EQ(WEXITSTATUS(status), 3) << run.err;
-    EXPECT_NE(run.err.find("message: Could not write the file " + folder.path.string()), std::string::npos)
+    // The first file it writes is the user's lock, and without its holder line no lock is taken.
+    EXPECT_NE(run.err.find("message: "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(folder.path.string() + "/.lock cannot be written (File too large)"), std::string::npos)
         << run.err;
     std::map<std::string, std::string> after;
     for (const auto& e : std::filesystem::directory_iterator(folder.path))
@@ -421,5 +423,43 @@ TEST(OrvaneCalc, FederalTablesWithImpossibleFiguresAreDamaged) {
         EXPECT_EQ(run.exitCode, 3) << run.err;
         EXPECT_NE(run.err.find("message: The federal tax table file is damaged:"), std::string::npos) << run.err;
         EXPECT_NE(run.out.find("lbTaxDed(0)\t.00\n"), std::string::npos) << run.out;
+    }
+}
+
+// A file its owner made read-only is not replaced by a save: the run says so and ends with 3, and
+// no other file of the set is replaced either (every file is marked, so every one would be).
+TEST(OrvaneCalc, ReadOnlyFilesAreNotReplaced) {
+    struct Case {
+        const char* file;
+        std::vector<std::string> args;
+        bool ofTheSet;  // the ledger is saved on its own
+    };
+    const Case cases[] = {{".sta", {"41"}, true}, {".use", {"41"}, true}, {".yrw", {"--paste", "2", "41"}, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        orvane::test::TempFolder folder;
+        const auto in = [&](std::vector<std::string> args) {
+            args.insert(args.begin(), {"--folder", folder.path.string()});
+            return runCalc(folder.path, args);
+        };
+        ASSERT_EQ(in({"--paste", "1", "40"}).exitCode, 0);
+        std::map<std::string, std::string> before;
+        for (const auto& e : std::filesystem::directory_iterator(folder.path)) {
+            const auto name = e.path().filename().string();
+            if (name == "Federal.dtt") continue;
+            ASSERT_FALSE(orvane::writeFileAtomically(e.path(), *orvane::readWholeFile(e.path()) + "\r\n"));
+            before[name] = *orvane::readWholeFile(e.path());
+        }
+        std::filesystem::permissions(folder.path / c.file, std::filesystem::perms::owner_read);
+        const CalcRun run = in(c.args);
+        EXPECT_EQ(run.exitCode, 3);
+        EXPECT_NE(run.err.find("Could not write the file " + (folder.path / c.file).string() + ": it is read-only."),
+                  std::string::npos)
+            << run.err;
+        std::map<std::string, std::string> after;
+        for (const auto& e : std::filesystem::directory_iterator(folder.path))
+            if (e.path().filename() != "Federal.dtt") after[e.path().filename().string()] = *orvane::readWholeFile(e.path());
+        if (c.ofTheSet) EXPECT_EQ(after, before);
+        else EXPECT_EQ(after[c.file], before[c.file]);
     }
 }

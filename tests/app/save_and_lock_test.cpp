@@ -5,6 +5,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,6 +24,7 @@
 #include "local/dialog_city.h"
 #include "local/dialog_non_city.h"
 #include "users/dialog_vac.h"
+#include "support/other_user.h"
 #include "support/scripted_person.h"
 #include "support/temp_folder.h"
 
@@ -185,11 +187,11 @@ TEST(SaveAndLock, KilledSavesLeaveAWholeSet) {
         }
         return child;
     };
-    // Every file marked with a line its reader ignores, so the run has to write them all.
+    // Every file marked with a line end its reader ignores, so the run has to write them all.
     auto mark = [&] {
         for (const auto& [name, bytes] : saved)
             if (name != "Federal.dtt") {
-                ASSERT_FALSE(writeFileAtomically(folder.path / name, bytes + "1\r\n"));
+                ASSERT_FALSE(writeFileAtomically(folder.path / name, bytes + "\r\n"));
             }
     };
     // The kills start out anywhere in a whole run, as long as one takes here.
@@ -236,4 +238,157 @@ TEST(SaveAndLock, KilledSavesLeaveAWholeSet) {
     EXPECT_GT(oldSets, 0);
     EXPECT_GT(newSets, 0);
     std::cout << "killed runs: " << oldSets << " left the old set, " << newSets << " the new one\n";
+}
+
+// The lock is taken before the user's files are read. A holder that appears at that moment
+// either finds the lock taken (and is told who has it) or keeps it, and then the program that
+// was refused never saves the files it read.
+TEST(SaveAndLock, TheLockComesBeforeTheRead) {
+    test::TempFolder folder;
+    auto first = std::make_unique<Program>(folder.path);
+    first->person.answers.push_back(Answer::No);
+    first->person.prompts.push_back(std::string("Kay"));
+    first->session.mnuNew_Click();
+    first->session.form1().txtAmount[0].text = "40";
+    ASSERT_TRUE(first->session.cmdCal_Click());
+
+    // Refused at its lock step; the holder saves and ends before the files are read.
+    Program second(folder.path);
+    second.session.afterLockStep = [&] {
+        if (!first) return;
+        first->session.profile.txtName = "Saved by the holder";
+        ASSERT_TRUE(first->session.cmdSaveUser_Click());
+        first.reset();
+    };
+    ASSERT_TRUE(second.session.OpenFile(folder.path / "Kay.use"));
+    EXPECT_TRUE(second.session.lockedBy);
+    EXPECT_EQ(second.session.profile.txtName, "Saved by the holder");
+    const auto saved = userFilesOf(folder.path, "Kay");
+    second.session.afterLockStep = nullptr;
+    second.session.form1().txtAmount[0].text = "41";
+    EXPECT_TRUE(second.session.cmdCal_Click());
+    EXPECT_FALSE(second.session.cmdSaveUser_Click());
+    EXPECT_EQ(userFilesOf(folder.path, "Kay"), saved);
+
+    // Locked at its lock step: a rival arriving then is refused, the holder named.
+    Program third(folder.path);
+    std::optional<LockRefusal> rival;
+    third.session.afterLockStep = [&] {
+        UserLock other;
+        rival = other.take(userLockFile(folder.path, "Kay"));
+    };
+    ASSERT_TRUE(third.session.OpenFile(folder.path / "Kay.use"));
+    EXPECT_FALSE(third.session.lockedBy);
+    ASSERT_TRUE(rival);
+    EXPECT_EQ(rival->holder.rfind("process " + std::to_string(::getpid()) + " on ", 0), 0u) << rival->holder;
+}
+
+namespace {
+
+// The user Kay in a shared folder, its files open to both users.
+void sharedUser(const fs::path& folder) {
+    test::shareFolder(folder);
+    ASSERT_EQ(runCalc({"--folder", folder.string(), "40"}), 0);
+    for (const char* ext : {".use", ".and", ".cfe", ".ovw"})
+        fs::copy_file(folder / ext, folder / ("Kay" + std::string(ext)));
+    for (const auto& e : fs::directory_iterator(folder)) ::chmod(e.path().c_str(), 0666);
+}
+
+// The lock of Kay held by a program of the second user until this goes.
+class HeldByOtherUser {
+public:
+    explicit HeldByOtherUser(const fs::path& lockFile) {
+        int ready[2], done[2];
+        if (::pipe(ready) != 0 || ::pipe(done) != 0) return;
+        m_child = ::fork();
+        if (m_child == 0) {
+            ::close(done[1]);
+            char byte = 0;
+            if (!test::asOtherUserHere()) ::_exit(1);
+            UserLock lock;
+            byte = lock.take(lockFile) ? 'n' : 'y';
+            (void)!::write(ready[1], &byte, 1);
+            (void)!::read(done[0], &byte, 1);
+            ::_exit(0);
+        }
+        ::close(ready[1]);
+        ::close(done[0]);
+        m_done = done[1];
+        char byte = 0;
+        m_held = ::read(ready[0], &byte, 1) == 1 && byte == 'y';
+        ::close(ready[0]);
+    }
+    ~HeldByOtherUser() {
+        ::close(m_done);
+        if (m_child > 0) ::waitpid(m_child, nullptr, 0);
+    }
+    bool held() const { return m_held; }
+
+private:
+    pid_t m_child = -1;
+    int m_done = -1;
+    bool m_held = false;
+};
+
+}  // namespace
+
+// In a shared folder, a lock the other user holds, a link or a folder at the lock's name each
+// leave the user read-only: orvane-calc --paste ends with 3 and changes no file of the user, run
+// by either user.
+TEST(SaveAndLock, ASharedFolderSavesNothingWithoutTheLock) {
+    if (!test::canSwitchUsers()) GTEST_SKIP() << "switching users needs root";
+    if (!test::otherUserCanRun(ORVANE_CALC)) GTEST_SKIP() << "the second user may not run " << ORVANE_CALC;
+    enum class Obstacle { OtherUsersLock, Link, Folder };
+    const std::pair<const char*, Obstacle> obstacles[] = {
+        {"the other user holds the lock", Obstacle::OtherUsersLock},
+        {"a link at the lock", Obstacle::Link},
+        {"a folder at the lock", Obstacle::Folder},
+    };
+    for (const auto& [name, obstacle] : obstacles)
+        for (const bool second : {false, true}) {
+            SCOPED_TRACE(std::string(name) + (second ? ", run by the second user" : ", run by the first user"));
+            test::TempFolder folder;
+            sharedUser(folder.path);
+            const auto lock = userLockFile(folder.path, "Kay");
+            std::unique_ptr<HeldByOtherUser> other;
+            UserLock mine;
+            if (obstacle == Obstacle::OtherUsersLock && second) {
+                ASSERT_FALSE(mine.take(lock));
+            }
+            if (obstacle == Obstacle::OtherUsersLock && !second) {
+                other = std::make_unique<HeldByOtherUser>(lock);
+                ASSERT_TRUE(other->held());
+            }
+            if (obstacle == Obstacle::Link) fs::create_symlink(folder.path / "Kay.use", lock);
+            if (obstacle == Obstacle::Folder) fs::create_directory(lock);
+            const auto before = userFilesOf(folder.path, "Kay");
+            const auto probe = [&] {
+                std::string err;
+                const int status = runCalc({"--folder", folder.path.string(), "--user", "Kay", "--paste", "20", "45"}, &err);
+                if (status != 3 || err.find("read-only") == std::string::npos) {
+                    std::cerr << "status " << status << ": " << err;
+                    return false;
+                }
+                return true;
+            };
+            EXPECT_TRUE(second ? test::asOtherUser(probe) : probe());
+            EXPECT_EQ(userFilesOf(folder.path, "Kay"), before);
+        }
+}
+
+// A file the user may not read is told as such, without the advice to delete it.
+TEST(SaveAndLock, AFileThatMayNotBeReadIsNotDamaged) {
+    if (!test::canSwitchUsers()) GTEST_SKIP() << "switching users needs root";
+    if (!test::otherUserCanRun(ORVANE_CALC)) GTEST_SKIP() << "the second user may not run " << ORVANE_CALC;
+    test::TempFolder folder;
+    sharedUser(folder.path);
+    ::chmod((folder.path / "Kay.use").c_str(), 0600);
+    EXPECT_TRUE(test::asOtherUser([&] {
+        std::string err;
+        const int status = runCalc({"--folder", folder.path.string(), "--user", "Kay", "--no-save", "40"}, &err);
+        return status == 3 &&
+               err.find("Could not read the file " + (folder.path / "Kay.use").string() + ": Permission denied.") !=
+                   std::string::npos &&
+               err.find("corupted") == std::string::npos;
+    }));
 }

@@ -62,12 +62,9 @@ std::string escaped(const std::string& s, bool json) {
 
 std::string jsonString(const std::string& s) { return "\"" + escaped(s, true) + "\""; }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    // Over the file-size limit a write then fails with EFBIG and is reported like a full disk.
-    std::signal(SIGXFSZ, SIG_IGN);
-    std::filesystem::path folder = std::filesystem::current_path();
+int run(int argc, char** argv) {
+    std::error_code cwd;
+    std::filesystem::path folder = std::filesystem::current_path(cwd);
     std::optional<std::string> user, week;
     std::optional<int> pasteWeek;
     bool twoX = false, save = true, json = false;
@@ -87,7 +84,7 @@ int main(int argc, char** argv) {
             optionsDone = true;
         } else if (arg == "--folder") {
             auto v = value("--folder");
-            if (!v) return usage("--folder needs a folder");
+            if (!v || v->empty()) return usage("--folder needs a folder");
             folder = std::filesystem::absolute(*v);  // once: the session never resolves it again
         } else if (arg == "--user") {
             user = value("--user");
@@ -121,6 +118,7 @@ int main(int argc, char** argv) {
         }
     }
     if (amounts.size() > 8) return usage("at most eight amounts");
+    if (folder.empty()) return usage("the current folder is gone: " + cwd.message());
     std::error_code ec;
     if (!std::filesystem::is_directory(folder, ec)) return usage("no such folder: " + folder.string());
     if (user)
@@ -134,6 +132,7 @@ int main(int argc, char** argv) {
     orvane::SystemClock clock;
     orvane::Session session(person, clock, folder);
     session.saveAfterCalculation = save;
+    session.lockUserFiles = save || pasteWeek;  // a run that saves locks the user before it reads
     if (user) session.UserName = *user;  // the lock taken at start-up is this user's
     session.startUp();
     if (user) {
@@ -175,4 +174,20 @@ int main(int argc, char** argv) {
         for (const auto& [name, shown] : labels) std::cout << escaped(name, false) << '\t' << escaped(shown, false) << '\n';
     }
     return session.problemsReported > 0 ? 3 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Over the file-size limit a write then fails with EFBIG and is reported like a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // Whatever the arguments, the program ends with a message and a status, never an abort.
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& e) {
+        std::cerr << "orvane-calc: " << e.what() << '\n';
+    } catch (...) {
+        std::cerr << "orvane-calc: an unexpected failure\n";
+    }
+    return 3;
 }

@@ -69,18 +69,12 @@ public:
             }
             return true;
         }
-        // Through a file beside it, so that a failure never leaves half a PDF in its place.
-        ui::QtPrinter& printer = pdfPrinter();
-        const std::filesystem::path part = file.string() + ".part";
-        m_pdf->setOutputFileName(QString::fromStdString(part.string()));
-        std::error_code ec;
-        if (printer.print(document)) {
-            std::filesystem::rename(part, file, ec);
-            if (!ec) return true;
+        // Checked whole before it takes the file's name, so that a failure never leaves half a PDF there.
+        if (auto failure = ui::printPdfFile(*pdfPrinterDevice(), document, file)) {
+            m_person.tell({*failure});
+            return false;
         }
-        std::filesystem::remove(part, ec);
-        m_person.tell({"The PDF file " + file.string() + " could not be written."});
-        return false;
+        return true;
     }
 
     bool fitsOnPage(const PrintDocument& document) override {
@@ -88,6 +82,10 @@ public:
     }
 
 private:
+    QPrinter* pdfPrinterDevice() {
+        pdfPrinter();
+        return m_pdf.get();
+    }
     ui::QtPrinter& pdfPrinter() {
         if (!m_pdf) {
             m_pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
