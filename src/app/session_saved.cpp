@@ -1,5 +1,8 @@
 #include "app/session.h"
 
+#include <algorithm>
+#include <cstdio>
+
 #include "core/settings_messages.h"
 
 namespace orvane {
@@ -11,6 +14,47 @@ void Session::notifySaved(const std::string& what, const std::filesystem::path& 
 void Session::reportDamagedFile(const std::filesystem::path& file, const std::string& title, MessageIcon icon) {
     ++problemsReported;
     m_person.tell(damagedFileMessage(file), title, icon);
+}
+
+bool Session::isDamagedFile(const std::filesystem::path& file) const {
+    return std::find(damagedFiles.begin(), damagedFiles.end(), file) != damagedFiles.end();
+}
+
+void Session::reportDamagedLedger(const std::filesystem::path& file, const std::string& title) {
+    ++problemsReported;
+    auto lines = corruptedFileMessage(file.filename().string());
+    // Not "and delete it.": the file holds the year's pay periods and wage-base history.
+    lines.pop_back();
+    lines[1] = "The year-to-date ledger could not be read:";
+    lines[2] = file.lexically_normal().string();
+    lines.insert(lines.end(), {"It was kept as it is and will not be written over.",
+                               "The ledger starts empty; Restore... in its window brings back a backup."});
+    m_person.tell(lines, title, MessageIcon::Critical);
+}
+
+bool Session::mayReplaceDamagedFile(const std::filesystem::path& file, const std::string& title) {
+    if (!isDamagedFile(file)) return true;
+    char stamp[16];
+    const Date d = m_clock.today();
+    std::snprintf(stamp, sizeof stamp, "%04d%02d%02d", d.year, d.month, d.day);
+    auto kept = file;
+    kept += std::string(".damaged-") + stamp;
+    if (m_person.ask(Message{{file.filename().string() + " could not be read when the user was opened.",
+                              "Replace it with the settings shown? The damaged file is kept as " +
+                                  kept.filename().string() + "."},
+                             title, MessageIcon::Question, MessageButtons::YesNo}) != Answer::Yes)
+        return false;
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec)) std::filesystem::rename(file, kept, ec);
+    if (ec) {
+        ++problemsReported;
+        m_person.tell({kept.filename().string() + " could not be made: " + ec.message(), "Nothing was written over " +
+                                                                                            file.filename().string() + "."},
+                      title, MessageIcon::Critical);
+        return false;
+    }
+    std::erase(damagedFiles, file);
+    return true;
 }
 
 void Session::reportFailedWrite(const std::string& failure, const std::string& title) {
