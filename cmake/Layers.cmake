@@ -19,7 +19,7 @@ endfunction()
 orvane_layer(core SOURCES
   bracket_table.cpp calculation.cpp date.cpp federal_tables.cpp federal_withholding.cpp file_io.cpp file_set_save.cpp
   form1.cpp form2.cpp frm_tax_info.cpp general_format.cpp money.cpp overtime_table.cpp profile_completion.cpp
-  payroll_taxes.cpp profile_files.cpp record_text_format.cpp text_encoding.cpp)
+  payroll_taxes.cpp profile_files.cpp record_text_format.cpp text_encoding.cpp file_backups.cpp)
 
 orvane_layer(state LINKS orvane_core SOURCES
   dialog_state.cpp state_computations.cpp state_registry.cpp state_tax_settings.cpp)
@@ -46,7 +46,8 @@ orvane_layer(print LINKS orvane_ledger SOURCES
 orvane_layer(app LINKS orvane_print SOURCES
   headless_person.cpp result_labels.cpp session.cpp session_ledger.cpp session_local.cpp
   session_locks.cpp session_print.cpp session_print_commands.cpp session_saved.cpp
-  session_settings_files.cpp session_state.cpp session_users.cpp shipped_tables.cpp window_registry.cpp)
+  session_settings_files.cpp session_state.cpp session_users.cpp shipped_tables.cpp window_registry.cpp
+  session_backups.cpp)
 
 # The views' folder: its libraries are made with Qt beside the programs.
 orvane_layer(ui)

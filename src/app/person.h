@@ -38,6 +38,11 @@ public:
                                                                   const std::string& /*filter*/) {
         return std::nullopt;
     }
+    // One of a list of items, by its index; nothing on cancel. A person that cannot choose answers nothing.
+    virtual std::optional<size_t> chooseItem(const std::string& /*title*/, const std::string& /*text*/,
+                                             const std::vector<std::string>& /*items*/) {
+        return std::nullopt;
+    }
     // The printer chooser; false when the person cancels.
     virtual bool choosePrinter() = 0;
     // The printer the print commands send their pages to (the one chosen last); nothing when

@@ -96,6 +96,8 @@ bool Session::Calcu_late() {
             return false;
         }
     }
+    // The save at the end closes the ledger window: its unsaved rows are not dropped unasked.
+    if (saveAfterCalculation && !lockedBy && !askToSaveLedger()) return false;
     pay = PayResult{};
     f.clearResultCaptions();
     const bool stateWasOpen = dialogStateOpen(), cityWasOpen = hasDialogCity();
@@ -110,6 +112,7 @@ bool Session::Calcu_late() {
     profile.txtMisc = pay.Misc;
     f.showResults(pay);
     f.clearZeroEntries();
+    rememberEntries();
     saveUserAfterCalculation();
     // The state and city windows this calculation made are released (a save that worked has
     // discarded them already; one that failed discards no window the person had open).
@@ -120,20 +123,44 @@ bool Session::Calcu_late() {
 
 bool Session::cmdCal_Click() { return Calcu_late(); }
 
+void Session::rememberEntries() {
+    for (size_t i = 0; i < m_entriesAtCalculation.size(); ++i) m_entriesAtCalculation[i] = form1().txtAmount[i].text;
+}
+
+bool Session::entriesTypedSinceCalculation() const {
+    for (size_t i = 0; i < m_entriesAtCalculation.size(); ++i)
+        if (m_form1->txtAmount[i].text != m_entriesAtCalculation[i]) return true;
+    return false;
+}
+
+bool Session::cmdClear_Click() {
+    if (entriesTypedSinceCalculation() &&
+        m_person.ask(Message{{"Clear the hours typed since the last calculation?"}, "Clear", MessageIcon::Question,
+                             MessageButtons::YesNo}) != Answer::Yes)
+        return false;
+    Clear_All();
+    return true;
+}
+
 void Session::Clear_All() {
     form1().Clear_All(m_clock.today());
+    rememberEntries();
     // Social Security and Medicare are not reset here; the next calculation sets them.
     pay.GrossLessKplan = pay.GrossPay = pay.NetPay = pay.FedTax = 0;
     pay.SdiTax = pay.SuiTax = pay.SdiYtdWages = pay.SuiYtdWages = pay.StateAdj = 0;
     pay.TaxDeduct = pay.TotDeduct = pay.StateTax = pay.CityTax = AmountVariant{};
 }
 
-void Session::askToSaveOnExit() {
+bool Session::askToSaveOnExit() {
     // After "&Quit" in the Save User window the program ends without asking again.
-    if (quitRequested) return;
+    if (quitRequested) return true;
+    if (!askToSaveLedger()) return false;
+    // Escape and the close box answer Cancel: the program goes on.
     const Answer a =
-        m_person.ask(Message{{"     SAVE USER'S SETTINGS?"}, "Save?", MessageIcon::None, MessageButtons::YesNo});
+        m_person.ask(Message{{"     SAVE USER'S SETTINGS?"}, "Save?", MessageIcon::None, MessageButtons::YesNoCancel});
+    if (a == Answer::Cancel) return false;
     if (a == Answer::Yes) showSaveUser();
+    return true;
 }
 
 }  // namespace orvane

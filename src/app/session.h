@@ -71,11 +71,16 @@ public:
     bool cmdCal_Click();
     bool Calcu_late();
 
-    // cmdClear_Click and mnuClearIitem_Click.
+    // cmdClear_Click and mnuClearIitem_Click: Clear_All, after a question when entries were typed
+    // since the last calculation. False when the person kept them.
+    bool cmdClear_Click();
     void Clear_All();
+    // True when an entry box differs from what the last calculation (or clearing) left in it.
+    bool entriesTypedSinceCalculation() const;
 
-    // Form_Unload and mnuExitItem_Click: the save question before the program ends.
-    void askToSaveOnExit();
+    // Form_Unload and mnuExitItem_Click: the save questions before the program ends. False when
+    // the person cancelled: the program goes on.
+    bool askToSaveOnExit();
 
     // LoadFedTables: reads Federal.dtt; shows its message when it cannot. The tables stay in
     // memory only while a calculation runs.
@@ -155,6 +160,15 @@ public:
     // Tells the person that `file` is damaged or cannot be read, and counts it.
     void reportDamagedFile(const std::filesystem::path& file, const std::string& title,
                            MessageIcon icon = MessageIcon::Critical);
+    // The files found damaged when the user was opened: their areas started from the built-in
+    // values, and no save writes over them without asking (the ledger's never).
+    std::vector<std::filesystem::path> damagedFiles;
+    bool isDamagedFile(const std::filesystem::path& file) const;
+    // The damaged ledger's message: where it is, and that it is kept.
+    void reportDamagedLedger(const std::filesystem::path& file, const std::string& title);
+    // Before a save writes over a damaged file: the question; Yes keeps the damaged file as
+    // <file>.damaged-YYYYMMDD. False when the file must not be written.
+    bool mayReplaceDamagedFile(const std::filesystem::path& file, const std::string& title);
     // Tells the person that a settings file could not be written (`failure` names it), and counts it.
     void reportFailedWrite(const std::string& failure, const std::string& title);
 
@@ -195,12 +209,14 @@ public:
     bool mnuOpen_Click();
     bool OpenFile(const std::filesystem::path& chosen);
     void mnuSave_Click();
-    void mnuExitItem_Click() { askToSaveOnExit(); }
+    bool mnuExitItem_Click() { return askToSaveOnExit(); }
 
     // The Save User window's buttons. Save returns false when nothing was saved.
     bool cmdSaveUser_Click();
     void cmdEnd_Click();
-    void cmdQuit_Click();
+    // "&Quit": after a question, as it ends the program without saving. False when the person
+    // stays (the window stays open).
+    bool cmdQuit_Click();
 
     // "&User Info": the window, created if needed (the view shows it modally).
     frmTaxInfo& mnuTaxInfoItem_Click() { return taxInfo(); }
@@ -410,11 +426,44 @@ public:
     // "&Excel": the workbook file chosen by the person, written from what the grid and the strip
     // show. False when the person cancelled or the file could not be written (the person was told).
     bool ytdExport();
+    // True while the ledger window holds rows that differ from the ledger as last read or saved:
+    // pasted or deleted rows, typed cells, "&Clear All".
+    bool ledgerHasUnsavedChanges() const;
+    // Before a command discards the ledger window: with unsaved changes, the window's own
+    // question with Cancel added; Yes and No close the window as "&Close" does. False when the
+    // command must stop (Cancel, or a save that failed).
+    bool askToSaveLedger();
     // The ledger's part of a user's files: read on Open with the others, reset by New; it
     // writes nothing with the user, as the ledger saves only from its own window.
     void addLedgerFileParts(std::vector<UserFilesPart>& parts);
 
+    // ---- kept copies (session_backups.cpp) ----
+    // The time of day in seconds since midnight for the copies' names; the system's when empty.
+    std::function<int()> secondsOfDay;
+    // Before a save replaces `file`: a copy into the folder's backups (once a day when
+    // `oncePerDay`). A folder where no copy can be made is told once; the save goes on.
+    void backUpBeforeSave(const std::filesystem::path& file, bool oncePerDay);
+    // The kept copies of the current ledger file, newest first: when, weeks with pay, gross total.
+    struct LedgerBackup {
+        std::filesystem::path file;
+        std::string when;
+        int weeks = 0;
+        std::string gross;
+    };
+    std::vector<LedgerBackup> ledgerBackups();
+    // "&Restore...": the person picks a copy, which replaces the ledger file (itself kept first)
+    // and is shown. False when nothing was restored.
+    bool ytdRestore();
+    bool restoreLedger(const std::filesystem::path& backup);
+
 private:
+    bool m_backupRefusalTold = false;
+    // The rows as the window showed them when they were last read or saved.
+    YtdLedger ledgerInWindow() const;
+    // "&Close" once answered: Yes saves first (false, with the window left open, when that failed).
+    bool closeLedgerWindow(Answer answer);
+    void markLedgerSaved() { m_ledgerAsSaved = ledgerInWindow(); }
+    YtdLedger m_ledgerAsSaved;
     WindowSlot<MDIForm1> m_ytd{windows, "MDIForm1"};
 
 public:
@@ -487,9 +536,12 @@ private:
 private:
     PayInputs gatherInputs(const PayPeriodEntry& entry, std::optional<FederalTables> federal);
 
+    void rememberEntries();
+
     Person& m_person;
     const Clock& m_clock;
     std::unique_ptr<Form1> m_form1;
+    std::array<std::string, 8> m_entriesAtCalculation{};
 };
 
 }  // namespace orvane

@@ -22,6 +22,7 @@ MDIForm1& Session::ytdWindow() {
         LoadAnnual();
         m_ytd->totals.show(ytd, false);
         m_ytd->totals.setDeductionCaptions(taxInfo().deductionCaptions());
+        markLedgerSaved();
     }
     return *m_ytd;
 }
@@ -31,6 +32,8 @@ MDIForm1& Session::cmdYear_Click() {
     MDIForm1& w = ytdWindow();
     w.normalState = true;
     w.visible = true;
+    // An open window with unsaved rows is only brought up: reading the file again would drop them.
+    if (ledgerHasUnsavedChanges()) return w;
     w.setFrequency(ledgerWeekly());
     // A window made just now has read the file already: it is not read (and a damaged file not
     // reported) a second time.
@@ -38,6 +41,7 @@ MDIForm1& Session::cmdYear_Click() {
     else fillBoxes();
     Update();
     AddAnnual();
+    markLedgerSaved();
     return w;
 }
 
@@ -57,7 +61,8 @@ bool Session::LoadAnnual() {
             ytd = read->totals;
             break;
         case ReadOutcome::Damaged:
-            reportDamagedFile(path, "Year To Date");
+            reportDamagedLedger(path, "Year To Date");
+            if (!isDamagedFile(path)) damagedFiles.push_back(path);
             ok = false;
             break;
     }
@@ -88,6 +93,13 @@ bool Session::SaveAnnual() {
     if (!userFilesWritable(userFiles(), "Year To Date")) return false;
     const bool weekly = ledgerWeekly();
     const auto path = ledgerFilePath(folder, UserName, weekly);
+    if (isDamagedFile(path)) {
+        ++problemsReported;
+        m_person.tell({"The ledger file " + path.lexically_normal().string() + " could not be read when it was opened.",
+                       "It is kept as it is and not written over: the ledger was not saved."},
+                      "Year To Date", MessageIcon::Critical);
+        return false;
+    }
     std::string refusal;
     auto bytes = writeLedgerFile(ledger, ytd, weekly, &refusal);
     if (!bytes) {
@@ -95,11 +107,13 @@ bool Session::SaveAnnual() {
         m_person.tell({refusal, "The ledger was not saved."}, "Year To Date");
         return false;
     }
+    backUpBeforeSave(path, false);
     if (auto failure = writeFileAtomically(path, *bytes)) {
         ++problemsReported;
         m_person.tell({*failure, "The ledger was not saved."}, "Year To Date", MessageIcon::Critical);
         return false;
     }
+    markLedgerSaved();
     notifySaved("the year-to-date ledger", path);
     return true;
 }
@@ -140,9 +154,12 @@ void Session::ytdAdd() {
 }
 
 bool Session::ytdClose() {
-    const Answer a =
-        m_person.ask(Message{{MDIForm1::kSaveQuestion}, "Save?", MessageIcon::None, MessageButtons::YesNo});
-    if (a == Answer::Yes) {
+    return closeLedgerWindow(
+        m_person.ask(Message{{MDIForm1::kSaveQuestion}, "Save?", MessageIcon::None, MessageButtons::YesNo}));
+}
+
+bool Session::closeLedgerWindow(Answer answer) {
+    if (answer == Answer::Yes) {
         Update();
         AddAnnual();
         if (!SaveAnnual()) return false;
@@ -150,6 +167,21 @@ bool Session::ytdClose() {
     YtdQuietClose = true;
     discardWindow("MDIForm1");
     return true;
+}
+
+YtdLedger Session::ledgerInWindow() const {
+    YtdLedger shown = ledger;
+    if (m_ytd) m_ytd->grid.Update(shown, ledgerWeekly());
+    return shown;
+}
+
+bool Session::ledgerHasUnsavedChanges() const { return m_ytd && ledgerInWindow() != m_ledgerAsSaved; }
+
+bool Session::askToSaveLedger() {
+    if (!ledgerHasUnsavedChanges()) return true;
+    const Answer a =
+        m_person.ask(Message{{MDIForm1::kSaveQuestion}, "Save?", MessageIcon::None, MessageButtons::YesNoCancel});
+    return a != Answer::Cancel && closeLedgerWindow(a);
 }
 
 bool Session::ytdCloseBox() {

@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <string>
+
 #include "core/settings_messages.h"
 
 namespace orvane {
@@ -22,6 +25,48 @@ void Session::reportDamagedFile(const std::filesystem::path& file, const std::st
     ++problemsReported;
     // A damaged file stays so until it is replaced: told once for each state of it.
     if (firstTelling(fileState(file))) m_person.tell(damagedFileMessage(file), title, icon);
+}
+
+bool Session::isDamagedFile(const std::filesystem::path& file) const {
+    return std::find(damagedFiles.begin(), damagedFiles.end(), file) != damagedFiles.end();
+}
+
+void Session::reportDamagedLedger(const std::filesystem::path& file, const std::string& title) {
+    ++problemsReported;
+    // As every damaged file: told once for each state of it.
+    if (!firstTelling(fileState(file))) return;
+    auto lines = corruptedFileMessage(file.filename().string());
+    // Not "and delete it.": the file holds the year's pay periods and wage-base history.
+    lines.pop_back();
+    lines[1] = "The year-to-date ledger could not be read:";
+    lines[2] = file.lexically_normal().string();
+    lines.insert(lines.end(), {"It was kept as it is and will not be written over.",
+                               "The ledger starts empty; Restore... in its window brings back a backup."});
+    m_person.tell(lines, title, MessageIcon::Critical);
+}
+
+bool Session::mayReplaceDamagedFile(const std::filesystem::path& file, const std::string& title) {
+    if (!isDamagedFile(file)) return true;
+    const Date d = m_clock.today();
+    const auto twoDigits = [](int n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
+    auto kept = file;
+    kept += ".damaged-" + std::to_string(d.year) + twoDigits(d.month) + twoDigits(d.day);
+    if (m_person.ask(Message{{file.filename().string() + " could not be read when the user was opened.",
+                              "Replace it with the settings shown? The damaged file is kept as " +
+                                  kept.filename().string() + "."},
+                             title, MessageIcon::Question, MessageButtons::YesNo}) != Answer::Yes)
+        return false;
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec)) std::filesystem::rename(file, kept, ec);
+    if (ec) {
+        ++problemsReported;
+        m_person.tell({kept.filename().string() + " could not be made: " + ec.message(), "Nothing was written over " +
+                                                                                            file.filename().string() + "."},
+                      title, MessageIcon::Critical);
+        return false;
+    }
+    std::erase(damagedFiles, file);
+    return true;
 }
 
 void Session::reportFailedWrite(const std::string& failure, const std::string& title) {

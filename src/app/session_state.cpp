@@ -184,6 +184,7 @@ bool Session::DialogState_cmdMkDefault_Click() {
         tellStateMessages(problems);
         return false;
     }
+    if (!askToSaveLedger()) return false;
     // The current user's files, then the same settings as the default file set, which every
     // window created before a user is opened or made reads.
     if (!writeUserFileSet({folder, UserName}) || !writeUserFileSet({folder, ""})) return false;

@@ -213,6 +213,9 @@ bool Session::writeUserFileSet(const UserFileSet& set) {
         for (auto& file : std::get<std::vector<PendingFile>>(built)) files.push_back(std::move(file));
     }
     if (!userFilesWritable(set, "Save User")) return false;
+    // A file that was damaged when the user was opened is replaced only when the person agrees.
+    std::erase_if(files, [&](const PendingFile& file) { return !mayReplaceDamagedFile(file.path, "Save User"); });
+    for (const auto& file : files) backUpBeforeSave(file.path, true);
     if (auto failure = writeFileSetAtomically(set.folder, files)) {
         ++problemsReported;
         m_person.tell({*failure}, "Save User", MessageIcon::Critical);
@@ -227,6 +230,11 @@ bool Session::cmdSaveUser_Click() {
         m_person.tell({*refusal, "Nothing was saved."}, "Save User");
         return false;
     }
+    // Another user's files are replaced only when the person says so; No goes back to the window.
+    if (name != UserName && FileExist(folder / (name + ".use")) &&
+        m_person.ask(Message{{name + " already exists. Replace it?"}, "Save User", MessageIcon::Question,
+                             MessageButtons::YesNo}) != Answer::Yes)
+        return false;
     takeProfileWindows();
     if (!writeUserFileSet({folder, name})) return false;
     notifySaved(name.empty() ? std::string("the default settings") : "the user " + name, folder);
@@ -244,10 +252,16 @@ void Session::cmdEnd_Click() {
     closeSaveUserWindow();
 }
 
-void Session::cmdQuit_Click() {
+bool Session::cmdQuit_Click() {
+    if (!askToSaveLedger()) return false;
+    if (m_person.ask(Message{{"Quit Orvane without saving?",
+                              "Hours typed and settings not saved are lost."},
+                             "Quit", MessageIcon::Question, MessageButtons::YesNo}) != Answer::Yes)
+        return false;
     discardWindow("Form2");
     quitRequested = true;
     closeSaveUserWindow();
+    return true;
 }
 
 void Session::closeSaveUserWindow() {
@@ -272,11 +286,14 @@ void Session::saveUserAfterCalculation() {
     if (!cmdSaveUser_Click()) discardWindow("frmSaveUser");
 }
 
-void Session::mnuSave_Click() { showSaveUser(); }
+void Session::mnuSave_Click() {
+    if (askToSaveLedger()) showSaveUser();
+}
 
 // ---- New and Open -------------------------------------------------------------------------------
 
 void Session::mnuNew_Click() {
+    if (!askToSaveLedger()) return;
     const Answer save = m_person.ask(
         Message{{"........SAVE PREVIOUS USER?"}, "Save?", MessageIcon::None, MessageButtons::YesNo});
     if (save == Answer::Yes) {
@@ -296,6 +313,7 @@ void Session::mnuNew_Click() {
         return;
     }
     UserName = name;
+    damagedFiles.clear();
     lockUser();
     showUser();
     for (auto& part : userFileParts())
@@ -307,6 +325,7 @@ void Session::mnuNew_Click() {
 }
 
 bool Session::mnuOpen_Click() {
+    if (!askToSaveLedger()) return false;
     showSaveUser();
     if (quitRequested) return false;
     auto chosen = m_person.chooseFileToOpen("Open", "Saved Files (*.use)|*.use");
@@ -325,7 +344,8 @@ bool Session::OpenFile(const std::filesystem::path& chosen) {
     }
     recoverFolder(newFolder);
     // The user's lock first: the files read are then the files this program saves over, or, when
-    // the lock cannot be taken, the user opens read-only.
+    // the lock cannot be taken, the user opens read-only. A damaged file does not keep the user
+    // closed: its area starts from the built-in values, and the file is kept.
     const UserFileSet set{newFolder, name};
     UserLock lock;
     std::optional<std::string> lockRefusal;
@@ -333,24 +353,35 @@ bool Session::OpenFile(const std::filesystem::path& chosen) {
     if (newLock) lockRefusal = takeUserLock(set, lock);
     // Every file of the user is read and checked before anything changes.
     auto parts = userFileParts();
+    std::vector<std::pair<const UserFilesPart*, std::filesystem::path>> damaged;
     for (auto& part : parts) {
         if (!part.read) continue;
-        if (auto damaged = part.read(set)) {
-            reportDamagedFile(newFolder / *damaged, "Open");
-            return false;
-        }
+        if (auto file = part.read(set)) damaged.emplace_back(&part, newFolder / *file);
     }
+    const auto damagedPart = [&](const UserFilesPart& part) {
+        return std::any_of(damaged.begin(), damaged.end(), [&](const auto& d) { return d.first == &part; });
+    };
     discardWindow("Form2");
     discardWindow("frmTaxInfo");
     folder = newFolder;
     UserName = name;
+    damagedFiles.clear();
     if (newLock) holdUserLock(set, std::move(lock), std::move(lockRefusal));
-    for (auto& part : parts)
-        if (part.commit) part.commit();
+    for (auto& part : parts) {
+        // The profile's reset gives a new user's values; the other parts' commit does the same
+        // when their file was not read.
+        if (damagedPart(part) && part.reset && part.name == "profile") part.reset();
+        else if (part.commit) part.commit();
+    }
     LoadFedTables();
     showUser();
     showProfileOnMainWindow();  // creates the user information window, as the deduction captions need it
     Clear_All();
+    for (const auto& [part, file] : damaged) {
+        damagedFiles.push_back(file);
+        if (part->name == "ledger") reportDamagedLedger(file, "Open");
+        else reportDamagedFile(file, "Open");
+    }
     return true;
 }
 
@@ -378,6 +409,7 @@ bool Session::taxInfoSave() {
         m_person.tell({*refusal, "Nothing was saved."}, w.Caption);
         return false;
     }
+    if (!askToSaveLedger()) return false;
     const EmployeeProfile before = profile;
     w.fillVar_(profile);
     saveUserWindow();

@@ -156,7 +156,7 @@ MDIForm1::MDIForm1() {
         {"mnuClose", "&Close", {}},
         // "&Print" opens a menu of its print command and the print preview.
         {"mnuPrint", "&Print", {item("mnuPrintLedger", "&Print"), item("mnuPrintPreview", "Print Pre&view...")}},
-        {"mnuClear", "C&lear", {item("mnuClearAll", "&Clear All")}},
+        {"mnuClear", "C&lear", {item("mnuClearAll", "&Clear All"), item("mnuRestore", "&Restore...")}},
         {"mnuAdd", "&Add", {}},
         {"mnuExcel", "&Excel", {}},
     };

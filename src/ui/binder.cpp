@@ -251,6 +251,11 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::ShortcutOverride:
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
+        // Copy, paste, cut and select-all belong to the box, as on every desktop; elsewhere the
+        // keys keep the menu's meaning.
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut) ||
+            key->matches(QKeySequence::SelectAll))
+            break;
         if (QAction* action = menuShortcut(box, key)) {
             // The box would take Ctrl+C as copy; the window's menu has the key, and runs.
             if (event->type() == QEvent::KeyPress) {

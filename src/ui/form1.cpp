@@ -500,7 +500,7 @@ void Form1::focusEntry(int index) {
 }
 
 void Form1::cmdClear_Click() {
-    m_session.Clear_All();
+    m_session.cmdClear_Click();
     refresh();
 }
 
@@ -520,7 +520,10 @@ void Form1::mnuSave_Click() {
 }
 
 void Form1::mnuExitItem_Click() {
-    m_session.mnuExitItem_Click();
+    if (!m_session.mnuExitItem_Click()) {
+        afterFlow();  // cancelled: the program goes on
+        return;
+    }
     m_saveQuestionAsked = true;
     close();  // the last window closed ends the program
 }
@@ -649,8 +652,12 @@ void Form1::mnuAboutItem_Click() {
 
 void Form1::closeEvent(QCloseEvent* event) {
     if (!m_saveQuestionAsked) {
+        if (!m_session.askToSaveOnExit()) {
+            event->ignore();  // cancelled: the program goes on
+            afterFlow();
+            return;
+        }
         m_saveQuestionAsked = true;
-        m_session.askToSaveOnExit();
     }
     closeAllViews();  // the secondary windows go with the main window
     event->accept();

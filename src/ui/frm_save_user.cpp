@@ -39,9 +39,9 @@ frmSaveUser::frmSaveUser(Session& session, QWidget* parent) : QDialog(parent), m
         m_session.cmdEnd_Click();
         reject();
     }));
+    // Quit asks first; the person may stay in the window.
     buttons->addWidget(bind->button(new QPushButton, "cmdQuit", bind->of(&M::cmdQuit), [this] {
-        m_session.cmdQuit_Click();
-        reject();
+        if (m_session.cmdQuit_Click()) reject();
     }));
     layout->addLayout(buttons);
     bind->refresh();

@@ -84,6 +84,7 @@ MDIForm1::MDIForm1(Session& session, QWidget* parent)
         {"mnuPrintLedger", [this] { m_session.ytdPrint(); }},
         {"mnuPrintPreview", [this] { m_session.ytdPreview(); }},
         {"mnuClearAll", [this] { m_session.ledgerClearAll(); }},
+        {"mnuRestore", [this] { m_session.ytdRestore(); }},
         {"mnuAdd", [this] { m_session.ytdAdd(); }},
         {"mnuExcel", [this] { m_session.ytdExport(); }},
     };

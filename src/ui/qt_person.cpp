@@ -106,6 +106,18 @@ std::optional<std::filesystem::path> QtPerson::chooseFileToSave(const std::strin
     return std::filesystem::path(file.toStdU16String());
 }
 
+std::optional<size_t> QtPerson::chooseItem(const std::string& title, const std::string& text,
+                                           const std::vector<std::string>& items) {
+    QStringList list;
+    for (const auto& item : items) list << qs(item);
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(dialogParent(), qs(title), qs(text), list, 0, false, &ok);
+    if (!ok) return std::nullopt;
+    const auto at = list.indexOf(chosen);
+    if (at < 0) return std::nullopt;
+    return static_cast<size_t>(at);
+}
+
 // The program's printer as the print commands see it.
 class QtPerson::Sink : public Printer {
 public:

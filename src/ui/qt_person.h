@@ -26,6 +26,8 @@ public:
                                       const std::string& initial) override;
     std::optional<std::filesystem::path> chooseFileToOpen(const std::string& title, const std::string& filter) override;
     std::optional<std::filesystem::path> chooseFileToSave(const std::string& title, const std::string& filter) override;
+    std::optional<size_t> chooseItem(const std::string& title, const std::string& text,
+                                     const std::vector<std::string>& items) override;
     bool choosePrinter() override;
     Printer* currentPrinter() override;
     bool preparePrinter() override;

@@ -195,6 +195,11 @@ TEST(OrvaneCalc, SaveOverTheFileSizeLimitExitsWithThree) {
     std::map<std::string, std::string> after;
     for (const auto& e : std::filesystem::directory_iterator(folder.path))
         after[e.path().filename().string()] = orvane::readWholeFile(e.path()).value_or("");
+    // The folder of kept copies may have been made; no copy could be written into it.
+    if (after.count("backups")) {
+        EXPECT_TRUE(std::filesystem::is_empty(folder.path / "backups"));
+    }
+    after.erase("backups");
     EXPECT_EQ(after, before);  // no temporary file left either
 }
 
@@ -311,7 +316,8 @@ TEST(OrvaneCalc, PasteWritesTheLedgerRowAsTheLedgerWindowDoes) {
     ASSERT_TRUE(s.cmdCal_Click());
     ASSERT_TRUE(s.OpenFile(folder.path / "Wes.use"));
     for (const auto& f : std::filesystem::directory_iterator(folder.path))
-        std::filesystem::copy_file(f.path(), copy.path / f.path().filename(),
+        if (f.is_regular_file())
+            std::filesystem::copy_file(f.path(), copy.path / f.path().filename(),
                                    std::filesystem::copy_options::overwrite_existing);
 
     s.form1().txtAmount[0].text = "40";

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 
 #include "app/session.h"
+#include "core/file_backups.h"
 #include "core/file_io.h"
 #include "support/scripted_person.h"
 #include "support/stored_profile.h"
@@ -176,7 +179,7 @@ TEST(SessionLedger, OpenStartsFromTheUsersOwnLedger) {
     EXPECT_EQ(run.session.ledger.rows[0].Gross, 0.0f);
 }
 
-TEST(SessionLedger, DamagedLedgerStopsTheOpenWithTheFourLineMessage) {
+TEST(SessionLedger, DamagedLedgerOpensEmptyAndIsKept) {
     test::TempFolder dir;
     LedgerRun run(dir.path);
     run.newUser("Gus");
@@ -188,13 +191,15 @@ TEST(SessionLedger, DamagedLedgerStopsTheOpenWithTheFourLineMessage) {
     }
     run.newUser("Hal");
     const size_t before = run.person.messages.size();
-    EXPECT_FALSE(run.openUser("Gus"));
-    EXPECT_EQ(run.session.UserName, "Hal");
+    EXPECT_TRUE(run.openUser("Gus"));
+    EXPECT_EQ(run.session.UserName, "Gus");
     ASSERT_GT(run.person.messages.size(), before);
-    EXPECT_EQ(run.person.messages.back().lines,
-              (std::vector<std::string>{"You have corupted a file.", "Find file,", "Gus.yrw", "and delete it."}));
+    const auto lines = run.person.messages.back().lines;
+    EXPECT_EQ(lines[0], "You have corupted a file.");
+    EXPECT_EQ(lines[2], (dir.path / "Gus.yrw").lexically_normal().string());
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "and delete it."), 0);
+    EXPECT_EQ(run.session.ledger, YtdLedger{});
     // The window's own load finds it too and keeps the rows; the file, unchanged, is not told again.
-    run.session.UserName = "Gus";
     run.session.ledger.rows[0].Gross = 7;
     const int problems = run.session.problemsReported;
     run.session.cmdYear_Click();
@@ -238,4 +243,191 @@ TEST(SessionLedger, ExcelWritesTheChosenWorkbook) {
     run.person.saveFiles.push_back(dir.path / "missing" / "Ledger.xlsx");
     EXPECT_FALSE(run.session.ytdExport());
     EXPECT_EQ(run.person.messages.back().title, "Excel");
+}
+
+namespace {
+
+// A command that closes the ledger window, with the answers it asks for after the ledger's own
+// question; true when the command went ahead.
+struct LedgerClosingCommand {
+    const char* name;
+    std::function<bool(LedgerRun&)> run;
+};
+
+const LedgerClosingCommand kLedgerClosingCommands[] = {
+    {"exit", [](LedgerRun& r) {
+         r.person.answers.push_back(Answer::No);  // SAVE USER'S SETTINGS?
+         return r.session.askToSaveOnExit();
+     }},
+    {"calculate", [](LedgerRun& r) { return r.calculate("30"); }},
+    {"New", [](LedgerRun& r) {
+         r.person.answers.push_back(Answer::No);  // SAVE PREVIOUS USER?
+         r.person.prompts.push_back("Bob");
+         r.session.mnuNew_Click();
+         return r.session.UserName == "Bob";
+     }},
+    {"Open", [](LedgerRun& r) {
+         r.person.answers.push_back(Answer::No);  // the Save User window
+         r.person.files.push_back(r.session.folder / "Ann.use");
+         return r.session.mnuOpen_Click();
+     }},
+    {"Save As", [](LedgerRun& r) {
+         r.session.saveUserWindow().txtSaveUser.text = "Ann2";
+         r.person.answers.push_back(Answer::Yes);  // the Save User window: Save
+         r.session.mnuSave_Click();
+         return FileExist(r.session.folder / "Ann2.use");
+     }},
+};
+
+float savedGrossOfWeekOne(const fs::path& file) {
+    auto bytes = readWholeFile(file);
+    if (!bytes) return -1;
+    auto read = readLedgerFile(*bytes, true);
+    return read ? read->ledger.rows[0].Gross : -1;
+}
+
+}  // namespace
+
+TEST(SessionLedger, CommandsThatCloseTheLedgerAskBeforeDroppingAPaste) {
+    struct Case {
+        bool pasted;
+        Answer answer;  // to "     Do you want to save YTD", when it is asked
+    };
+    const Case cases[] = {{true, Answer::Yes}, {true, Answer::No}, {true, Answer::Cancel}, {false, Answer::No}};
+    for (const auto& command : kLedgerClosingCommands) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(command.name) + (c.pasted ? ", pasted, answer " : ", nothing pasted") +
+                         std::to_string(int(c.answer)));
+            test::TempFolder dir;
+            LedgerRun run(dir.path);
+            run.newUser("Ann");
+            run.session.profile.txtHourRate = 10;
+            test::storeProfile(run.session);
+            ASSERT_TRUE(run.calculate("40"));
+            run.session.cmdYear_Click();
+            ASSERT_TRUE(run.closeLedger(Answer::Yes));  // an empty ledger file
+            run.session.cmdYear_Click();
+            if (c.pasted) run.session.Label2_MouseDown(0, 1);
+            EXPECT_EQ(run.session.ledgerHasUnsavedChanges(), c.pasted);
+            if (c.pasted) run.person.answers.push_back(c.answer);
+            const auto asked = run.person.messages.size();
+
+            const bool wentAhead = command.run(run);
+
+            int ledgerQuestions = 0;
+            for (size_t m = asked; m < run.person.messages.size(); ++m)
+                if (run.person.messages[m].lines == std::vector<std::string>{MDIForm1::kSaveQuestion}) {
+                    ++ledgerQuestions;
+                    EXPECT_EQ(run.person.messages[m].buttons, MessageButtons::YesNoCancel);
+                }
+            EXPECT_EQ(ledgerQuestions, c.pasted ? 1 : 0);
+            const bool cancelled = c.pasted && c.answer == Answer::Cancel;
+            EXPECT_EQ(wentAhead, !cancelled);
+            EXPECT_EQ(savedGrossOfWeekOne(dir.path / "Ann.yrw"), c.pasted && c.answer == Answer::Yes ? 400.0f : 0.0f);
+            if (cancelled) {
+                // The window and its paste stay, for the person to decide.
+                EXPECT_TRUE(run.session.hasYtdWindow());
+                EXPECT_TRUE(run.session.ledgerHasUnsavedChanges());
+            }
+        }
+    }
+}
+
+TEST(SessionLedger, TypedCellAndReopeningTheOpenWindowKeepTheEdit) {
+    test::TempFolder dir;
+    LedgerRun run(dir.path);
+    run.newUser("Ann");
+    MDIForm1& w = run.session.cmdYear_Click();
+    EXPECT_FALSE(run.session.ledgerHasUnsavedChanges());
+    w.grid.txtTips[3].text = "25";
+    EXPECT_TRUE(run.session.ledgerHasUnsavedChanges());
+    // "&Year to Date" again while the edit is unsaved brings the window up as it is.
+    run.session.cmdYear_Click();
+    EXPECT_EQ(w.grid.txtTips[3].text, "25");
+    EXPECT_TRUE(run.closeLedger(Answer::Yes));
+    run.session.cmdYear_Click();
+    EXPECT_FALSE(run.session.ledgerHasUnsavedChanges());
+    EXPECT_EQ(run.session.ledger.rows[3].Tips, 25.0f);
+}
+
+TEST(SessionLedger, EverySaveKeepsThePreviousLedgerAndRestoreBringsOneBack) {
+    test::TempFolder dir;
+    LedgerRun run(dir.path);
+    int second = 3600;
+    run.session.secondsOfDay = [&] { return second; };
+    run.newUser("Ann");
+    run.session.profile.txtHourRate = 10;
+    test::storeProfile(run.session);
+    ASSERT_TRUE(run.calculate("40"));
+    const fs::path file = dir.path / "Ann.yrw";
+    // Each save pastes one more week, one second after the last.
+    std::vector<std::string> replaced;
+    const auto saveWithWeek = [&](int week) {
+        run.session.cmdYear_Click();
+        run.session.Label2_MouseDown(week % 52, 1);
+        if (auto bytes = readWholeFile(file)) replaced.push_back(*bytes);
+        ASSERT_TRUE(run.closeLedger(Answer::Yes));
+        ++second;
+    };
+    for (int week = 0; week < 11; ++week) saveWithWeek(week);  // the first save replaces nothing
+    auto kept = backupsOf(dir.path, "Ann.yrw");
+    ASSERT_EQ(kept.size(), 10u);
+    for (size_t i = 0; i < kept.size(); ++i) EXPECT_EQ(*readWholeFile(kept[i]), replaced[i]) << i;
+    EXPECT_EQ(kept[0].filename(), "Ann.yrw.20070105-010001");
+
+    // The list, newest first: its date, weeks with pay and gross total.
+    const auto list = run.session.ledgerBackups();
+    ASSERT_EQ(list.size(), 10u);
+    EXPECT_EQ(list[0].when, "1/5/2007 01:00:10");
+    EXPECT_EQ(list[0].weeks, 10);
+    EXPECT_EQ(list[0].gross, "$4,000.00");
+    EXPECT_EQ(list[9].weeks, 1);
+
+    // Restore the copy with three weeks; the ledger it replaced is kept, so that the restore
+    // can be undone the same way.
+    const std::string beforeRestore = *readWholeFile(file);
+    run.session.cmdYear_Click();
+    run.person.choices.push_back(7);
+    ASSERT_TRUE(run.session.ytdRestore());
+    EXPECT_EQ(run.person.lastItems[7], "1/5/2007 01:00:03   3 weeks   $1,200.00");
+    EXPECT_EQ(*readWholeFile(file), replaced[2]);
+    EXPECT_EQ(run.session.ytd.YtdGross, Currency::fromDouble(1200));
+    EXPECT_FALSE(run.session.ledgerHasUnsavedChanges());
+    kept = backupsOf(dir.path, "Ann.yrw");
+    ASSERT_EQ(kept.size(), 11u);
+    EXPECT_EQ(*readWholeFile(kept.back()), beforeRestore);
+    run.person.choices.push_back(0);
+    ASSERT_TRUE(run.session.ytdRestore());
+    EXPECT_EQ(*readWholeFile(file), beforeRestore);
+    ASSERT_TRUE(run.closeLedger(Answer::No));
+
+    // Saves in the same second keep their order; beyond 30 the oldest go.
+    for (int week = 0; week < 25; ++week) {
+        second = 3700;
+        saveWithWeek(week);
+    }
+    kept = backupsOf(dir.path, "Ann.yrw");
+    ASSERT_EQ(kept.size(), 30u);
+    for (size_t i = 0; i < 25; ++i) EXPECT_EQ(*readWholeFile(kept[kept.size() - 25 + i]), replaced[replaced.size() - 25 + i]) << i;
+    EXPECT_FALSE(fs::exists(dir.path / "backups" / "Ann.yrw.20070105-010001"));
+}
+
+TEST(SessionLedger, AFolderWithoutRoomForCopiesStillSavesAndSaysSoOnce) {
+    test::TempFolder dir;
+    { std::ofstream(dir.path / "backups") << "not a folder"; }
+    LedgerRun run(dir.path);
+    run.newUser("Ann");
+    ASSERT_TRUE(run.calculate("40"));
+    const int problems = run.session.problemsReported;
+    for (int save = 0; save < 3; ++save) {
+        run.session.cmdYear_Click();
+        run.session.Label2_MouseDown(save, 1);
+        EXPECT_TRUE(run.closeLedger(Answer::Yes));
+    }
+    ASSERT_TRUE(run.calculate("30"));  // the user's own save
+    EXPECT_EQ(run.session.ledger, readLedgerFile(*readWholeFile(dir.path / "Ann.yrw"), true)->ledger);
+    int told = 0;
+    for (const auto& m : run.person.messages) told += m.title == "Backups";
+    EXPECT_EQ(told, 1);
+    EXPECT_EQ(run.session.problemsReported, problems);
 }

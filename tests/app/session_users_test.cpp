@@ -185,22 +185,22 @@ TEST(SessionUsers, EveryFigureCaptionAndFlagSurvivesARestart) {
     EXPECT_EQ(*readWholeFile(other.path / "Smith.ovw"), weeklyTable);
 }
 
-TEST(SessionUsers, OpenOfADamagedUserKeepsThePreviousOne) {
+TEST(SessionUsers, OpenOfAUserWithADamagedProfileFileStartsItsProfileFromTheDefaults) {
     Program run;
     run.newUser("Smith");
-    const EmployeeProfile before = run.session.profile;
     test::TempFolder elsewhere(false);
     copyFixtureUser(elsewhere.path);
     fs::copy_file(kFixtures / "short.and", elsewhere.path / "Smith.and", fs::copy_options::overwrite_existing);
     run.person.messages.clear();
     run.person.files.push_back(elsewhere.path / "Smith.use");
-    EXPECT_FALSE(run.session.mnuOpen_Click());
+    EXPECT_TRUE(run.session.mnuOpen_Click());
     ASSERT_FALSE(run.person.messages.empty());
     EXPECT_EQ(run.person.messages.back().lines,
               (std::vector<std::string>{"You have corupted a file.", "Find file,", "Smith.and", "and delete it."}));
-    EXPECT_EQ(run.session.folder, run.dir.path);
+    EXPECT_EQ(run.session.folder, elsewhere.path);
     EXPECT_EQ(run.session.UserName, "Smith");
-    EXPECT_EQ(run.session.profile, before);
+    EXPECT_EQ(run.session.profile.txtName, "Employee's Name");
+    EXPECT_TRUE(run.session.isDamagedFile(elsewhere.path / "Smith.and"));
 }
 
 TEST(SessionUsers, OpenInAnotherFolderWorksThereFromThenOn) {
@@ -263,6 +263,37 @@ TEST(SessionUsers, SaveUnderAChangedName) {
     EXPECT_NE(run.person.allText().find("path separator"), std::string::npos);
 }
 
+TEST(SessionUsers, SaveOverAnotherUserAsksFirst) {
+    struct Case {
+        Answer answer;
+        bool replaced;
+    };
+    for (const Case c : {Case{Answer::No, false}, Case{Answer::Yes, true}}) {
+        SCOPED_TRACE(c.replaced);
+        Program run;
+        copyFixtureUser(run.dir.path);
+        const auto smithBefore = readWholeFile(run.dir.path / "Smith.use");
+        run.newUser("Brown");
+        run.session.saveUserWindow().txtSaveUser.text = "Smith";
+        const auto asked = run.person.messages.size();
+        run.person.answers.push_back(c.answer);
+        EXPECT_EQ(run.session.cmdSaveUser_Click(), c.replaced);
+        ASSERT_EQ(run.person.messages.size(), asked + 1);
+        EXPECT_EQ(run.person.messages.back().lines, std::vector<std::string>{"Smith already exists. Replace it?"});
+        EXPECT_EQ(readWholeFile(run.dir.path / "Smith.use") == smithBefore, !c.replaced);
+        // No goes back to the window, with the name as typed.
+        EXPECT_EQ(run.session.hasSaveUserWindow(), !c.replaced);
+        EXPECT_EQ(run.session.UserName, c.replaced ? "Smith" : "Brown");
+    }
+    // Saving the open user under its own name asks nothing.
+    Program run;
+    run.newUser("Brown");
+    const auto asked = run.person.messages.size();
+    run.session.saveUserWindow();
+    EXPECT_TRUE(run.session.cmdSaveUser_Click());
+    EXPECT_EQ(run.person.messages.size(), asked);
+}
+
 TEST(SessionUsers, ASaveThatFailsPartWayWritesNothing) {
     // The files go out in the order profile, overtime, leave, state, city, non-city: with the
     // state file unwritable, the files before it are not put in place either, and no temporary
@@ -288,8 +319,8 @@ TEST(SessionUsers, ASaveThatFailsPartWayWritesNothing) {
 
 TEST(SessionUsers, QuitEndsWithoutAnotherQuestion) {
     Program run;
-    run.session.showSaveUserModally = [&] { run.session.cmdQuit_Click(); };
-    run.person.answers.push_back(Answer::Yes);
+    run.session.showSaveUserModally = [&] { EXPECT_TRUE(run.session.cmdQuit_Click()); };
+    run.person.answers = {Answer::Yes, Answer::Yes};  // save the settings? Quit without saving?
     run.session.mnuExitItem_Click();
     EXPECT_TRUE(run.session.quitRequested);
     const auto asked = run.person.messages.size();

@@ -27,7 +27,7 @@ using FileBytes = std::map<std::string, std::string>;
 FileBytes filesOf(const fs::path& folder) {
     FileBytes out;
     for (const auto& e : fs::directory_iterator(folder))
-        if (!e.path().filename().string().ends_with(".lock"))
+        if (e.is_regular_file() && !e.path().filename().string().ends_with(".lock"))
             out[e.path().filename().string()] = readWholeFile(e.path()).value_or("");
     return out;
 }

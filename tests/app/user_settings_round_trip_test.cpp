@@ -10,6 +10,7 @@
 
 #include "app/result_labels.h"
 #include "app/session.h"
+#include "core/file_io.h"
 #include "local/dialog_city.h"
 #include "state/dialog_state.h"
 #include "users/dialog_vac.h"
@@ -99,26 +100,54 @@ TEST(UserSettingsRoundTrip, TwoUsersKeepTheirOwnSettingsAcrossARestart) {
     EXPECT_EQ(later.person.messages.size(), 3u) << later.person.allText();
 }
 
-TEST(UserSettingsRoundTrip, ADamagedSettingsFileKeepsThePreviousUser) {
+TEST(UserSettingsRoundTrip, ADamagedFileIsNamedAndKeptAndTheUserOpens) {
     test::TempFolder folder;
     Program run(folder.path);
     run.newUser("Ann");
     run.calculate40();
+    run.session.cmdYear_Click();
+    run.person.answers.push_back(Answer::Yes);
+    ASSERT_TRUE(run.session.ytdClose());  // Ann.yrw
     run.newUser("Bob");
     run.calculate40();
-    for (const char* ext : {".sta", ".cti", ".nci", ".hol"}) {
+    const std::string damagedBytes = "1,2\r\n\"x";
+    for (const char* ext : {".use", ".and", ".cfe", ".ovw", ".sta", ".cti", ".nci", ".hol", ".yrw"}) {
         SCOPED_TRACE(ext);
-        const fs::path file = folder.path / (std::string("Ann") + ext);
-        const fs::path kept = folder.path / "kept";
-        fs::copy_file(file, kept, fs::copy_options::overwrite_existing);
-        { std::ofstream(file, std::ios::binary | std::ios::trunc) << "1,2\r\n\"x"; }
+        const std::string name = std::string("Ann") + ext;
+        const fs::path file = folder.path / name;
+        const fs::path good = folder.path / "good";
+        fs::copy_file(file, good, fs::copy_options::overwrite_existing);
+        { std::ofstream(file, std::ios::binary | std::ios::trunc) << damagedBytes; }
         run.person.messages.clear();
-        run.person.answers.push_back(Answer::No);
-        run.person.files.push_back(file.parent_path() / "Ann.use");
-        EXPECT_FALSE(run.session.mnuOpen_Click());
-        EXPECT_EQ(run.session.UserName, "Bob");
-        EXPECT_NE(run.person.allText().find("You have corupted a file."), std::string::npos);
-        EXPECT_NE(run.person.allText().find(std::string("Ann") + ext), std::string::npos);
-        fs::copy_file(kept, file, fs::copy_options::overwrite_existing);
+        run.open(file.parent_path() / "Ann.use");
+        EXPECT_EQ(run.session.UserName, "Ann");
+        EXPECT_NE(run.person.allText().find(name), std::string::npos) << run.person.allText();
+        if (std::string(ext) == ".yrw") {
+            EXPECT_EQ(run.person.allText().find("and delete it."), std::string::npos);
+            EXPECT_NE(run.person.allText().find("kept"), std::string::npos);
+            EXPECT_EQ(run.session.ytd.YtdGross, Currency{});
+        } else {
+            EXPECT_NE(run.person.allText().find("and delete it."), std::string::npos);
+        }
+        // A calculation saves the user; the damaged file is written over only after a Yes, and
+        // then kept beside it.
+        run.calculate40();  // the question answered No
+        EXPECT_EQ(*readWholeFile(file), damagedBytes);
+        if (std::string(ext) != ".yrw") {
+            run.person.answers.push_back(Answer::Yes);
+            run.calculate40();
+            EXPECT_EQ(*readWholeFile(folder.path / (name + ".damaged-20070105")), damagedBytes);
+            EXPECT_NE(*readWholeFile(file), damagedBytes);
+        } else {
+            // The ledger is never written over.
+            run.session.cmdYear_Click();
+            run.person.answers.push_back(Answer::Yes);
+            EXPECT_FALSE(run.session.ytdClose());
+            EXPECT_EQ(*readWholeFile(file), damagedBytes);
+            run.session.YtdQuietClose = true;
+            run.session.discardWindow("MDIForm1");
+        }
+        fs::copy_file(good, file, fs::copy_options::overwrite_existing);
+        fs::remove(folder.path / (name + ".damaged-20070105"));
     }
 }

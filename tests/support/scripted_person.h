@@ -17,6 +17,7 @@ public:
     std::deque<std::optional<std::string>> prompts;      // answers to input prompts
     std::deque<std::optional<std::filesystem::path>> files;  // answers to the file chooser
     std::deque<std::optional<std::filesystem::path>> saveFiles;  // answers to the file-save chooser
+    std::deque<std::optional<size_t>> choices;            // answers to the list chooser
     bool printerAnswer = true;
 
     Answer ask(const Message& m) override {
@@ -45,6 +46,14 @@ public:
         saveFiles.pop_front();
         return f;
     }
+    std::optional<size_t> chooseItem(const std::string&, const std::string&, const std::vector<std::string>& items) override {
+        lastItems = items;
+        if (choices.empty()) return std::nullopt;
+        auto c = choices.front();
+        choices.pop_front();
+        return c;
+    }
+    std::vector<std::string> lastItems;  // the items of the last list shown
     bool choosePrinter() override { return printerAnswer; }
 
     // All lines of all messages, joined, for quick searching.

@@ -39,6 +39,8 @@
 
 namespace {
 
+using orvane::Answer;
+using orvane::MessageButtons;
 using orvane::Session;
 using orvane::test::FixedClock;
 using orvane::test::ScriptedPerson;
@@ -304,10 +306,19 @@ TEST_F(Form1View, ClearEmptiesEntriesAndResultsAndResetsTheDate) {
     for (const char* clear : {"button", "menu"}) {
         SCOPED_TRACE(clear);
         type(3, "2");
-        if (std::string(clear) == "button")
-            QTest::mouseClick(widget<QAbstractButton>("cmdClear"), Qt::LeftButton);
-        else
-            window->menuAction("mnuClearIitem")->trigger();
+        const auto press = [&] {
+            if (std::string(clear) == "button")
+                QTest::mouseClick(widget<QAbstractButton>("cmdClear"), Qt::LeftButton);
+            else
+                window->menuAction("mnuClearIitem")->trigger();
+        };
+        // The hours typed since the calculation are cleared only after a Yes.
+        person.answers = {Answer::No};
+        press();
+        EXPECT_EQ(person.messages.back().lines, std::vector<std::string>{"Clear the hours typed since the last calculation?"});
+        EXPECT_EQ(box(3)->text(), "2");
+        person.answers = {Answer::Yes};
+        press();
         for (int i = 0; i < 8; ++i) EXPECT_EQ(box(i)->text(), "");
         for (const char* label : {"Label13", "lbNet", "lbTaxes", "lbDeduct", "lbTaxDed(0)", "lbSDI", "lbCafe"})
             EXPECT_EQ(shown(label), "") << label;
@@ -315,39 +326,69 @@ TEST_F(Form1View, ClearEmptiesEntriesAndResultsAndResetsTheDate) {
     }
 }
 
-// The menu's shortcuts work wherever the focus is, an entry box included: the box does not keep
-// Ctrl+C for copying (its context menu still copies and pastes).
+// The menu's shortcuts work wherever the focus is, an entry box included, but for copy, paste,
+// cut and select-all, which belong to the box.
 TEST_F(Form1View, MenuShortcutsWorkFromAnEntryBox) {
     namespace ui = orvane::ui;
-    for (QWidget* from : {static_cast<QWidget*>(box(0)), static_cast<QWidget*>(widget<QRadioButton>("opt1x"))}) {
-        SCOPED_TRACE(from->objectName().toStdString());
-        type(0, "40");
-        from->setFocus();
-        QTest::keyClick(from, Qt::Key_C, Qt::ControlModifier);  // "&Clear"
-        EXPECT_EQ(box(0)->text(), "");
-        EXPECT_EQ(session.form1().txtAmount[0].text, "");
-    }
-    box(3)->setFocus();
-    QTest::keyClick(box(3), Qt::Key_V, Qt::ControlModifier);  // "&Vacation"
-    EXPECT_EQ(openWindows<ui::DialogVac>().size(), 1u);
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w != window.get() && w->isVisible()) w->close();
+    type(0, "40");
+    widget<QRadioButton>("opt1x")->setFocus();
+    person.answers.push_back(Answer::Yes);  // clear the hours typed?
+    QTest::keyClick(widget<QRadioButton>("opt1x"), Qt::Key_C, Qt::ControlModifier);  // "&Clear"
+    EXPECT_EQ(box(0)->text(), "");
+    EXPECT_EQ(session.form1().txtAmount[0].text, "");
 
     // Modal windows: each shortcut opens its own, from a box.
     EXPECT_TRUE(opensModal<ui::frmTaxInfo>([&] { QTest::keyClick(box(1), Qt::Key_U, Qt::ControlModifier); }));
-    EXPECT_TRUE(opensModal<QMessageBox>([&] { QTest::keyClick(box(1), Qt::Key_A, Qt::ControlModifier); }));
     box(2)->setFocus();
     QTest::keyClick(box(2), Qt::Key_E, Qt::ControlModifier);  // "H&eader", not the end of the line
     EXPECT_EQ(openWindows<ui::DialogHeader>().size(), 1u);
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != window.get() && w->isVisible()) w->close();
+}
 
-    // Ctrl+X ends the program, with its question, instead of cutting the text.
+TEST_F(Form1View, ClipboardKeysInAnHoursBoxEditTheBoxAndKeepTheProgram) {
     type(0, "40");
+    type(1, "8");
+    const auto asked = person.messages.size();
     box(0)->selectAll();
-    QTest::keyClick(box(0), Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(box(0), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "40");
+    EXPECT_EQ(box(0)->text(), "40");
+    box(1)->setFocus();
+    QTest::keyClick(box(1), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(box(1)->selectedText(), "8");
+    QTest::keyClick(box(1), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box(1)->text(), "40");
+    EXPECT_EQ(session.form1().txtAmount[1].text, "40");
+    box(1)->selectAll();
+    QTest::keyClick(box(1), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(box(1)->text(), "");
+    EXPECT_EQ(QApplication::clipboard()->text(), "40");
+    QTest::keyClick(box(0), Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(person.messages.size(), asked);  // no question, no window opened
+    EXPECT_TRUE(openWindows<orvane::ui::DialogVac>().empty());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(box(0)->text(), "40");
+}
+
+// The exit question's Cancel (Escape and the close box answer it) keeps the program and the hours.
+TEST_F(Form1View, ExitCancelledKeepsTheProgramAndTheEntries) {
+    type(0, "40");
+    widget<QRadioButton>("opt1x")->setFocus();
+    person.answers.push_back(Answer::Cancel);
+    QTest::keyClick(widget<QRadioButton>("opt1x"), Qt::Key_X, Qt::ControlModifier);  // "E&xit"
     ASSERT_EQ(person.messages.size(), 1u);
-    EXPECT_EQ(person.messages[0].title, "Save?");
+    EXPECT_EQ(person.messages[0].lines, std::vector<std::string>{"     SAVE USER'S SETTINGS?"});
+    EXPECT_EQ(person.messages[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(box(0)->text(), "40");
+    person.answers.push_back(Answer::Cancel);
+    window->close();  // the close box
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(session.form1().txtAmount[0].text, "40");
+    person.answers.push_back(Answer::No);
+    window->close();
     EXPECT_FALSE(window->isVisible());
 }
 
@@ -425,7 +466,7 @@ TEST_F(Form1View, ClosingAsksToSaveOnce) {
         ASSERT_EQ(person.messages.size(), 1u);
         EXPECT_EQ(person.messages[0].lines, std::vector<std::string>{"     SAVE USER'S SETTINGS?"});
         EXPECT_EQ(person.messages[0].title, "Save?");
-        EXPECT_EQ(person.messages[0].buttons, orvane::MessageButtons::YesNo);
+        EXPECT_EQ(person.messages[0].buttons, orvane::MessageButtons::YesNoCancel);
         EXPECT_FALSE(window->isVisible());
     }
 }
@@ -569,13 +610,11 @@ TEST_F(Form1View, OvertimeWindowShowsTheMainWindowsOvertimeAndWeek) {
     EXPECT_TRUE(labels.contains("1/5/2007")) << labels.join('|').toStdString();
 }
 
-TEST_F(Form1View, CtrlVOpensTheLeaveWindowFromABoxAndElsewhere) {
+TEST_F(Form1View, CtrlVPastesInABoxAndOpensTheLeaveWindowElsewhere) {
     QApplication::clipboard()->setText("12");
     type(0, "");
     QTest::keyClick(box(0), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(box(0)->text(), "");  // nothing pasted
-    EXPECT_EQ(openWindows<orvane::ui::DialogVac>().size(), 1u);
-    for (auto* w : openWindows<orvane::ui::DialogVac>()) w->close();
+    EXPECT_EQ(box(0)->text(), "12");
     EXPECT_TRUE(openWindows<orvane::ui::DialogVac>().empty());
 
     widget<QRadioButton>("opt1x")->setFocus();
@@ -594,11 +633,13 @@ TEST_F(Form1View, AViewClosesWhenTheSessionDiscardsItsWindow) {
 
 TEST_F(Form1View, QuitInTheSaveUserWindowEndsTheProgramWithoutAskingAgain) {
     window->menuAction("mnuVac")->trigger();
+    person.answers = {orvane::Answer::Yes};  // Quit without saving?
     EXPECT_TRUE(answersModal<orvane::ui::frmSaveUser>([&] { window->menuAction("mnuSave")->trigger(); },
                                                       [](orvane::ui::frmSaveUser& w) { press(w, "&Quit"); }));
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(openWindows<orvane::ui::DialogVac>().empty());  // the secondary windows go too
-    EXPECT_TRUE(person.messages.empty());                       // no "SAVE USER'S SETTINGS?"
+    ASSERT_EQ(person.messages.size(), 1u);                      // no "SAVE USER'S SETTINGS?"
+    EXPECT_EQ(person.messages[0].title, "Quit");
 }
 
 TEST_F(Form1View, ExitAnsweredYesShowsTheSaveUserWindow) {
