@@ -463,8 +463,10 @@ TEST(OrvaneCalc, ReadOnlyFilesAreNotReplaced) {
                   std::string::npos)
             << run.err;
         std::map<std::string, std::string> after;
+        // The backups of the files as they were may be there; every file of the set is unchanged.
         for (const auto& e : std::filesystem::directory_iterator(folder.path))
-            if (e.path().filename() != "Federal.dtt") after[e.path().filename().string()] = *orvane::readWholeFile(e.path());
+            if (e.path().filename() != "Federal.dtt" && e.path().filename() != "backups")
+                after[e.path().filename().string()] = *orvane::readWholeFile(e.path());
         if (c.ofTheSet) EXPECT_EQ(after, before);
         else EXPECT_EQ(after[c.file], before[c.file]);
     }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -194,9 +195,11 @@ TEST(SessionUsers, OpenOfAUserWithADamagedProfileFileStartsItsProfileFromTheDefa
     run.person.messages.clear();
     run.person.files.push_back(elsewhere.path / "Smith.use");
     EXPECT_TRUE(run.session.mnuOpen_Click());
-    ASSERT_FALSE(run.person.messages.empty());
-    EXPECT_EQ(run.person.messages.back().lines,
-              (std::vector<std::string>{"You have corupted a file.", "Find file,", "Smith.and", "and delete it."}));
+    // Told once, whichever step of the opening read it first.
+    const std::vector<std::string> damaged{"You have corupted a file.", "Find file,", "Smith.and", "and delete it."};
+    EXPECT_EQ(std::count_if(run.person.messages.begin(), run.person.messages.end(),
+                            [&](const Message& m) { return m.lines == damaged; }),
+              1);
     EXPECT_EQ(run.session.folder, elsewhere.path);
     EXPECT_EQ(run.session.UserName, "Smith");
     EXPECT_EQ(run.session.profile.txtName, "Employee's Name");
