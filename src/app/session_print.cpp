@@ -64,7 +64,9 @@ bool Session::PrintText() {
 }
 
 std::optional<PrintDocument> Session::payStubDocument() {
-    // What is printed is what is stored: unsaved edits of the profile give way to the files.
+    // What is printed is what is stored: unsaved edits of the profile give way to the files. The
+    // ledger is read again too, so its unsaved rows are saved or dropped by the person's answer.
+    if (!askToSaveLedger()) return std::nullopt;
     if (!LoadUser()) return std::nullopt;
     LoadAnnual();  // a damaged ledger has been reported; the totals in memory print
     GetVac();

@@ -277,6 +277,8 @@ const LedgerClosingCommand kLedgerClosingCommands[] = {
          r.session.mnuSave_Click();
          return FileExist(r.session.folder / "Ann2.use");
      }},
+    // The pay stub reads the ledger file again for its year-to-date figures.
+    {"print the pay stub", [](LedgerRun& r) { return r.session.payStubDocument().has_value(); }},
 };
 
 float savedGrossOfWeekOne(const fs::path& file) {
