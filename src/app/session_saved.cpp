@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/file_backups.h"
 #include "core/settings_messages.h"
 
 namespace orvane {
@@ -47,10 +48,9 @@ void Session::reportDamagedLedger(const std::filesystem::path& file, const std::
 
 bool Session::mayReplaceDamagedFile(const std::filesystem::path& file, const std::string& title) {
     if (!isDamagedFile(file)) return true;
-    const Date d = m_clock.today();
-    const auto twoDigits = [](int n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
+    // The day as the backups name it (YYYYMMDD).
     auto kept = file;
-    kept += ".damaged-" + std::to_string(d.year) + twoDigits(d.month) + twoDigits(d.day);
+    kept += ".damaged-" + backupStamp(m_clock.today(), 0).substr(0, 8);
     if (m_person.ask(Message{{file.filename().string() + " could not be read when the user was opened.",
                               "Replace it with the settings shown? The damaged file is kept as " +
                                   kept.filename().string() + "."},

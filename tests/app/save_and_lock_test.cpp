@@ -60,6 +60,14 @@ struct Program {
     test::FixedClock clock;
     Session session;
     explicit Program(const fs::path& folder) : session(person, clock, folder) { session.startUp(); }
+    // File > New with the name, then 40 hours calculated, which saves the new user.
+    void newUserPaidFor40(const std::string& name) {
+        person.answers.push_back(Answer::No);
+        person.prompts.push_back(name);
+        session.mnuNew_Click();
+        session.form1().txtAmount[0].text = "40";
+        ASSERT_TRUE(session.cmdCal_Click());
+    }
 };
 
 }  // namespace
@@ -69,11 +77,7 @@ struct Program {
 TEST(SaveAndLock, ASecondProgramOpensTheUserReadOnly) {
     test::TempFolder folder;
     auto first = std::make_unique<Program>(folder.path);
-    first->person.answers.push_back(Answer::No);
-    first->person.prompts.push_back(std::string("Kay"));
-    first->session.mnuNew_Click();
-    first->session.form1().txtAmount[0].text = "40";
-    ASSERT_TRUE(first->session.cmdCal_Click());
+    ASSERT_NO_FATAL_FAILURE(first->newUserPaidFor40("Kay"));
     ASSERT_TRUE(FileExist(folder.path / "Kay.use"));
 
     Program second(folder.path);
@@ -246,11 +250,7 @@ TEST(SaveAndLock, KilledSavesLeaveAWholeSet) {
 TEST(SaveAndLock, TheLockComesBeforeTheRead) {
     test::TempFolder folder;
     auto first = std::make_unique<Program>(folder.path);
-    first->person.answers.push_back(Answer::No);
-    first->person.prompts.push_back(std::string("Kay"));
-    first->session.mnuNew_Click();
-    first->session.form1().txtAmount[0].text = "40";
-    ASSERT_TRUE(first->session.cmdCal_Click());
+    ASSERT_NO_FATAL_FAILURE(first->newUserPaidFor40("Kay"));
 
     // Refused at its lock step; the holder saves and ends before the files are read.
     Program second(folder.path);

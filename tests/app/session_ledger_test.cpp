@@ -29,6 +29,12 @@ struct LedgerRun {
         person.prompts.push_back(name);
         session.mnuNew_Click();
     }
+    // Ann, paid 10 an hour, stored.
+    void newUserAnnAt10() {
+        newUser("Ann");
+        session.profile.txtHourRate = 10;
+        test::storeProfile(session);
+    }
     bool calculate(const std::string& hours) {
         session.form1().txtAmount[0].text = hours;
         return session.cmdCal_Click();
@@ -56,9 +62,7 @@ TEST(SessionLedger, PastedPeriodIsSavedAndComesBackWithTheUser) {
     test::TempFolder dir;
     {
         LedgerRun run(dir.path);
-        run.newUser("Ann");
-        run.session.profile.txtHourRate = 10;
-        test::storeProfile(run.session);
+        run.newUserAnnAt10();
         ASSERT_TRUE(run.calculate("40"));
         EXPECT_FALSE(run.session.hasYtdWindow());
         MDIForm1& w = run.session.cmdYear_Click();
@@ -302,9 +306,7 @@ TEST(SessionLedger, CommandsThatCloseTheLedgerAskBeforeDroppingAPaste) {
                          std::to_string(int(c.answer)));
             test::TempFolder dir;
             LedgerRun run(dir.path);
-            run.newUser("Ann");
-            run.session.profile.txtHourRate = 10;
-            test::storeProfile(run.session);
+            run.newUserAnnAt10();
             ASSERT_TRUE(run.calculate("40"));
             run.session.cmdYear_Click();
             ASSERT_TRUE(run.closeLedger(Answer::Yes));  // an empty ledger file
@@ -357,9 +359,7 @@ TEST(SessionLedger, EverySaveKeepsThePreviousLedgerAndRestoreBringsOneBack) {
     LedgerRun run(dir.path);
     int second = 3600;
     run.session.secondsOfDay = [&] { return second; };
-    run.newUser("Ann");
-    run.session.profile.txtHourRate = 10;
-    test::storeProfile(run.session);
+    run.newUserAnnAt10();
     ASSERT_TRUE(run.calculate("40"));
     const fs::path file = dir.path / "Ann.yrw";
     // Each save pastes one more week, one second after the last.
